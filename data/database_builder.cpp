@@ -1,0 +1,96 @@
+#include "database_builder.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+#include <unistd.h>
+#include <vector>
+
+namespace quellmar::data {
+namespace fs = std::filesystem;
+namespace {
+
+std::string ReadWhole(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw BuildError("cannot read " + file.string());
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct Closer {
+    void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+using Connection = std::unique_ptr<sqlite3, Closer>;
+
+void Exec(sqlite3* db, const std::string& sql, const std::string& what) {
+    char* message = nullptr;
+    if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+        std::string text = message ? message : sqlite3_errmsg(db);
+        sqlite3_free(message);
+        throw BuildError(what + ": " + text);
+    }
+}
+
+std::vector<fs::path> SortedFiles(const fs::path& dir, const std::string& extension) {
+    std::vector<fs::path> files;
+    if (fs::is_directory(dir))
+        for (const auto& entry : fs::directory_iterator(dir))
+            if (entry.is_regular_file() && entry.path().extension() == extension) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+void StoreDrawing(sqlite3* db, const fs::path& file) {
+    const std::string name = file.stem().string();
+    const std::string text = ReadWhole(file);
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, "UPDATE Coolers SET Dxf = ?1 WHERE Name = ?2", -1, &raw, nullptr) != SQLITE_OK)
+        throw BuildError(std::string("prepare drawing update: ") + sqlite3_errmsg(db));
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    sqlite3_bind_text(raw, 1, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(raw, 2, name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+    if (sqlite3_step(raw) != SQLITE_DONE) throw BuildError("store drawing " + file.string() + ": " + sqlite3_errmsg(db));
+    if (sqlite3_changes(db) != 1) throw BuildError("drawing " + file.string() + " names no single model");
+}
+
+}  // namespace
+
+void BuildDatabase(const fs::path& dataDir, const fs::path& target, Contents contents) {
+    fs::path temporary = target;
+    temporary += ".building." + std::to_string(::getpid());
+    fs::remove(temporary);
+    {
+        sqlite3* raw = nullptr;
+        if (sqlite3_open_v2(temporary.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+            std::string text = raw ? sqlite3_errmsg(raw) : "out of memory";
+            sqlite3_close(raw);
+            throw BuildError("cannot create " + temporary.string() + ": " + text);
+        }
+        Connection db(raw);
+        try {
+            Exec(db.get(), "BEGIN", "begin");
+            for (const char* file : {"schema.sql", "codes.sql", "vistemp.sql"})
+                Exec(db.get(), ReadWhole(dataDir / file), file);
+            if (contents == Contents::Full) {
+                for (const auto& file : SortedFiles(dataDir / "models", ".sql"))
+                    Exec(db.get(), ReadWhole(file), file.string());
+                for (const auto& file : SortedFiles(dataDir / "drawings", ".dxf")) StoreDrawing(db.get(), file);
+            }
+            Exec(db.get(), "COMMIT", "commit");
+            // Readers never block the writer of the maintenance windows.
+            Exec(db.get(), "PRAGMA journal_mode=WAL", "journal mode");
+        } catch (...) {
+            db.reset();
+            fs::remove(temporary);
+            throw;
+        }
+    }
+    fs::remove(fs::path(target) += "-wal");
+    fs::remove(fs::path(target) += "-shm");
+    fs::rename(temporary, target);
+}
+
+}  // namespace quellmar::data

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace quellmar::data {
+
+class BuildError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class Contents {
+    Base,  // tables, code lists, viscosity table and attributes; no models
+    Full,  // Base plus every sample model (models/*.sql) and their drawings (drawings/<Name>.dxf)
+};
+
+// Builds the cooler database from the reviewable texts in `dataDir` into `target`. The file is
+// written under a temporary name and renamed into place, so a failed build never leaves a
+// half-filled database where the program looks for one. Throws BuildError on failure.
+void BuildDatabase(const std::filesystem::path& dataDir, const std::filesystem::path& target, Contents contents);
+
+}  // namespace quellmar::data

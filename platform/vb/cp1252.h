@@ -1,0 +1,19 @@
+#pragma once
+
+#include "vb/export.h"
+
+#include <string>
+#include <string_view>
+
+namespace vb {
+
+// Files that the program writes in the Windows code page (quotation files, DXF) are Windows-1252
+// bytes; text inside the program is UTF-8. Every byte maps to one character and back: the five
+// bytes that the code page leaves undefined map to the control characters of the same number.
+VB_API std::string Cp1252ToUtf8(std::string_view bytes);
+
+// Characters the code page cannot hold become `replacement`; an invalid UTF-8 sequence counts as
+// one such character.
+VB_API std::string Utf8ToCp1252(std::string_view utf8, char replacement = '?');
+
+}  // namespace vb

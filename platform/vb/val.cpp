@@ -1,0 +1,110 @@
+#include "vb/val.h"
+
+#include "vb/error.h"
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace vb {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsExponentMark(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
+
+// The longest prefix of `s` (which starts after any sign) that is a number: digits, one ".",
+// and an exponent only when at least one digit follows its mark and optional sign.
+struct NumberSpan {
+    std::size_t length = 0;        // characters taken
+    std::size_t exponentMark = 0;  // index of the exponent mark, or npos
+    bool hasDigits = false;
+};
+
+NumberSpan ScanNumber(std::string_view s) {
+    NumberSpan span;
+    span.exponentMark = std::string_view::npos;
+    std::size_t i = 0;
+    bool seenPoint = false;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (IsDigit(c)) {
+            span.hasDigits = true;
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    span.length = i;
+    if (span.hasDigits && i < s.size() && IsExponentMark(s[i])) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        if (j < s.size() && IsDigit(s[j])) {
+            while (j < s.size() && IsDigit(s[j])) ++j;
+            span.exponentMark = i;
+            span.length = j;
+        }
+    }
+    return span;
+}
+
+// Converts a scanned number body (no sign). Overflow raises; underflow gives 0.
+double ConvertBody(std::string_view body, std::size_t exponentMark) {
+    std::string withE;
+    if (exponentMark != std::string_view::npos && (body[exponentMark] == 'd' || body[exponentMark] == 'D')) {
+        withE.assign(body);
+        withE[exponentMark] = 'e';
+        body = withE;
+    }
+    if (body == ".") return 0.0;
+    double value = 0;
+    const auto r = std::from_chars(body.data(), body.data() + body.size(), value);
+    if (r.ec == std::errc::result_out_of_range) {
+        // from_chars reports both directions; only a negative exponent means underflow.
+        const bool negativeExponent = exponentMark != std::string_view::npos &&
+                                      exponentMark + 1 < body.size() && body[exponentMark + 1] == '-';
+        if (!negativeExponent) RaiseOverflow();
+        return 0.0;
+    }
+    return r.ec == std::errc() ? value : 0.0;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::string_view rest = text.substr(i);
+    const NumberSpan span = ScanNumber(rest);
+    if (!span.hasDigits) return 0.0;
+    const double value = ConvertBody(rest.substr(0, span.length), span.exponentMark);
+    return negative ? -value : value;
+}
+
+bool IsNumeric(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && IsBlank(text[begin])) ++begin;
+    while (end > begin && IsBlank(text[end - 1])) --end;
+    std::string_view body = text.substr(begin, end - begin);
+    if (!body.empty() && (body[0] == '+' || body[0] == '-')) body.remove_prefix(1);
+    const NumberSpan span = ScanNumber(body);
+    if (!span.hasDigits || span.length != body.size()) return false;
+    double value = 0;
+    try {
+        value = std::fabs(ConvertBody(body, span.exponentMark));
+    } catch (const RuntimeError&) {
+        return false;
+    }
+    return std::isfinite(value) && value <= FLT_MAX;
+}
+
+}  // namespace vb
