@@ -1,5 +1,7 @@
 #include "vb/format.h"
 
+#include "vb/val.h"
+
 #include <charconv>
 #include <cmath>
 #include <stdexcept>
@@ -177,5 +179,14 @@ std::string Format(double value, std::string_view mask) {
 std::string CStr(double value) { return GeneralText(value, 15); }
 
 std::string SingleToText(float value) { return GeneralText(static_cast<double>(value), 7); }
+
+std::string SingleToShortestText(float value) {
+    // Nine significant digits always read back exactly; most values need fewer.
+    for (int digits = 6; digits < 9; ++digits) {
+        std::string text = GeneralText(static_cast<double>(value), digits);
+        if (static_cast<float>(Val(text)) == value) return text;
+    }
+    return GeneralText(static_cast<double>(value), 9);
+}
 
 }  // namespace vb

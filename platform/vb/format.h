@@ -20,4 +20,8 @@ VB_API std::string CStr(double value);
 // The same conversion for a Single: at most 7 significant digits, "." as the decimal point.
 VB_API std::string SingleToText(float value);
 
+// The shortest text in the same style as SingleToText (up to 9 significant digits) that Val reads
+// back to exactly the same Single, for files that store Singles and read them again.
+VB_API std::string SingleToShortestText(float value);
+
 }  // namespace vb

@@ -1,4 +1,5 @@
 #include "vb/format.h"
+#include "vb/val.h"
 
 #include <gtest/gtest.h>
 
@@ -68,6 +69,19 @@ TEST(SingleToText, GivesAtMostSevenSignificantDigits) {
     EXPECT_EQ(vb::SingleToText(12345678.0f), "1.234568E+07");
     EXPECT_EQ(vb::SingleToText(-45.5f), "-45.5");
     EXPECT_EQ(vb::SingleToText(0.0f), "0");
+}
+
+TEST(SingleToShortestText, ReadsBackToTheSameSingle) {
+    EXPECT_EQ(vb::SingleToShortestText(0.1f), "0.1");
+    EXPECT_EQ(vb::SingleToShortestText(-45.5f), "-45.5");
+    EXPECT_EQ(vb::SingleToShortestText(0.0f), "0");
+    EXPECT_EQ(vb::SingleToShortestText(16777216.0f), "16777216");
+    EXPECT_EQ(vb::SingleToShortestText(1.0f / 3.0f), "0.33333334");
+    for (const float v : {1.0f / 3.0f, 3.14159f, 1e-30f, 3.4e38f, -1.17549435e-38f, 123456.789f, 1e-45f, 0.3f}) {
+        const std::string text = vb::SingleToShortestText(v);
+        EXPECT_EQ(static_cast<float>(vb::Val(text)), v) << text;
+        EXPECT_EQ(text.find(','), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,71 @@
+#include "reader/drawing_database.h"
+
+#include <algorithm>
+
+namespace tiraq {
+
+DrawingDatabase::DrawingDatabase() : Layers(std::make_shared<DXFLayers>()) {}
+
+void DrawingDatabase::ResetEntities() {
+    SeqArray.Reset(100);
+    Lines.Reset(50);
+    Polylines.Reset(50);
+    Vertices.Reset();
+    Texts.Reset(50);
+    Circles.Reset(10);
+    Solids.Reset(10);
+    Inserts.Reset(10);
+    Layers = std::make_shared<DXFLayers>();
+    Attribs.Reset(5);
+    InsertTransforms.Reset();
+    Points.Reset();
+    Ellipses.Reset();
+}
+
+template <typename Record>
+std::int32_t DrawingDatabase::AppendWithEntry(RecordArray<Record>& array, DisplayKind kind, Record&& record) {
+    const std::int32_t index = array.Append(std::move(record));
+    SeqArray.Append(SeqEntry{kind, index});
+    return index;
+}
+
+std::int32_t DrawingDatabase::AppendDrawn(LineRecord record) {
+    return AppendWithEntry(Lines, DisplayKind::Line, std::move(record));
+}
+std::int32_t DrawingDatabase::AppendDrawn(PolylineRecord record) {
+    return AppendWithEntry(Polylines, DisplayKind::Polyline, std::move(record));
+}
+std::int32_t DrawingDatabase::AppendDrawn(TextRecord record) {
+    return AppendWithEntry(Texts, DisplayKind::Text, std::move(record));
+}
+std::int32_t DrawingDatabase::AppendDrawn(CircleRecord record) {
+    return AppendWithEntry(Circles, DisplayKind::Circle, std::move(record));
+}
+std::int32_t DrawingDatabase::AppendDrawn(SolidRecord record) {
+    return AppendWithEntry(Solids, DisplayKind::Solid, std::move(record));
+}
+std::int32_t DrawingDatabase::AppendDrawn(PointRecord record) {
+    return AppendWithEntry(Points, DisplayKind::Point, std::move(record));
+}
+std::int32_t DrawingDatabase::AppendDrawn(AttribRecord record) {
+    return AppendWithEntry(Attribs, DisplayKind::Attribute, std::move(record));
+}
+std::int32_t DrawingDatabase::AppendDrawn(EllipseRecord record) {
+    return AppendWithEntry(Ellipses, DisplayKind::Ellipse, std::move(record));
+}
+
+std::int32_t DrawingDatabase::SetLayerID(std::string_view LayerName) {
+    const std::int32_t found = Layers->FindByEntityName(LayerName);
+    if (found != 0) return found;
+    Layers->Add(-1, 0, std::string(LayerName), 0, false, 0);
+    return Layers->Count();
+}
+
+void DrawingDatabase::CheckExtents(float X1, float Y1, float X2, float Y2) noexcept {
+    DrawingExtents.Left = std::min({DrawingExtents.Left, X1, X2});
+    DrawingExtents.Right = std::max({DrawingExtents.Right, X1, X2});
+    DrawingExtents.Bottom = std::min({DrawingExtents.Bottom, Y1, Y2});
+    DrawingExtents.Top = std::max({DrawingExtents.Top, Y1, Y2});
+}
+
+}  // namespace tiraq

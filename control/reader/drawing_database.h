@@ -1,0 +1,85 @@
+#pragma once
+
+#include "reader/drawing_records.h"
+#include "reader/dxf_layers.h"
+#include "reader/record_array.h"
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+namespace tiraq {
+
+// The control's in-memory model of one loaded drawing (or of several merged ones): one 1-based
+// array per entity kind, each counted by its last index, the display list `SeqArray` of every
+// drawn record in file order, the layer collection and the drawing extents.
+class DrawingDatabase {
+public:
+    DrawingDatabase();
+
+    RecordArray<SeqEntry> SeqArray;
+    RecordArray<LineRecord> Lines;
+    RecordArray<PolylineRecord> Polylines;
+    RecordArray<VertexRecord> Vertices;
+    RecordArray<TextRecord> Texts;
+    RecordArray<CircleRecord> Circles;
+    RecordArray<SolidRecord> Solids;
+    RecordArray<PointRecord> Points;
+    RecordArray<EllipseRecord> Ellipses;
+    RecordArray<AttribRecord> Attribs;
+    RecordArray<InsertRecord> Inserts;
+    RecordArray<InsertTransformRecord> InsertTransforms;
+    RecordArray<BlockRecord> Blocks;
+
+    // Replaced by every reset, so a host's reference to the old collection no longer belongs here.
+    std::shared_ptr<DXFLayers> Layers;
+
+    // Smallest X (Left), largest Y (Top), largest X (Right), smallest Y (Bottom) seen.
+    ViewRect DrawingExtents;
+    // Added to every X and Y a reader takes from the file, to place a merged drawing.
+    float XOffset = 0;
+    float YOffset = 0;
+    // False while a load runs, true after a complete one.
+    bool DXFComplete = false;
+
+    std::int32_t SeqCount() const noexcept { return SeqArray.Count(); }
+    std::int32_t LineCount() const noexcept { return Lines.Count(); }
+    std::int32_t PolylineCount() const noexcept { return Polylines.Count(); }
+    std::int32_t VertexCount() const noexcept { return Vertices.Count(); }
+    std::int32_t TextCount() const noexcept { return Texts.Count(); }
+    std::int32_t CircleCount() const noexcept { return Circles.Count(); }
+    std::int32_t SolidCount() const noexcept { return Solids.Count(); }
+    std::int32_t PointCount() const noexcept { return Points.Count(); }
+    std::int32_t EllipseCount() const noexcept { return Ellipses.Count(); }
+    std::int32_t AttribCount() const noexcept { return Attribs.Count(); }
+    std::int32_t InsertCount() const noexcept { return Inserts.Count(); }
+    std::int32_t InsertTransformCount() const noexcept { return InsertTransforms.Count(); }
+    std::int32_t BlockIndex() const noexcept { return Blocks.Count(); }
+
+    // Empties every entity array and the display list and makes a new, empty layer collection.
+    void ResetEntities();
+
+    // Appends a record to its array and its entry to the display list; returns the record's index.
+    std::int32_t AppendDrawn(LineRecord record);
+    std::int32_t AppendDrawn(PolylineRecord record);
+    std::int32_t AppendDrawn(TextRecord record);
+    std::int32_t AppendDrawn(CircleRecord record);
+    std::int32_t AppendDrawn(SolidRecord record);
+    std::int32_t AppendDrawn(PointRecord record);
+    std::int32_t AppendDrawn(AttribRecord record);
+    std::int32_t AppendDrawn(EllipseRecord record);
+
+    // The one way from a layer name to a layer index: the first layer whose name, upper-cased
+    // and trimmed, equals the upper-cased `LayerName`; a new visible layer of colour 0 and solid
+    // pen, named as passed, when there is none.
+    std::int32_t SetLayerID(std::string_view LayerName);
+
+    // Widens the extents to take in both points.
+    void CheckExtents(float X1, float Y1, float X2, float Y2) noexcept;
+
+private:
+    template <typename Record>
+    std::int32_t AppendWithEntry(RecordArray<Record>& array, DisplayKind kind, Record&& record);
+};
+
+}  // namespace tiraq

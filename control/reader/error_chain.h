@@ -1,0 +1,31 @@
+#pragma once
+
+#include "vb/error.h"
+
+#include <string>
+#include <string_view>
+
+namespace tiraq {
+
+// The control's one application error number, &H80040001, as the runtime's 32-bit Long holds it.
+inline constexpr long kErrTiraq = -2147221503;
+
+inline constexpr long kErrOutOfMemory = 7;
+inline constexpr long kErrFileNotFound = 53;
+inline constexpr long kErrFileAlreadyExists = 58;
+inline constexpr long kErrInputPastEnd = 62;
+inline constexpr long kErrPermissionDenied = 70;
+inline constexpr long kErrPathNotFound = 76;
+
+// The message text of the exception being handled (call inside a catch block): a runtime error's
+// description, "Out of memory" for a failed allocation, else the exception's own text.
+std::string CurrentErrorDescription();
+
+// The exception being handled as the control's error, its description followed by CR LF and
+// `trace` (" ->  Name." by the control's convention), so that the text shows the call path.
+vb::RuntimeError ChainedError(std::string_view trace);
+
+// Raises the control's error with a description of its own.
+[[noreturn]] void RaiseTiraqError(std::string description);
+
+}  // namespace tiraq

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace tiraq {
+
+// The drawing's value of pi, used as written wherever the control turns degrees into radians.
+inline constexpr double kPi = 3.14159;
+
+struct SinglePoint {
+    float X = 0;
+    float Y = 0;
+};
+
+struct SingleRect {
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+};
+
+// Rotate in place, counterclockwise about the origin, by `Angle` degrees. Both return 1.
+int RotatePoint(SinglePoint& Point, float Angle);
+int RotateRect(SingleRect& Rect, float Angle);
+
+}  // namespace tiraq
