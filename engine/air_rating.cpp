@@ -1,0 +1,61 @@
+#include "engine/air_rating.h"
+
+#include "engine/diagnosis.h"
+#include "engine/engine_error.h"
+#include "engine/interpolation.h"
+#include "engine/units.h"
+#include "engine/values.h"
+
+namespace quellmar::engine {
+
+AirRating::AirRating(const std::filesystem::path& database, std::string family, double curveUnitsPerKw)
+    : CoolerRating(database, std::move(family)), curveUnitsPerKw_(curveUnitsPerKw) {}
+
+void AirRating::SetAirTemp(double value) { coolantTemp_ = units::TempToCelsius(tempUnitCode_, value); }
+double AirRating::AirTempF() const { return units::CelsiusToFahrenheit(coolantTemp_); }
+
+double AirRating::MaxAmbientTemp() const {
+    return inletTemp_ - Divide(heatLoad_, SelectionPerformance(), "the selected cooler's performance is 0");
+}
+
+double AirRating::PressureDropAt(std::int32_t id, double viscosity) {
+    const Curve factors = ReadCurve(data_.Execute("SELECT ViscosityCst, AirPDCorrection FROM AirPDCorrections ORDER BY ViscosityCst"),
+                                    "the pressure-drop correction table AirPDCorrections");
+    const auto k = Interpolate(factors, viscosity, Below::Hold, Above::Hold);
+    if (!k) throw DataError("The pressure-drop correction table AirPDCorrections is empty.");
+    const Curve curve = ReadCurve(
+        data_.Execute("SELECT PressureDropOilFlow, PressureDrop FROM PressureDrop WHERE CoolerID = ?1 ORDER BY PressureDropOilFlow", {id}),
+        "the pressure-drop curve of cooler " + std::to_string(id));
+    const auto p = Interpolate(curve, oilFlow_, Below::Hold, Above::Hold);
+    if (!p) throw DataError("Cooler " + NameOf(id) + " has no pressure-drop curve.");
+    return *p * *k;
+}
+
+double AirRating::RecalculatedPressureDrop(double viscosity) { return PressureDropAt(selected_.ID(), viscosity); }
+
+bool AirRating::OutOfRange() {
+    if (!suitable_.IsEmpty()) {
+        if (selected_.ID() == 0) {
+            errorMessage_ = diagnosis::CombinationOutOfRange("OilFlow");
+            return true;
+        }
+        const double most = FamilyMaximumCapacity() / curveUnitsPerKw_;
+        if (requiredPerformance_ > most) {
+            errorMessage_ = diagnosis::CapacityBeyondSelection(most, " ");
+            return true;
+        }
+        return false;
+    }
+    errorMessage_ = OilFlowRangeMessage();
+    if (!errorMessage_.empty()) return true;
+    const double most = FamilyMaximumCapacity() / curveUnitsPerKw_;
+    if (requiredPerformance_ > most) {
+        errorMessage_ = diagnosis::CapacityBeyondRange(most);
+        return true;
+    }
+    errorMessage_ = "No cooler selected. Parameters out of range." + std::string(diagnosis::kCrLf) +
+                    "Please note input parameters and advise Quellmar.";
+    return true;
+}
+
+}  // namespace quellmar::engine

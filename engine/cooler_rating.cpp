@@ -1,0 +1,253 @@
+#include "engine/cooler_rating.h"
+
+#include "engine/diagnosis.h"
+#include "engine/engine_error.h"
+#include "engine/functions.h"
+#include "engine/interpolation.h"
+#include "engine/units.h"
+#include "engine/values.h"
+#include "vb/format.h"
+
+namespace quellmar::engine {
+namespace {
+
+// Oil temperature change in degrees C per kW of heat and per l/min of oil flow.
+constexpr double kOilTempPerKwLpm = 34.5;
+
+constexpr const char* kNoEtd = "the oil inlet temperature equals the coolant temperature";
+constexpr const char* kNoOilFlow = "the oil flow is 0";
+
+const char* const kCapacityCurveQuery =
+    "SELECT CoolingCapacityOilFlow, CoolingCapacity FROM CoolingCapacity WHERE CoolerID = ?1 "
+    "ORDER BY CoolingCapacityOilFlow";
+
+std::string OfCooler(std::string_view what, std::int32_t id) { return std::string(what) + " of cooler " + std::to_string(id); }
+
+}  // namespace
+
+CoolerRating::CoolerRating(const std::filesystem::path& database, std::string family)
+    : data_(database), database_(database), family_(std::move(family)) {
+    // The program's oil-flow range: the extreme flows over the curves of the whole family, widened
+    // to the largest maximum oil flow of its models.
+    const auto curve = data_.Execute(
+        "SELECT Max(CoolingCapacity.CoolingCapacityOilFlow) AS Most, Min(CoolingCapacity.CoolingCapacityOilFlow) AS Least "
+        "FROM (CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = Coolers.CoolerType) INNER JOIN CoolingCapacity "
+        "ON Coolers.CoolerID = CoolingCapacity.CoolerID WHERE CoolerTypes.CoolerType = ?1",
+        {family_});
+    programMaxOilFlow_ = NumberOrZero(curve.At(0, 0));
+    programMinOilFlow_ = NumberOrZero(curve.At(1, 0));
+    const auto models = data_.Execute(
+        "SELECT Max(Coolers.MaxOilFlow) AS Most FROM CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = Coolers.CoolerType "
+        "WHERE CoolerTypes.CoolerType = ?1",
+        {family_});
+    const double most = NumberOrZero(models.At(0, 0));
+    if (programMaxOilFlow_ < most) programMaxOilFlow_ = most;
+}
+
+CoolerRating::~CoolerRating() = default;
+
+void CoolerRating::SetHeatLoad(double value) {
+    if (const auto kw = units::HeatToKw(heatUnitCode_, value)) heatLoad_ = *kw;
+}
+void CoolerRating::SetInletTemp(double value) { inletTemp_ = units::TempToCelsius(tempUnitCode_, value); }
+void CoolerRating::SetOilFlow(double value) {
+    if (const auto lpm = units::FlowToLitres(flowUnitCode_, value)) oilFlow_ = *lpm;
+}
+
+double CoolerRating::HeatLoadKw() const { return units::KwTo(units::Heat::Kw, heatLoad_); }
+double CoolerRating::HeatLoadKjH() const { return units::KwTo(units::Heat::KjH, heatLoad_); }
+double CoolerRating::HeatLoadKcalH() const { return units::KwTo(units::Heat::KcalH, heatLoad_); }
+double CoolerRating::HeatLoadBtuMin() const { return units::KwTo(units::Heat::BtuMin, heatLoad_); }
+double CoolerRating::HeatLoadHP() const { return units::KwTo(units::Heat::HP, heatLoad_); }
+double CoolerRating::HeatLoadBtuH() const { return units::KwTo(units::Heat::BtuH, heatLoad_); }
+double CoolerRating::OilFlowL() const { return units::LitresTo(units::Flow::Litres, oilFlow_); }
+double CoolerRating::OilFlowImpGal() const { return units::LitresTo(units::Flow::ImpGal, oilFlow_); }
+double CoolerRating::OilFlowUSGal() const { return units::LitresTo(units::Flow::USGal, oilFlow_); }
+double CoolerRating::OilFlowCuIns() const { return units::LitresTo(units::Flow::CuIns, oilFlow_); }
+double CoolerRating::InletTempF() const { return units::CelsiusToFahrenheit(inletTemp_); }
+double CoolerRating::CorrectedInletTempF() const { return units::CelsiusToFahrenheit(corrected_.inletTemp); }
+std::string CoolerRating::ViscosityName() const { return units::ViscosityName(grade_); }
+
+double CoolerRating::PerfomanceImperial() const {
+    return Divide(HeatLoadBtuMin(), InletTempF() - units::CelsiusToFahrenheit(coolantTemp_), kNoEtd);
+}
+
+double CoolerRating::SUS() const { return units::ConvertCstToSUS(cst_); }
+double CoolerRating::ConvertCstToSUS(double valueInCst) { return units::ConvertCstToSUS(valueInCst); }
+
+double CoolerRating::Viscosity(double temperature) const {
+    return Functions::ViscosityAtTemp(database_, temperature, grade_);
+}
+
+std::string CoolerRating::Dxf() {
+    if (selected_.ID() == 0) return "";
+    const auto rows = data_.Execute("SELECT Dxf FROM Coolers WHERE CoolerID = ?1", {selected_.ID()});
+    return rows.Rows() == 0 ? "" : OptionalText(rows.At(0, 0));
+}
+
+double CoolerRating::SelectionPerformance() const {
+    if (selected_.ID() == 0) throw RatingError("No cooler is selected.");
+    return selected_.Performance();
+}
+
+double CoolerRating::PercentHTMargin() const {
+    const double required = Divide(heatLoad_, inletTemp_ - coolantTemp_, kNoEtd);
+    return (Divide(SelectionPerformance(), required, "the heat load is 0") - 1) * 100;
+}
+
+double CoolerRating::ExitOilTemp() const {
+    return inletTemp_ - Divide((inletTemp_ - coolantTemp_) * SelectionPerformance() * kOilTempPerKwLpm, oilFlow_, kNoOilFlow);
+}
+
+double CoolerRating::AverageOilTempFor(double performance) const {
+    return inletTemp_ - Divide((inletTemp_ - coolantTemp_) * performance * kOilTempPerKwLpm, oilFlow_, kNoOilFlow) * 0.5;
+}
+
+double CoolerRating::AverageOilTemp() const { return AverageOilTempFor(SelectionPerformance()); }
+double CoolerRating::ViscosityAtAvgTemp() const { return Viscosity(AverageOilTemp()); }
+
+void CoolerRating::CalculateDerivedValues() {
+    requiredPerformance_ = Divide(heatLoad_, inletTemp_ - coolantTemp_, kNoEtd);
+    oilTempDrop_ = Divide(heatLoad_ * kOilTempPerKwLpm, oilFlow_, kNoOilFlow);
+    meanOilTemp_ = inletTemp_ - oilTempDrop_ * 0.5;
+    cst_ = Viscosity(meanOilTemp_);
+}
+
+void CoolerRating::ClearSelection() {
+    selected_ = PerformanceID();
+    details_ = Details();
+    pressureDrop_ = 0;
+    corrected_ = Corrected();
+}
+
+QueryResult CoolerRating::CapacityCurveRows(std::int32_t id) { return data_.Execute(kCapacityCurveQuery, {id}); }
+
+double CoolerRating::SearchFactor(std::int32_t /*id*/) { return CapacityFactor(cst_); }
+
+double CoolerRating::ModelPerformance(std::int32_t id, double maxOilFlow) {
+    const Curve curve = ReadCurve(CapacityCurveRows(id), OfCooler("the capacity curve", id));
+    if (oilFlow_ > maxOilFlow) return 0;
+    // Below the first point the model cannot run; from the last point up to its maximum oil flow the
+    // curve is held flat.
+    const auto capacity = Interpolate(curve, oilFlow_, Below::Exclude, Above::Hold);
+    if (!capacity) return 0;
+    return *capacity * SearchFactor(id);
+}
+
+void CoolerRating::FindCooler() {
+    ClearSelection();
+    suitable_.Clear();
+    CalculateDerivedValues();
+    PrepareSearch();
+    const auto models = SelectModels();
+    for (std::size_t row = 0; row < models.Rows(); ++row) {
+        const std::int32_t id = models.At(0, row).ToLong();
+        try {
+            const double performance = ModelPerformance(id, RequiredNumber(models.At(1, row), OfCooler("MaxOilFlow", id)));
+            if (performance > 0) suitable_.Add(id, performance);
+        } catch (const DataError&) {
+            // A model whose stored data cannot rate it is not suitable; the others are still rated.
+        }
+    }
+    if (const PerformanceID* first = suitable_.FirstAdequate(requiredPerformance_)) {
+        selected_ = *first;
+        LoadCoolerDetails();
+    }
+}
+
+void CoolerRating::LoadCoolerDetails() {
+    const std::int32_t id = selected_.ID();
+    const auto rows =
+        data_.Execute("SELECT Name, PartNumber, SalesLeaflet, Weight, Description, MaxOilFlow FROM Coolers WHERE CoolerID = ?1", {id});
+    if (rows.Rows() == 0) throw DataError("Cooler " + std::to_string(id) + " is not in the cooler database.");
+    Details d;
+    d.name = OptionalText(rows.At(0, 0));
+    d.partNumber = OptionalText(rows.At(1, 0));
+    d.leaflet = OptionalText(rows.At(2, 0));
+    d.weight = RequiredNumber(rows.At(3, 0), "the weight of " + d.name);
+    d.description = OptionalText(rows.At(4, 0));
+    d.maxOilFlow = RequiredNumber(rows.At(5, 0), "the maximum oil flow of " + d.name);
+    const auto most = data_.Execute("SELECT Max(CoolingCapacityOilFlow) FROM CoolingCapacity WHERE CoolerID = ?1", {id});
+    d.maxCurveOilFlow = RequiredNumber(most.At(0, 0), "the capacity curve of " + d.name);
+    details_ = std::move(d);
+}
+
+void CoolerRating::Recalculate() {
+    const double performance = SelectionPerformance();
+    const char* const kNoPerformance = "the selected cooler's performance is 0";
+    double inlet = coolantTemp_ + Divide(heatLoad_, performance, kNoPerformance);
+    const double drop = Divide(heatLoad_ * kOilTempPerKwLpm, oilFlow_, kNoOilFlow);
+    double viscosity = Viscosity(inlet - drop * 0.5);
+
+    const Curve curve = ReadCurve(CapacityCurveRows(selected_.ID()), OfCooler("the capacity curve", selected_.ID()));
+    const auto capacity = Interpolate(curve, oilFlow_, Below::Exclude, Above::Hold);
+    if (!capacity)
+        throw DataError("The capacity curve of " + details_.name + " does not reach the oil flow of " +
+                        vb::Format(oilFlow_, "fixed") + " l/min.");
+    PrepareRecalculation(inlet);
+
+    // The final inlet temperature rests on the first pass; the exit and mean temperatures and the
+    // final viscosity on the second pass at that inlet temperature.
+    const double first = *capacity * CapacityFactor(viscosity);
+    inlet = coolantTemp_ + Divide(heatLoad_, first, kNoPerformance);
+    viscosity = Viscosity(inlet - drop * 0.5);
+    const double second = *capacity * CapacityFactor(viscosity);
+    const double fall = Divide((inlet - coolantTemp_) * second * kOilTempPerKwLpm, oilFlow_, kNoOilFlow);
+
+    Corrected c;
+    c.inletTemp = inlet;
+    c.viscosity = Viscosity(inlet - fall * 0.5);
+    c.exitOilTemp = inlet - fall;
+    c.avgOilTemp = inlet - fall * 0.5;
+    const double pressureDrop = RecalculatedPressureDrop(c.viscosity);
+    corrected_ = c;
+    pressureDrop_ = pressureDrop;
+    FinishRecalculation(inlet, second);
+}
+
+std::string CoolerRating::NameOf(std::int32_t id) {
+    const auto rows = data_.Execute("SELECT Name FROM Coolers WHERE CoolerID = ?1", {id});
+    if (rows.Rows() == 0) throw DataError("Cooler " + std::to_string(id) + " is not in the cooler database.");
+    return OptionalText(rows.At(0, 0));
+}
+
+FieldRowArray<std::string> CoolerRating::ListOfSuitableCoolers() {
+    FieldRowArray<std::string> list(3, suitable_.Count() + 1);
+    std::size_t i = 0;
+    for (const PerformanceID& entry : suitable_) {
+        ++i;
+        list.At(0, i) = NameOf(entry.ID());
+        list.At(1, i) = std::to_string(entry.ID());
+        list.At(2, i) = vb::CStr(entry.Performance());
+    }
+    return list;
+}
+
+void CoolerRating::SetCoolerID(std::int32_t id) {
+    const PerformanceID previous = selected_;
+    if (const PerformanceID* entry = suitable_.Find(id)) selected_ = *entry;
+    if (selected_.ID() == 0) return;
+    try {
+        LoadCoolerDetails();
+    } catch (...) {
+        selected_ = previous;  // the selection and its details stay together
+        throw;
+    }
+}
+
+double CoolerRating::FamilyMaximumCapacity() {
+    const auto rows = data_.Execute(
+        "SELECT Max(CoolingCapacity.CoolingCapacity) FROM (CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = "
+        "Coolers.CoolerType) INNER JOIN CoolingCapacity ON Coolers.CoolerID = CoolingCapacity.CoolerID "
+        "WHERE CoolerTypes.CoolerType = ?1",
+        {family_});
+    return NumberOrZero(rows.At(0, 0));
+}
+
+std::string CoolerRating::OilFlowRangeMessage() const {
+    if (oilFlow_ > programMaxOilFlow_) return diagnosis::OilFlowBeyondRange(programMaxOilFlow_);
+    if (oilFlow_ < programMinOilFlow_) return diagnosis::OilFlowBelowRange(programMinOilFlow_);
+    return "";
+}
+
+}  // namespace quellmar::engine

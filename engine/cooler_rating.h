@@ -1,0 +1,166 @@
+#pragma once
+
+#include "engine/data_access.h"
+#include "engine/field_row_array.h"
+#include "engine/performance_id.h"
+#include "engine/suitable_list.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace quellmar::engine {
+
+// What the three rating classes (AirCooled, Mobile, WaterCooled) share: the unit model, the duty,
+// the search for the smallest adequate model, the selected cooler's particulars, the two-pass
+// recalculation and the list of suitable coolers.
+//
+// Member convention of the rating classes: a property that is set ("let") is SetName(value); a
+// property that is read is Name(). Unit codes must be set before the values they convert, because
+// a value is converted when it is set.
+//
+// Errors are vb::RuntimeError subclasses (engine_error.h): DatabaseError, DataError for stored data
+// the engine cannot use, RatingError for a duty or selection that would divide by zero.
+class CoolerRating {
+public:
+    virtual ~CoolerRating();
+    CoolerRating(const CoolerRating&) = delete;
+    CoolerRating& operator=(const CoolerRating&) = delete;
+
+    // Unit codes: heat 0 kW, 1 kJ/h, 2 kcal/h, 3 Btu/min, 4 HP, 5 Btu/h; flow 0 l/min,
+    // 1 Imp gal/min, 2 US gal/min, 3 cu in/min; temperature 0 degrees C, any other degrees F.
+    void SetHeatUnits(std::int32_t code) { heatUnitCode_ = code; }
+    void SetOilFlowUnits(std::int32_t code) { flowUnitCode_ = code; }
+    void SetTempUnits(std::int32_t code) { tempUnitCode_ = code; }
+
+    // A heat or flow value with a code outside its table is not stored (the previous value stays).
+    void SetHeatLoad(double value);
+    void SetInletTemp(double value);
+    void SetOilFlow(double value);
+    void SetViscosity(std::int32_t grade) { grade_ = grade; }
+
+    double HeatLoadKw() const;
+    double HeatLoadKjH() const;
+    double HeatLoadKcalH() const;
+    double HeatLoadBtuMin() const;
+    double HeatLoadHP() const;
+    double HeatLoadBtuH() const;
+    double OilFlowL() const;
+    double OilFlowImpGal() const;
+    double OilFlowUSGal() const;
+    double OilFlowCuIns() const;
+    double InletTempC() const { return inletTemp_; }
+    double InletTempF() const;
+    double CorrectedInletTempC() const { return corrected_.inletTemp; }
+    double CorrectedInletTempF() const;
+    std::string ViscosityName() const;
+
+    // Required performance (kW per degree C ETD) of the last FindCooler; 0 before it.
+    double PerfomanceMetric() const { return requiredPerformance_; }
+    // Btu/min per degree F ETD, from the current inputs.
+    double PerfomanceImperial() const;
+    // Viscosity of the duty at its mean oil temperature, set by FindCooler.
+    double Cst() const { return cst_; }
+    double SUS() const;
+    static double ConvertCstToSUS(double valueInCst);
+
+    // The selected cooler: texts "" and numbers 0 while none is selected.
+    const std::string& CoolerName() const { return details_.name; }
+    const std::string& PartNumber() const { return details_.partNumber; }
+    const std::string& Leaflet() const { return details_.leaflet; }
+    const std::string& Description() const { return details_.description; }
+    double Weight() const { return details_.weight; }
+    double MaxOilFlowByModel() const { return details_.maxOilFlow; }
+    double MaxCurveOIlFlow() const { return details_.maxCurveOilFlow; }
+    double SelectedPerformance() const { return selected_.Performance(); }
+    double PressureDrop() const { return pressureDrop_; }
+    // The selected model's drawing as DXF text; "" for a model without one or when none is selected.
+    std::string Dxf();
+
+    // The selected cooler's rating at the desired inlet temperature.
+    double PercentHTMargin() const;
+    double ExitOilTemp() const;
+    double AverageOilTemp() const;
+    double ViscosityAtAvgTemp() const;
+    // Set by Recalculate: the operating point on the duty's heat load and oil flow.
+    double CorrectedExitOilTemp() const { return corrected_.exitOilTemp; }
+
+    // Rates every model of the family at the duty, lists those that can run at it in ascending
+    // performance and selects the first adequate one. An earlier selection is cleared first.
+    void FindCooler();
+    // The operating point of the selected cooler: two fixed passes. RatingError when none is selected.
+    void Recalculate();
+
+    // Field 0 the model name, 1 the CoolerID, 2 the performance (default number-to-text, "."), as
+    // texts; entry 0 is empty and entries 1 to n follow the suitable list.
+    FieldRowArray<std::string> ListOfSuitableCoolers();
+    // Selects the first list entry with this ID (an ID not in the list keeps the selection) and
+    // loads the selected cooler's details again; nothing happens while none is selected.
+    void SetCoolerID(std::int32_t id);
+
+    // Whether the document must show ErrorMessage instead of a rating.
+    virtual bool OutOfRange() = 0;
+    const std::string& ErrorMessage() const { return errorMessage_; }
+
+protected:
+    // `family` is the CoolerTypes name the family's queries compare with ("air", "mobile", "water").
+    CoolerRating(const std::filesystem::path& database, std::string family);
+
+    // The family's models as rows (CoolerID, MaxOilFlow).
+    virtual QueryResult SelectModels() = 0;
+    // Runs after the duty's derived values, before the models are rated.
+    virtual void PrepareSearch() {}
+    // The factor on a model's curve capacity in the search; by default CapacityFactor at Cst.
+    virtual double SearchFactor(std::int32_t id);
+    // The factor on the selected model's curve capacity at a viscosity, in the recalculation.
+    virtual double CapacityFactor(double viscosity) const = 0;
+    virtual void LoadCoolerDetails();
+    virtual void ClearSelection();
+    // Runs once the first corrected inlet temperature is known.
+    virtual void PrepareRecalculation(double /*inletTemp*/) {}
+    virtual double RecalculatedPressureDrop(double viscosity) = 0;
+    virtual void FinishRecalculation(double /*inletTemp*/, double /*performance*/) {}
+
+    double Viscosity(double temperature) const;
+    double AverageOilTempFor(double performance) const;
+    // The selected model's performance, refusing a selection that cannot be divided by.
+    double SelectionPerformance() const;
+    std::string NameOf(std::int32_t id);
+    // The family's largest curve capacity, raw as stored (0 for an empty family).
+    double FamilyMaximumCapacity();
+    // The oil-flow messages of an empty list, or "" when the oil flow is within the program's range.
+    std::string OilFlowRangeMessage() const;
+
+    struct Details {
+        std::string name, partNumber, leaflet, description;
+        double weight = 0, maxOilFlow = 0, maxCurveOilFlow = 0;
+    };
+    struct Corrected {
+        double inletTemp = 0, exitOilTemp = 0, avgOilTemp = 0, viscosity = 0;
+    };
+
+    DataAccess data_;
+    const std::filesystem::path database_;
+    const std::string family_;
+
+    std::int32_t heatUnitCode_ = 0, flowUnitCode_ = 0, tempUnitCode_ = 0, grade_ = 0;
+    double heatLoad_ = 0, oilFlow_ = 0, inletTemp_ = 0;
+    double coolantTemp_ = 0;  // air or cooling water inlet, degrees C
+
+    double requiredPerformance_ = 0, oilTempDrop_ = 0, meanOilTemp_ = 0, cst_ = 0;
+    double programMaxOilFlow_ = 0, programMinOilFlow_ = 0;
+
+    SuitableList suitable_;
+    PerformanceID selected_;
+    Details details_;
+    double pressureDrop_ = 0;
+    Corrected corrected_;
+    std::string errorMessage_;
+
+private:
+    void CalculateDerivedValues();
+    double ModelPerformance(std::int32_t id, double maxOilFlow);
+    QueryResult CapacityCurveRows(std::int32_t id);
+};
+
+}  // namespace quellmar::engine

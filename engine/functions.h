@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+namespace quellmar::engine::Functions {
+
+// Kinematic viscosity (cSt) of oil grade `grade` (0 to 14) at `temperature` degrees C from the table
+// VisTemp: linear between its 5-degree columns, extended linearly from the first pair below -15 and
+// from the last pair at and above 170. Every call opens and closes its own connection. A temperature
+// that is no finite number is a RatingError; a grade without a row is a DataError.
+double ViscosityAtTemp(double temperature, std::int32_t grade);
+double ViscosityAtTemp(const std::filesystem::path& database, double temperature, std::int32_t grade);
+
+}  // namespace quellmar::engine::Functions

@@ -1,0 +1,79 @@
+#include "engine/data_access.h"
+#include "engine/engine_error.h"
+#include "engine/performance_id.h"
+#include "test_database.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+using quellmar::engine::DataAccess;
+using quellmar::engine::DatabaseError;
+using quellmar::test::TempFolder;
+using quellmar::test::TestDatabase;
+
+TEST(DataAccess, ReturnsEveryRowFieldFirstWithNullsKeptAndEmptyForNoSql) {
+    const TestDatabase db;
+    db.Exec("INSERT INTO Coolers (CoolerID, Name, Weight, Description) VALUES (1, 'AOC 1', 12.5, NULL), (2, 'AOC 2', 7, 'x')");
+    DataAccess data(db.Path());
+    EXPECT_TRUE(data.Execute("").IsEmpty());
+
+    const auto rows = data.Execute("SELECT Name, Weight, Description, CoolerID FROM Coolers ORDER BY CoolerID");
+    ASSERT_EQ(rows.Fields(), 4u);
+    ASSERT_EQ(rows.Rows(), 2u);
+    EXPECT_EQ(rows.At(0, 1), vb::Variant("AOC 2"));
+    EXPECT_EQ(rows.At(1, 0), vb::Variant(12.5));
+    EXPECT_EQ(rows.At(1, 1), vb::Variant(7.0));  // a REAL column
+    EXPECT_EQ(rows.At(3, 1), vb::Variant(std::int32_t{2}));
+    EXPECT_TRUE(rows.At(2, 0).IsNull());
+
+    const auto none = data.Execute("SELECT Name FROM Coolers WHERE CoolerID = 99");
+    EXPECT_FALSE(none.IsEmpty());
+    EXPECT_EQ(none.Rows(), 0u);
+}
+
+TEST(DataAccess, FetchesMoreThanFiveHundredRows) {
+    const TestDatabase db;
+    db.Exec("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 501) "
+            "INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow) SELECT 1, i FROM n");
+    DataAccess data(db.Path());
+    const auto rows = data.Execute("SELECT CoolingCapacityOilFlow FROM CoolingCapacity ORDER BY 1");
+    ASSERT_EQ(rows.Rows(), 501u);
+    EXPECT_EQ(rows.At(0, 500).ToDouble(), 501.0);
+}
+
+TEST(DataAccess, BindsValuesSoTextNeverBecomesSql) {
+    const TestDatabase db;
+    db.Exec("INSERT INTO Coolers (CoolerID, Name) VALUES (1, 'O''Brien 1'), (2, 'AOC 2')");
+    DataAccess data(db.Path());
+    EXPECT_EQ(data.Execute("SELECT CoolerID FROM Coolers WHERE Name = ?1", {"o'brien 1"}).At(0, 0).ToLong(), 1);
+    EXPECT_EQ(data.Execute("SELECT CoolerID FROM Coolers WHERE Name = ?1", {"x' OR '1'='1"}).Rows(), 0u);
+    EXPECT_THROW(data.Execute("SELECT CoolerID FROM Coolers WHERE Name = ?1"), DatabaseError);
+}
+
+TEST(DataAccess, AMissingOrForeignFileAndABadQueryAreDatabaseErrors) {
+    const TempFolder folder;
+    EXPECT_THROW(DataAccess(folder / "quellmar.mdb"), DatabaseError);
+    EXPECT_FALSE(std::filesystem::exists(folder / "quellmar.mdb"));
+    std::ofstream(folder / "text.mdb") << "this is no database, just some text long enough to have a header of sorts";
+    EXPECT_THROW(DataAccess(folder / "text.mdb"), DatabaseError);
+
+    const TestDatabase db;
+    DataAccess data(db.Path());
+    try {
+        data.Execute("SELECT NoSuchColumn FROM Coolers");
+        FAIL() << "no error";
+    } catch (const vb::RuntimeError& e) {
+        EXPECT_NE(std::string(e.what()).find("NoSuchColumn"), std::string::npos);
+    }
+}
+
+TEST(PerformanceID, StartsWithNoCooler) {
+    const quellmar::engine::PerformanceID p;
+    EXPECT_EQ(p.Performance(), 0.0);
+    EXPECT_EQ(p.ID(), 0);
+}
+
+}  // namespace
