@@ -135,6 +135,7 @@ double CoolerRating::ModelPerformance(std::int32_t id, double maxOilFlow) {
 }
 
 void CoolerRating::FindCooler() {
+    const DataAccess::Snapshot snapshot(data_);
     ClearSelection();
     suitable_.Clear();
     CalculateDerivedValues();
@@ -173,6 +174,7 @@ void CoolerRating::LoadCoolerDetails() {
 }
 
 void CoolerRating::Recalculate() {
+    const DataAccess::Snapshot snapshot(data_);
     const double performance = SelectionPerformance();
     const char* const kNoPerformance = "the selected cooler's performance is 0";
     double inlet = coolantTemp_ + Divide(heatLoad_, performance, kNoPerformance);

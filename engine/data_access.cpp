@@ -106,6 +106,12 @@ sqlite3_stmt* DataAccess::Prepared(std::string_view sql) {
     return statement;
 }
 
+DataAccess::Snapshot::Snapshot(DataAccess& data) : data_(data) {
+    if (sqlite3_exec(data_.db_, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK) data_.Fail("A read cannot begin", "BEGIN");
+}
+
+DataAccess::Snapshot::~Snapshot() { sqlite3_exec(data_.db_, "COMMIT", nullptr, nullptr, nullptr); }
+
 QueryResult DataAccess::Execute(std::string_view sql, const std::vector<vb::Variant>& parameters) {
     if (sql.empty()) return QueryResult();
     sqlite3_stmt* statement = Prepared(sql);

@@ -35,6 +35,19 @@ public:
     // nothing and returns an Empty array. Raises DatabaseError when the database rejects the query.
     QueryResult Execute(std::string_view sql, const std::vector<vb::Variant>& parameters = {});
 
+    // Holds one read snapshot while it lives, so the many small queries of a search share one lock
+    // instead of taking and dropping it each time. Writers are not blocked (WAL).
+    class Snapshot {
+    public:
+        explicit Snapshot(DataAccess& data);
+        ~Snapshot();
+        Snapshot(const Snapshot&) = delete;
+        Snapshot& operator=(const Snapshot&) = delete;
+
+    private:
+        DataAccess& data_;
+    };
+
 private:
     sqlite3_stmt* Prepared(std::string_view sql);
     [[noreturn]] void Fail(std::string_view what, std::string_view sql) const;

@@ -14,6 +14,8 @@ def q(text):
 
 
 def num(value):
+    if value == "NULL":
+        return value
     text = f"{value:.4f}".rstrip("0").rstrip(".")
     return text if text not in ("", "-0") else "0"
 
@@ -103,6 +105,100 @@ def air_sql():
     return "".join(out)
 
 
+# --- mobile -------------------------------------------------------------------------------------
+
+MOBILE_CURVE_UNITS_PER_KW = 30  # mobile capacity curves are stored at 30 units per kW/C
+MOBILE_CAPACITIES = (0.12, 0.2, 0.35, 0.5, 0.75, 1.0, 1.4, 2.0)  # kW/C at the top of the curve, 5 m/s
+# Heat-transfer factor against air face velocity (m/s), 1 at the rated 5 m/s.
+MOBILE_FACE_VELOCITY = [(1, 0.45), (2, 0.65), (3, 0.8), (4, 0.92), (5, 1.0), (6, 1.06), (8, 1.15), (10, 1.2)]
+
+
+def mobile_sql():
+    out = [HEADER.format(what="mobile models and the face-velocity factors of all mobile models", first=101)]
+    out.append("INSERT INTO HTCorrectionMobile (AFVMperSec, HTCorrectionFactor) VALUES " +
+               ", ".join(f"({num(v)}, {num(h)})" for v, h in MOBILE_FACE_VELOCITY) + ";\n")
+    for i, capacity in enumerate(MOBILE_CAPACITIES):
+        cid = 101 + i
+        size = round(capacity * 100)
+        top_flow = round(15 + 60 * capacity ** 0.8)
+        curve = rising_curve(top_flow, capacity * MOBILE_CURVE_UNITS_PER_KW, 5 + i % 3, 0.15)
+        max_flow = round(top_flow * (1.0 if i % 2 else 1.1))
+        drop = pressure_curve([f for f, _ in curve], top_flow, 1.2 + 0.2 * (i % 4))
+        description = f"Mobile air-oil cooler, 12/24 V DC fan, {num(capacity)} kW/C at 5 m/s face velocity"
+        out.append("\n" + cooler_row(cid, f"MC {size}", f"MC-{size:04d}-DC", description, max_flow,
+                                     round(66 + 6 * capacity ** 0.5), 1 + round(capacity * 3), "MCL-201",
+                                     round(6 + 30 * capacity ** 0.9, 1), 3, 3, 1))
+        out.append(points_rows("CoolingCapacity", cid, curve))
+        out.append(points_rows("PressureDrop", cid, drop))
+    return "".join(out)
+
+
+# --- water-cooled --------------------------------------------------------------------------------
+
+WATER_SERIES = {  # Series code: (name prefix, shell oil-side pressure rating in bar, capacities in kW/C)
+    2: ("WP", 16, (0.5, 0.9, 1.5, 2.5, 4, 6, 9, 14, 20)),
+    3: ("WPM", 25, (0.8, 1.4, 2.4, 4, 7, 12, 20, 32)),
+    4: ("SX", 10, (1, 2, 3.5, 6, 10, 16, 25, 40)),
+}
+WATER_FLOW_SHARES = (0.25, 0.5, 0.75, 1.0, 1.5, 2.0)  # of the nominal water flow: the correction rows
+PD_VISCOSITIES = (10, 22, 46, 100, 220, 460)          # cSt: the pressure-drop correction rows
+
+
+def axis_rows(table, cid, values):
+    return f"INSERT INTO {table} (CoolerID, {table}) VALUES " + ", ".join(f"({cid}, {num(v)})" for v in values) + ";\n"
+
+
+def factor_rows(table, cid, rows, row_numbers):
+    out = []
+    for r, factors in enumerate(rows):
+        columns = ", ".join(f"c{c + 1}" for c in range(len(factors)))
+        key = f"{cid}, {r + 1}" if row_numbers else f"{cid}"
+        key_columns = "CoolerID, RowNum" if row_numbers else "CoolerID"
+        out.append(f"INSERT INTO {table} ({key_columns}, {columns}) VALUES ({key}, " +
+                   ", ".join(num(f) for f in factors) + ");\n")
+    return "".join(out)
+
+
+def spread(low, high, count):
+    return [round(low + (high - low) * (i / (count - 1)) ** 1.2, 1) for i in range(count)]
+
+
+def water_sql():
+    out = [HEADER.format(what="water-cooled (shell-and-tube) models with their correction tables", first=201)]
+    cid = 200
+    for series, (prefix, shell, capacities) in WATER_SERIES.items():
+        for i, capacity in enumerate(capacities):
+            cid += 1
+            top_flow = round(25 + 30 * capacity ** 0.85)
+            curve = rising_curve(top_flow, capacity, 6, 0.25)
+            max_flow = round(top_flow * (1.1 if i % 2 else 1.0))
+            nominal_water = 0.5 * top_flow
+            water_flows = [round(nominal_water * s, 1) for s in WATER_FLOW_SHARES]
+            oil_flows = spread(curve[0][0], max_flow, 5 + i % 4)  # up to MaxOilFlow, at most 8
+            heat_transfer = [[round(min(1.15, (w / nominal_water) ** 0.25) * (0.95 + 0.05 * o / max_flow), 4)
+                              for o in oil_flows] for w in water_flows]
+            pd_flows = spread(curve[0][0], max_flow, 4 + i % 3)
+            pd_factors = [[round((v / 32) ** 0.6 * (1 - 0.15 * o / max_flow), 4) for o in pd_flows]
+                          for v in PD_VISCOSITIES]
+            drop = pressure_curve([f for f, _ in curve], top_flow, 1.0 + 0.2 * (i % 4), 1.75)
+            size = round(capacity * 10)
+            description = f"Shell-and-tube oil cooler, {prefix} series, {num(capacity)} kW/C, {shell} bar shell side"
+            out.append("\n" + cooler_row(cid, f"{prefix} {size}", f"{prefix}-{size:04d}", description, max_flow, "NULL",
+                                         2 + round(capacity ** 0.7), f"{prefix}L-30{series}",
+                                         round(12 + 9 * capacity ** 0.9, 1), 2, series=series, shell=shell,
+                                         water_side=10))
+            out.append(points_rows("CoolingCapacity", cid, curve))
+            out.append(points_rows("PressureDrop", cid, drop))
+            out.append(axis_rows("HTCorrectionWaterFlow", cid, water_flows))
+            out.append(axis_rows("HTCorrectionOilFlow", cid, oil_flows))
+            out.append(factor_rows("HTCorrection", cid, heat_transfer, True))
+            out.append(axis_rows("PDCorrectionViscosity", cid, PD_VISCOSITIES))
+            out.append(axis_rows("PDCorrectionOilFlow", cid, pd_flows))
+            out.append(factor_rows("PDCorrection", cid, pd_factors, False))
+    return "".join(out)
+
+
 if __name__ == "__main__":
-    with open("air.sql", "w", newline="\n") as f:
-        f.write(air_sql())
+    for name, text in (("air.sql", air_sql()), ("mobile.sql", mobile_sql()), ("water.sql", water_sql())):
+        with open(name, "w", newline="\n") as f:
+            f.write(text)

@@ -4,7 +4,7 @@ namespace quellmar::test {
 
 AirFixture::AirFixture() {
     FlatViscosity(5, 100);
-    AirPDCorrections({{50, 0.5}, {150, 1.5}});
+    FamilyTable("AirPDCorrections", {{50, 0.5}, {150, 1.5}});
     Add({1, "AOC 10", 1, 1, 1, 0, 120, {{20, .5}, {60, 1}, {100, 1.2}}, {{30, .1}, {100, .5}}, 3, 74});
     Add({2, "AOC 20", 1, 1, 1, 0, 200, {{20, 1}, {100, 2}, {150, 2.5}}, {{20, .2}, {150, 1}}, 2, 72});
     Add({3, "AOC 20T", 1, 1, 1, 0, 200, {{20, 1}, {100, 2}, {150, 2.5}}, {{20, .2}, {150, 1}}, 2, 68});
@@ -16,15 +16,9 @@ AirFixture::AirFixture() {
 std::unique_ptr<engine::AirCooled> AirFixture::Search(double q, double f, int range, int motor, int grade) const {
     auto air = std::make_unique<engine::AirCooled>(Path());
     air->SetProductRange(range);
-    air->SetHeatUnits(0);
-    air->SetOilFlowUnits(0);
-    air->SetTempUnits(0);
     air->SetMotorType(motor);
     air->SetAirTemp(kAir);
-    air->SetHeatLoad(q);
-    air->SetInletTemp(kInlet);
-    air->SetOilFlow(f);
-    air->SetViscosity(grade);
+    SetMetricDuty(*air, q, f, kInlet, grade);
     air->FindCooler();
     return air;
 }

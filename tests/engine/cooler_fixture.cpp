@@ -14,7 +14,37 @@ std::string PointRows(const std::string& table, int id, const Points& points) {
     return sql;
 }
 
+std::string Axis(const std::string& table, int id, const std::vector<double>& values) {
+    std::string sql;
+    for (const double v : values) sql += "INSERT INTO " + table + " VALUES (" + std::to_string(id) + ", " + Number(v) + ");";
+    return sql;
+}
+
+// Factor rows with the key first; `rowNumbers` puts a RowNum after the key.
+std::string FactorRows(const std::string& table, int id, const CoolerFixture::Rows& rows, bool rowNumbers) {
+    std::string sql;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        std::string columns = "CoolerID", values = std::to_string(id);
+        if (rowNumbers) columns += ", RowNum", values += ", " + std::to_string(r + 1);
+        for (std::size_t c = 0; c < rows[r].size(); ++c) columns += ", c" + std::to_string(c + 1), values += ", " + Number(rows[r][c]);
+        sql += "INSERT INTO " + table + " (" + columns + ") VALUES (" + values + ");";
+    }
+    return sql;
+}
+
 }  // namespace
+
+void CoolerFixture::HeatTransferTable(int id, const std::vector<double>& waterFlows, const std::vector<double>& oilFlows,
+                                      const Rows& factors) const {
+    Exec(Axis("HTCorrectionWaterFlow", id, waterFlows) + Axis("HTCorrectionOilFlow", id, oilFlows) +
+         FactorRows("HTCorrection", id, factors, true));
+}
+
+void CoolerFixture::PressureDropTable(int id, const std::vector<double>& viscosities, const std::vector<double>& oilFlows,
+                                      const Rows& factors) const {
+    Exec(Axis("PDCorrectionViscosity", id, viscosities) + Axis("PDCorrectionOilFlow", id, oilFlows) +
+         FactorRows("PDCorrection", id, factors, false));
+}
 
 void CoolerFixture::Add(const ModelRows& m) const {
     Exec("INSERT INTO Coolers (CoolerID, Name, PartNumber, Description, MaxOilFlow, NoiseLevel, CostRanking, SalesLeaflet, "
@@ -31,9 +61,9 @@ void CoolerFixture::FlatViscosity(int grade, double cst) const {
     Exec("UPDATE VisTemp SET " + sets + " WHERE OilGrade = " + std::to_string(grade));
 }
 
-void CoolerFixture::AirPDCorrections(const Points& points) const {
-    std::string sql = "DELETE FROM AirPDCorrections;";
-    for (const auto& [v, k] : points) sql += "INSERT INTO AirPDCorrections VALUES (" + Number(v) + ", " + Number(k) + ");";
+void CoolerFixture::FamilyTable(const std::string& table, const Points& points) const {
+    std::string sql = "DELETE FROM " + table + ";";
+    for (const auto& [x, y] : points) sql += "INSERT INTO " + table + " VALUES (" + Number(x) + ", " + Number(y) + ");";
     Exec(sql);
 }
 
