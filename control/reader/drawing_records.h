@@ -70,14 +70,14 @@ struct PolylineRecord {
 // One TEXT, MTEXT or redline text.
 struct TextRecord {
     float X1 = 0, Y1 = 0, Z1 = 0;  // insertion point (alignment point for aligned texts)
-    std::string Txt;               // at most kTextFieldWidth characters, the file's bytes
+    std::string Txt{};               // at most kTextFieldWidth characters, the file's bytes
     float Height = 0;
     float Rotation = 0;  // degrees
     std::int32_t HorzAlign = 0;
     std::int32_t LayerIndex = 0;
     std::int32_t Underline = 0;
     std::int32_t EntityColor = 0;
-    std::string FontName;  // at most kFontNameFieldWidth characters
+    std::string FontName{};  // at most kFontNameFieldWidth characters
     float FontScalar = 0;
     std::int16_t IsRedline = 0;
     std::int16_t IsDeleted = 0;
@@ -139,14 +139,14 @@ struct VertexRecord {
 struct AttribRecord {
     std::int32_t BlockIndex = 0;  // the block count when the attribute was read
     float X = 0, Y = 0, Z = 0;
-    std::string TagValue;  // at most kTextFieldWidth characters
-    std::string TagName;   // at most kTextFieldWidth characters
+    std::string TagValue{};  // at most kTextFieldWidth characters
+    std::string TagName{};   // at most kTextFieldWidth characters
     float Height = 0;
     float Rotation = 0;  // degrees
     std::int32_t HorzAlign = 0;
     std::int32_t LayerIndex = 0;
     std::int32_t EntityColor = 0;
-    std::string FontName;  // at most kFontNameFieldWidth characters
+    std::string FontName{};  // at most kFontNameFieldWidth characters
     float FontScalar = 0;
     std::int32_t ParentInsert = 0;  // the insert the attribute belongs to
 };
@@ -154,16 +154,16 @@ struct AttribRecord {
 // One INSERT placed at once.
 struct InsertRecord {
     float X = 0, Y = 0, Z = 0;  // insertion point times the insert's scale factors
-    std::string BlockName;      // as read, at most kBlockNameFieldWidth characters
+    std::string BlockName{};      // as read, at most kBlockNameFieldWidth characters
     std::int32_t LayerIndex = 0;
 };
 
 // One INSERT (or DIMENSION) met inside a block definition before its block was defined; placed
 // into the containing block when the ENTITIES section starts.
 struct InsertTransformRecord {
-    std::string ContainerSpoolFile;   // spool file of the containing block
+    std::string ContainerSpoolFile{};   // spool file of the containing block
     std::int32_t ContainerBlock = 0;  // index of the containing block
-    std::string BlockName;            // the inserted block's name as read
+    std::string BlockName{};            // the inserted block's name as read
     std::int32_t LayerIndex = 0;
     float X = 0, Y = 0, Z = 0;  // relative to the containing block's base point
     float Rotation = 0;         // degrees
@@ -173,8 +173,8 @@ struct InsertTransformRecord {
 // One BLOCK definition.
 struct BlockRecord {
     float X = 0, Y = 0, Z = 0;  // base point
-    std::string BlockName;      // trimmed, at most kBlockNameFieldWidth characters
-    std::string SpoolFileName;  // the block's spool file while the load runs, "" afterwards
+    std::string BlockName{};      // trimmed, at most kBlockNameFieldWidth characters
+    std::string SpoolFileName{};  // the block's spool file while the load runs, "" afterwards
 };
 
 }  // namespace tiraq

@@ -5,29 +5,28 @@
 #include <cmath>
 
 namespace tiraq {
-namespace {
-
-void Rotate(float& x, float& y, double cosine, double sine) {
-    const double oldX = x;
-    const double oldY = y;
-    x = vb::CSng(oldX * cosine - oldY * sine);
-    y = vb::CSng(oldY * cosine + oldX * sine);
+PointRotator::PointRotator(float Angle) {
+    const double a = Angle * 2 * kPi / 360;
+    cosine_ = std::cos(a);
+    sine_ = std::sin(a);
 }
 
-}  // namespace
+void PointRotator::Apply(float& X, float& Y) const {
+    const double oldX = X;
+    const double oldY = Y;
+    X = vb::CSng(oldX * cosine_ - oldY * sine_);
+    Y = vb::CSng(oldY * cosine_ + oldX * sine_);
+}
 
 int RotatePoint(SinglePoint& Point, float Angle) {
-    const double a = Angle * 2 * kPi / 360;
-    Rotate(Point.X, Point.Y, std::cos(a), std::sin(a));
+    PointRotator(Angle).Apply(Point.X, Point.Y);
     return 1;
 }
 
 int RotateRect(SingleRect& Rect, float Angle) {
-    const double a = Angle * 2 * kPi / 360;
-    const double cosine = std::cos(a);
-    const double sine = std::sin(a);
-    Rotate(Rect.X1, Rect.Y1, cosine, sine);
-    Rotate(Rect.X2, Rect.Y2, cosine, sine);
+    const PointRotator rotator(Angle);
+    rotator.Apply(Rect.X1, Rect.Y1);
+    rotator.Apply(Rect.X2, Rect.Y2);
     return 1;
 }
 

@@ -14,6 +14,17 @@ struct SingleRect {
     float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
 };
 
+// A rotation by one angle for many points, with the same values as RotatePoint.
+class PointRotator {
+public:
+    explicit PointRotator(float Angle);
+    void Apply(float& X, float& Y) const;
+
+private:
+    double cosine_;
+    double sine_;
+};
+
 // Rotate in place, counterclockwise about the origin, by `Angle` degrees. Both return 1.
 int RotatePoint(SinglePoint& Point, float Angle);
 int RotateRect(SingleRect& Rect, float Angle);

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "reader/drawing_records.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tiraq {
+
+// One entry of a block spool file: an entity of a block definition relative to the block's base
+// point. Each kind uses the fields its values line carries (an ellipse keeps its axis end in
+// X2, Y2).
+struct SpoolEntry {
+    DisplayKind Kind = DisplayKind::Line;
+    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, X3 = 0, Y3 = 0, X4 = 0, Y4 = 0;
+    float Radius = 0, StartAngle = 0, EndAngle = 0;
+    float Ratio = 0, StartParam = 0, EndParam = 0;
+    float Height = 0, Rotation = 0, FontScalar = 0;
+    float Linewidth = 0, Bulge = 0;
+    std::int32_t EntityColor = 0, LayerIndex = 0, LineType = 0, HorzAlign = 0, Underline = 0;
+    std::string Txt{}, FontName{};
+};
+
+// The spool file format: per entry a kind line and a values line, values separated by commas,
+// numbers as decimal text with "." (Singles in their shortest exact form), strings in double
+// quotes, CR LF line ends. The line widths of lines, polyline segments and circles read back as
+// whole numbers.
+void AppendSpoolEntry(std::string& out, const SpoolEntry& entry);
+std::vector<SpoolEntry> ParseSpoolEntries(std::string_view text);
+
+// The spool files of one load: a private folder made for the load under the given folder (the
+// system temporary folder when that is empty or missing), one file per block created exclusively,
+// at most one open for writing at a time, and everything removed when the load ends.
+class BlockSpools {
+public:
+    explicit BlockSpools(std::string_view tmpFileNamePath);
+    ~BlockSpools();
+    BlockSpools(const BlockSpools&) = delete;
+    BlockSpools& operator=(const BlockSpools&) = delete;
+
+    // Creates the spool file of a new block, named by the spool counter, and opens it for
+    // writing; returns its full name.
+    std::string Create(std::int32_t block, std::int32_t counter);
+    // Opens a block's existing spool file for appending.
+    void OpenForAppend(std::int32_t block);
+    // Writes to the open spool file.
+    void Write(const SpoolEntry& entry);
+    // Closes the open spool file, if any.
+    void Close();
+    bool IsOpen(std::int32_t block) const noexcept { return openBlock_ == block; }
+
+    // A closed spool file's entries, read once and then replayed from memory until the file
+    // changes. The file being written is never read: it gives no entries.
+    const std::vector<SpoolEntry>& Entries(std::int32_t block);
+
+    // Closes and deletes every spool file and the private folder.
+    void RemoveAll() noexcept;
+
+private:
+    struct Spool {
+        std::filesystem::path path;
+        std::vector<SpoolEntry> entries;
+        bool entriesRead = false;
+    };
+
+    const std::filesystem::path& Folder();
+
+    std::string baseFolder_;
+    std::filesystem::path folder_;
+    std::unordered_map<std::int32_t, Spool> spools_;
+    std::FILE* file_ = nullptr;
+    std::int32_t openBlock_ = 0;
+    std::string buffer_;
+    std::vector<SpoolEntry> none_;
+};
+
+}  // namespace tiraq

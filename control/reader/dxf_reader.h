@@ -1,0 +1,63 @@
+#pragma once
+
+#include "reader/drawing_database.h"
+#include "reader/reader_host.h"
+#include "reader/text_fonts.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tiraq {
+
+// How a load treats the drawing already in the database.
+enum MergeEnum : std::int32_t {
+    dxfMergeNew = 0,    // replace it
+    dxfMergeAdd = 1,    // add the new file's entities to it
+    dxfMergeParse = 2,  // replace it, for the entity queries only
+};
+
+// The control's properties that a load reads or writes.
+struct ReaderProperties {
+    std::string TmpFileNamePath;  // folder of the block spool files
+    bool CalcExtents = false;     // extents from the entities rather than the header's
+    TextFontSettings Fonts;
+    float RedlineTextHeight = 1;  // after a load: the largest text height of the drawing
+};
+
+// Records that block expansion may make in one load before it is refused as "Drawing too
+// complex": a few blocks nested a few levels deep multiply without bound otherwise.
+inline constexpr std::int64_t kDefaultMaxExpandedRecords = 8'000'000;
+
+// The DXF reader of one control: reads the ASCII form of a DXF file in one pass into the drawing
+// database. Errors leave it as the control's error chain (vb::RuntimeError of number kErrTiraq
+// whose text ends in " ->  LoadDXF.").
+class DXFReader {
+public:
+    DXFReader(DrawingDatabase& db, ReaderHost& host) : db_(db), host_(host) {}
+
+    ReaderProperties Properties;
+    std::int64_t MaxExpandedRecords = kDefaultMaxExpandedRecords;
+
+    // Resets the database (Reset true) or keeps it for a merge (false); the blocks of an earlier
+    // load are forgotten either way. Returns true.
+    bool InitDB(bool Reset);
+
+    // The load steps of the control's Regen: the database reset or kept by the merge mode, the
+    // offsets set, the block and insert-transform counts cleared, then LoadDXF.
+    bool ReadDrawing(MergeEnum Merge, const std::string& FileName, float XOffset = 0, float YOffset = 0);
+
+    // Reads one DXF file into the database; true when the file was read to its end.
+    bool LoadDXF(const std::string& FileName);
+    // The same over a file's text already in memory; `FileName` names it in messages.
+    bool LoadDXFText(std::string text, const std::string& FileName);
+
+    // Names the block spool files; rises with every BLOCK read, over the control's whole life.
+    std::int32_t BlockSpoolCounter() const noexcept { return blockSpoolCounter_; }
+
+private:
+    DrawingDatabase& db_;
+    ReaderHost& host_;
+    std::int32_t blockSpoolCounter_ = 0;
+};
+
+}  // namespace tiraq

@@ -1,0 +1,187 @@
+#include "reader/load_pass.h"
+
+#include "reader/pen_styles.h"
+#include "reader/rotation.h"
+#include "reader/text_helpers.h"
+#include "reader/traced.h"
+
+#include "vb/convert.h"
+
+#include <cmath>
+
+namespace tiraq {
+
+bool LoadPass::DXFLine() {
+    return Traced(host_, " ->  DXFLine.", [&] {
+        LoadEntity();
+        LineRecord r;
+        r.LayerIndex = SetLayerID(groupValue_[8]);
+        r.EntityColor = EntityColor();
+        r.LineType = LayerLineTypeOr(LineTypeToPenStyle(groupValue_[6]), r.LayerIndex);
+        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
+        r.X2 = XAt(11), r.Y2 = YAt(21), r.Z2 = ZAt(31);
+        CheckExtents(r.X1, r.Y1, r.X2, r.Y2);
+        if (inBlock_) {
+            spools_.Write(SpoolEntry{.Kind = DisplayKind::Line,
+                                     .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1), .X2 = BlockX(r.X2), .Y2 = BlockY(r.Y2),
+                                     .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex,
+                                     .LineType = r.LineType});
+            return true;
+        }
+        db_.AppendDrawn(std::move(r));
+        return true;
+    });
+}
+
+bool LoadPass::DXF3DFace() {
+    return Traced(host_, " ->  DXF3DFace.", [&] {
+        LoadEntity();
+        const std::int32_t layerIndex = SetLayerID(groupValue_[8]);
+        const std::int32_t color = EntityColor();
+        const std::int32_t lineType = LineTypeToPenStyle(groupValue_[6]);
+        const float x[4] = {XAt(10), XAt(11), XAt(12), XAt(13)};
+        const float y[4] = {YAt(20), YAt(21), YAt(22), YAt(23)};
+        CheckExtents(vb::CSng(Val(10)), vb::CSng(Val(20)), vb::CSng(Val(11)), vb::CSng(Val(21)));
+        for (int edge = 0; edge < 4; ++edge) {
+            const int from = edge;
+            const int to = (edge + 1) % 4;
+            if (inBlock_) {
+                spools_.Write(SpoolEntry{.Kind = DisplayKind::Line,
+                                         .X1 = BlockX(x[from]), .Y1 = BlockY(y[from]),
+                                         .X2 = BlockX(x[to]), .Y2 = BlockY(y[to]),
+                                         .Linewidth = 1, .EntityColor = color, .LayerIndex = layerIndex,
+                                         .LineType = lineType});
+            } else {
+                db_.AppendDrawn(LineRecord{.X1 = x[from], .Y1 = y[from], .X2 = x[to], .Y2 = y[to],
+                                           .LayerIndex = layerIndex, .EntityColor = color, .LineType = lineType});
+            }
+        }
+        return true;
+    });
+}
+
+bool LoadPass::DXFCircle() {
+    return Traced(host_, " ->  DXFCircle.", [&] {
+        LoadEntity();
+        CircleRecord r;
+        r.LayerIndex = SetLayerID(groupValue_[8]);
+        r.EntityColor = EntityColor();
+        r.LineType = LayerLineTypeOr(LineTypeToPenStyle(groupValue_[6]), r.LayerIndex);
+        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
+        r.Radius = vb::CSng(Val(40));
+        r.StartAngle = vb::CSng(Val(50));
+        r.EndAngle = vb::CSng(Val(51));
+        NormalizeAngle(r.StartAngle);
+        NormalizeAngle(r.EndAngle);
+        const double x = r.X1, y = r.Y1, radius = r.Radius;
+        if (r.StartAngle != r.EndAngle) {
+            const double s = r.StartAngle * kPi / 180, e = r.EndAngle * kPi / 180;
+            CheckExtents(vb::CSng(x + radius * std::cos(s)), vb::CSng(y + radius * std::sin(s)),
+                         vb::CSng(x + radius * std::cos(e)), vb::CSng(y + radius * std::sin(e)));
+        } else {
+            CheckExtents(vb::CSng(x - radius), vb::CSng(y - radius), vb::CSng(x + radius), vb::CSng(y + radius));
+        }
+        if (inBlock_) {
+            spools_.Write(SpoolEntry{.Kind = DisplayKind::Circle, .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1),
+                                     .Radius = r.Radius, .StartAngle = r.StartAngle, .EndAngle = r.EndAngle,
+                                     .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex,
+                                     .LineType = r.LineType});
+            return true;
+        }
+        db_.AppendDrawn(std::move(r));
+        return true;
+    });
+}
+
+bool LoadPass::DXFEllipse() {
+    return Traced(host_, " ->  DXFEllipse.", [&] {
+        LoadEntity();
+        EllipseRecord r;
+        r.LayerIndex = SetLayerID(groupValue_[8]);
+        r.EntityColor = EntityColor();
+        r.LineType = LineTypeToPenStyle(groupValue_[6]);
+        r.X1 = XAt(10), r.Y1 = YAt(20);
+        r.MajorX = vb::CSng(Val(11)), r.MajorY = vb::CSng(Val(21));
+        r.Ratio = vb::CSng(Val(40));
+        r.StartParam = vb::CSng(Val(41));
+        r.EndParam = vb::CSng(Val(42));
+        NormalizeAngle(r.EndParam);
+        if (inBlock_) {
+            spools_.Write(SpoolEntry{.Kind = DisplayKind::Ellipse, .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1),
+                                     .X2 = r.MajorX, .Y2 = r.MajorY, .Ratio = r.Ratio,
+                                     .StartParam = r.StartParam, .EndParam = r.EndParam,
+                                     .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex,
+                                     .LineType = r.LineType});
+            return true;
+        }
+        db_.AppendDrawn(std::move(r));
+        return true;
+    });
+}
+
+bool LoadPass::DXFPoint() {
+    return Traced(host_, " ->  DXFPoint.", [&] {
+        LoadEntity();
+        PointRecord r;
+        r.LayerIndex = SetLayerID(groupValue_[8]);
+        r.EntityColor = EntityColor();
+        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
+        if (inBlock_) {
+            spools_.Write(SpoolEntry{.Kind = DisplayKind::Point, .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1),
+                                     .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex});
+            return true;
+        }
+        db_.AppendDrawn(std::move(r));
+        return true;
+    });
+}
+
+bool LoadPass::DXFSolid() {
+    return Traced(host_, " ->  DXFSolid .", [&] {
+        LoadEntity();
+        SolidRecord r;
+        r.LayerIndex = SetLayerID(groupValue_[8]);
+        r.EntityColor = EntityColor();
+        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
+        r.X2 = XAt(11), r.Y2 = YAt(21), r.Z2 = ZAt(31);
+        r.X3 = XAt(13), r.Y3 = YAt(23), r.Z3 = ZAt(33);
+        r.X4 = XAt(12), r.Y4 = YAt(22), r.Z4 = ZAt(32);
+        CheckExtents(r.X1, r.Y1, r.X2, r.Y2);
+        if (inBlock_) {
+            spools_.Write(SpoolEntry{.Kind = DisplayKind::Solid,
+                                     .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1), .X2 = BlockX(r.X2), .Y2 = BlockY(r.Y2),
+                                     .X3 = BlockX(r.X3), .Y3 = BlockY(r.Y3), .X4 = BlockX(r.X4), .Y4 = BlockY(r.Y4),
+                                     .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex});
+            return true;
+        }
+        CheckExtents(r.X3, r.Y3, r.X4, r.Y4);
+        db_.AppendDrawn(std::move(r));
+        return true;
+    });
+}
+
+bool LoadPass::DXFMaxExtents() {
+    return Traced(host_, " ->  DXFMaxExtents.", [&] {
+        if (properties_.CalcExtents) return true;
+        LoadEntity();
+        db_.DrawingExtents.Right = vb::CSng(Val(10));
+        db_.DrawingExtents.Top = vb::CSng(Val(20));
+        if (minExtentsRead_) headerExtentsKnown_ = true;
+        maxExtentsRead_ = true;
+        return true;
+    });
+}
+
+bool LoadPass::DXFMinExtents() {
+    return Traced(host_, " ->  DXFMinExtents.", [&] {
+        if (properties_.CalcExtents) return true;
+        LoadEntity();
+        db_.DrawingExtents.Left = vb::CSng(Val(10));
+        db_.DrawingExtents.Bottom = vb::CSng(Val(20));
+        if (maxExtentsRead_) headerExtentsKnown_ = true;
+        minExtentsRead_ = true;
+        return true;
+    });
+}
+
+}  // namespace tiraq
