@@ -1,0 +1,232 @@
+#include "gui/painter_surface.h"
+
+#include "gui/font_faces.h"
+
+#include <QPaintDevice>
+#include <QPainterPath>
+#include <QPolygon>
+#include <QVector>
+
+#include <algorithm>
+#include <cmath>
+
+namespace gui {
+
+QColor ToQColor(Colour colour) {
+    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
+Colour FromQRgb(QRgb rgb) {
+    return Colour(qRed(rgb)) | (Colour(qGreen(rgb)) << 8) | (Colour(qBlue(rgb)) << 16);
+}
+
+namespace {
+
+// The dash patterns of one-pixel pens, in pixels, as the platform's pens draw them.
+QVector<qreal> DashPattern(PenStyle style) {
+    switch (style) {
+    case PenStyle::Dash: return {18, 6};
+    case PenStyle::Dot: return {3, 3};
+    case PenStyle::DashDot: return {9, 6, 3, 6};
+    case PenStyle::DashDotDot: return {9, 3, 3, 3, 3, 3};
+    case PenStyle::Solid: break;
+    }
+    return {};
+}
+
+QRect NormalRect(const PixelRect& box) {
+    const int left = std::min(box.left, box.right), right = std::max(box.left, box.right);
+    const int top = std::min(box.top, box.bottom), bottom = std::max(box.top, box.bottom);
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// The outline rectangle as a path through the pixel centres, so a one-pixel pen covers the box's
+// edge pixels and nothing outside.
+QRectF OutlineRect(const QRect& r) { return QRectF(r.left(), r.top(), r.width() - 1, r.height() - 1); }
+
+QPolygon ToPolygon(std::span<const PixelPoint> points) {
+    QPolygon polygon(int(points.size()));
+    for (int i = 0; i < polygon.size(); ++i) polygon.setPoint(i, points[i].x, points[i].y);
+    return polygon;
+}
+
+double RayAngle(const QPointF& centre, PixelPoint p) {
+    return std::atan2(centre.y() - p.y, p.x - centre.x()) * 180.0 / M_PI;
+}
+
+}  // namespace
+
+PainterSurface::PainterSurface(QPaintDevice& device) : painter_(&device) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+PainterSurface::~PainterSurface() = default;
+
+void PainterSurface::SetRasterOp(RasterOp op) {
+    painter_.setCompositionMode(op == RasterOp::Invert ? QPainter::RasterOp_NotDestination
+                                                       : QPainter::CompositionMode_SourceOver);
+}
+
+void PainterSurface::UsePen(const Pen& pen) {
+    if (pen_ && *pen_ == pen) return;
+    pen_ = pen;
+    QPen qpen(ToQColor(pen.colour));
+    if (pen.width <= 1) {
+        qpen.setWidth(1);
+        qpen.setCosmetic(true);
+        qpen.setCapStyle(Qt::SquareCap);  // a flat cap leaves out the last pixel
+        if (pen.style != PenStyle::Solid) qpen.setDashPattern(DashPattern(pen.style));
+    } else {
+        qpen.setWidth(pen.width);
+        qpen.setCapStyle(Qt::RoundCap);
+        qpen.setJoinStyle(Qt::RoundJoin);
+    }
+    painter_.setPen(qpen);
+}
+
+void PainterSurface::UseNoBrush() {
+    if (!brushSet_) return;
+    painter_.setBrush(Qt::NoBrush);
+    brushSet_ = false;
+}
+
+void PainterSurface::DrawLine(const Pen& pen, PixelPoint from, PixelPoint to) {
+    UsePen(pen);
+    if (from == to) {
+        painter_.drawPoint(from.x, from.y);
+    } else {
+        painter_.drawLine(from.x, from.y, to.x, to.y);
+    }
+}
+
+void PainterSurface::DrawPolyline(const Pen& pen, std::span<const PixelPoint> points) {
+    if (points.size() < 2) return;
+    UsePen(pen);
+    painter_.drawPolyline(ToPolygon(points));
+}
+
+void PainterSurface::DrawArc(const Pen& pen, const PixelRect& box, PixelPoint start, PixelPoint end) {
+    const QRect r = NormalRect(box);
+    if (r.width() < 2 && r.height() < 2) return;
+    UsePen(pen);
+    UseNoBrush();
+    const QRectF outline = OutlineRect(r);
+    const double from = RayAngle(outline.center(), start);
+    double sweep = std::fmod(RayAngle(outline.center(), end) - from + 720.0, 360.0);
+    if (sweep == 0) sweep = 360;
+    QPainterPath path;
+    path.arcMoveTo(outline, from);
+    path.arcTo(outline, from, sweep);
+    painter_.drawPath(path);
+}
+
+void PainterSurface::DrawEllipse(const Pen& pen, const PixelRect& box) {
+    UsePen(pen);
+    UseNoBrush();
+    painter_.drawEllipse(OutlineRect(NormalRect(box)));
+}
+
+void PainterSurface::SetPixel(PixelPoint point, Colour colour) {
+    UsePen(Pen{PenStyle::Solid, 1, colour});
+    painter_.drawPoint(point.x, point.y);
+}
+
+void PainterSurface::FillPolygon(std::span<const PixelPoint> corners, Colour colour) {
+    if (corners.empty()) return;
+    UsePen(Pen{PenStyle::Solid, 1, colour});
+    painter_.setBrush(ToQColor(colour));
+    brushSet_ = true;
+    painter_.drawPolygon(ToPolygon(corners), Qt::OddEvenFill);
+}
+
+void PainterSurface::DrawRectangle(const Pen& pen, const PixelRect& box, bool filled) {
+    const QRect r = NormalRect(box);
+    const QColor colour = ToQColor(pen.colour);
+    if (filled) {
+        painter_.fillRect(r, colour);
+        return;
+    }
+    if (pen.style != PenStyle::Solid && pen.width <= 1) {
+        UsePen(pen);
+        UseNoBrush();
+        painter_.drawRect(OutlineRect(r));
+        return;
+    }
+    // Solid outlines as four strips that do not overlap, so that inverting touches every edge
+    // pixel exactly once and the corners invert like the rest.
+    const int w = std::max(1, std::min({pen.width, (r.width() + 1) / 2, (r.height() + 1) / 2}));
+    painter_.fillRect(QRect(r.left(), r.top(), r.width(), w), colour);
+    if (r.height() > w) painter_.fillRect(QRect(r.left(), r.bottom() - w + 1, r.width(), w), colour);
+    const int innerHeight = r.height() - 2 * w;
+    if (innerHeight > 0) {
+        painter_.fillRect(QRect(r.left(), r.top() + w, w, innerHeight), colour);
+        if (r.width() > w) painter_.fillRect(QRect(r.right() - w + 1, r.top() + w, w, innerHeight), colour);
+    }
+}
+
+double PainterSurface::EmPerCell(const QString& face) {
+    auto found = emPerCell_.find(face);
+    if (found != emPerCell_.end()) return found->second;
+    QFont probe = AliasedFont(face);
+    probe.setPixelSize(1000);
+    const QFontMetricsF metrics(probe, painter_.device());
+    const double cell = metrics.ascent() + metrics.descent();
+    const double ratio = cell > 0 ? 1000.0 / cell : 1.0;
+    emPerCell_.emplace(face, ratio);
+    return ratio;
+}
+
+const PainterSurface::CachedFont& PainterSurface::FontFor(const TextFont& font) {
+    FontKey key{font.face, font.pixelHeight, int(font.heightKind), font.weight, font.italic, font.underline};
+    if (lastFont_ && key == lastFontKey_) return *lastFont_;
+    auto found = fonts_.find(key);
+    if (found == fonts_.end()) {
+        const QString face = QString::fromStdString(font.face);
+        QFont qfont = AliasedFont(face);
+        double em = font.pixelHeight;
+        if (font.heightKind == TextFont::Height::Cell) em *= EmPerCell(face);
+        qfont.setPixelSize(std::max(1, int(std::lround(em))));
+        qfont.setWeight(QFont::Weight(std::clamp(font.weight, 100, 900)));
+        qfont.setItalic(font.italic);
+        qfont.setUnderline(font.underline);
+        found = fonts_.emplace(key, CachedFont{qfont, QFontMetricsF(qfont, painter_.device())}).first;
+    }
+    lastFontKey_ = std::move(key);
+    lastFont_ = &found->second;
+    return *lastFont_;
+}
+
+TextMetrics PainterSurface::MeasureText(const TextFont& font, std::string_view text) {
+    const CachedFont& cached = FontFor(font);
+    const QString qtext = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return TextMetrics{cached.metrics.horizontalAdvance(qtext), cached.metrics.ascent() + cached.metrics.descent(),
+                       cached.metrics.ascent()};
+}
+
+void PainterSurface::DrawText(const TextFont& font, PixelPoint anchor, double rotation, TextAlign align,
+                              Colour colour, std::string_view text) {
+    const CachedFont& cached = FontFor(font);
+    const QString qtext = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    double dx = 0;
+    if (align != TextAlign::Left) {
+        const double width = cached.metrics.horizontalAdvance(qtext);
+        dx = align == TextAlign::Center ? -width / 2 : -width;
+    }
+    UsePen(Pen{PenStyle::Solid, 1, colour});
+    if (fontSet_ != &cached) {
+        painter_.setFont(cached.font);
+        fontSet_ = &cached;
+    }
+    if (rotation == 0) {
+        painter_.drawText(QPointF(anchor.x + dx, anchor.y), qtext);
+        return;
+    }
+    painter_.translate(anchor.x, anchor.y);
+    painter_.rotate(-rotation);
+    painter_.drawText(QPointF(dx, 0), qtext);
+    painter_.resetTransform();
+}
+
+}  // namespace gui

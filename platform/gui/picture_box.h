@@ -1,0 +1,70 @@
+#pragma once
+
+#include "gui/drawing_target.h"
+#include "gui/painter_surface.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+namespace gui {
+
+// A picture box: a window that is a drawing target. It keeps two images of its size. The
+// persistent image holds what is drawn while AutoRedraw is on and is what the window shows then;
+// with AutoRedraw off drawing goes to the screen image only, over the persistent image as it was,
+// and is lost at the next Cls or Refresh (rubber bands are drawn so). Both are Format_RGB32 and drawn
+// without antialiasing, so `Point` reads back exactly the colours drawn.
+//
+// Mouse events come out with the runtime's arguments: Button 1 left, 2 right, 4 middle; Shift 1
+// shift, 2 control, 4 alt; X and Y in the picture's scale.
+class PictureBox : public QWidget, public DrawingTarget {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    ~PictureBox() override;
+
+    bool AutoRedraw() const { return autoRedraw_; }
+    void SetAutoRedraw(bool on);
+
+    void Cls() override;
+    void Refresh() override;
+    DrawingSurface& Surface() override;
+    std::uintptr_t WindowHandle() const override;
+    std::int32_t PixelWidth() const override { return width(); }
+    std::int32_t PixelHeight() const override { return height(); }
+    double DotsPerInch() const override { return kScreenDotsPerInch; }
+
+    // The persistent image (the runtime's Image) and what the window shows.
+    const QImage& Image();
+    const QImage& ScreenImage();
+
+    static constexpr double kScreenDotsPerInch = 96;
+
+signals:
+    void MouseDown(int button, int shift, double x, double y);
+    void MouseMove(int button, int shift, double x, double y);
+    void MouseUp(int button, int shift, double x, double y);
+
+protected:
+    std::int64_t ReadPixel(PixelPoint point) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage& DrawingImage() { return autoRedraw_ ? persistent_ : screen_; }
+    void EndPainting();
+    void SyncSize();
+    void EmitMouse(void (PictureBox::*signal)(int, int, double, double), QMouseEvent* event, int button);
+
+    QImage persistent_;
+    QImage screen_;
+    std::unique_ptr<PainterSurface> surface_;
+    const QImage* surfaceImage_ = nullptr;
+    bool autoRedraw_ = false;
+};
+
+}  // namespace gui

@@ -1,0 +1,207 @@
+#include "gui/printer_object.h"
+
+#include "vb/error.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cmath>
+
+namespace gui {
+namespace {
+
+constexpr long kErrInvalidPropertyValue = 380;
+
+QPageSize::PageSizeId PageSizeOf(int paperSize) {
+    switch (paperSize) {
+    case PrinterObject::kPaperLetter: return QPageSize::Letter;
+    case PrinterObject::kPaperLegal: return QPageSize::Legal;
+    case PrinterObject::kPaperA3: return QPageSize::A3;
+    case PrinterObject::kPaperA4: return QPageSize::A4;
+    case PrinterObject::kPaperA5: return QPageSize::A5;
+    default: throw vb::RuntimeError(kErrInvalidPropertyValue, "Invalid property value");
+    }
+}
+
+QPageLayout DefaultLayout() {
+    const double margin = kPrinterMarginInches * 25.4;
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(margin, margin, margin, margin),
+                       QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+PrinterObject::~PrinterObject() = default;
+
+std::int32_t PrinterObject::PixelWidth() const {
+    return std::int32_t(std::lround(Layout().paintRect(QPageLayout::Inch).width() * DotsPerInch()));
+}
+
+std::int32_t PrinterObject::PixelHeight() const {
+    return std::int32_t(std::lround(Layout().paintRect(QPageLayout::Inch).height() * DotsPerInch()));
+}
+
+void PrinterObject::ReplaceSurface(QPaintDevice& device) {
+    surface_ = std::make_unique<PainterSurface>(device);
+    PrepareSurface(*surface_);
+}
+
+DrawingSurface& PrinterObject::Surface() {
+    if (!surface_) {
+        QPaintDevice& device = StartDocument();
+        ReplaceSurface(device);
+        page_ = 1;
+    }
+    return *surface_;
+}
+
+void PrinterObject::NewPage() {
+    if (!surface_) {
+        Surface();
+    }
+    QPaintDevice& next = StartNextPage(*surface_->Painter().device());
+    if (&next != surface_->Painter().device()) ReplaceSurface(next);
+    ++page_;
+    SetCurrentX(ScaleLeft());
+    SetCurrentY(ScaleTop());
+}
+
+void PrinterObject::EndDoc() {
+    if (surface_) {
+        surface_.reset();
+        FinishDocument();
+    }
+    page_ = 0;
+    SetCurrentX(ScaleLeft());
+    SetCurrentY(ScaleTop());
+}
+
+int PrinterObject::Orientation() const {
+    return Layout().orientation() == QPageLayout::Landscape ? kLandscape : kPortrait;
+}
+
+void PrinterObject::SetOrientation(int orientation) {
+    if (orientation != kPortrait && orientation != kLandscape) {
+        throw vb::RuntimeError(kErrInvalidPropertyValue, "Invalid property value");
+    }
+    QPageLayout layout = Layout();
+    layout.setOrientation(orientation == kLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    SetLayout(layout);
+}
+
+int PrinterObject::PaperSize() const {
+    for (int code : {kPaperLetter, kPaperLegal, kPaperA3, kPaperA4, kPaperA5}) {
+        if (Layout().pageSize().id() == PageSizeOf(code)) return code;
+    }
+    return 0;
+}
+
+void PrinterObject::SetPaperSize(int paperSize) {
+    QPageLayout layout = Layout();
+    layout.setPageSize(QPageSize(PageSizeOf(paperSize)));
+    SetLayout(layout);
+}
+
+void PrinterObject::SetCopies(int copies) {
+    if (copies < 1) throw vb::RuntimeError(kErrInvalidPropertyValue, "Invalid property value");
+    copies_ = copies;
+}
+
+// --- over a QPrinter ---
+
+PrinterDevice::PrinterDevice(QPrinter& printer) : printer_(printer) {}
+
+PrinterDevice::~PrinterDevice() { EndDoc(); }
+
+std::string PrinterDevice::DeviceName() const { return printer_.printerName().toStdString(); }
+
+double PrinterDevice::DotsPerInch() const { return printer_.resolution(); }
+
+QPageLayout PrinterDevice::Layout() const { return printer_.pageLayout(); }
+
+void PrinterDevice::SetLayout(const QPageLayout& layout) { printer_.setPageLayout(layout); }
+
+QPaintDevice& PrinterDevice::StartDocument() {
+    printer_.setCopyCount(Copies());
+    return printer_;
+}
+
+QPaintDevice& PrinterDevice::StartNextPage(QPaintDevice& current) {
+    printer_.newPage();
+    return current;
+}
+
+void PrinterDevice::FinishDocument() {}
+
+// --- preview images ---
+
+PreviewPrinter::PreviewPrinter(double dotsPerInch) : layout_(DefaultLayout()), dotsPerInch_(dotsPerInch) {}
+
+PreviewPrinter::~PreviewPrinter() { EndDoc(); }
+
+QImage PreviewPrinter::BlankPrintableArea() const {
+    QImage image(std::max(1, PixelWidth()), std::max(1, PixelHeight()), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QPaintDevice& PreviewPrinter::StartDocument() {
+    printable_.clear();
+    printable_.push_back(BlankPrintableArea());
+    return printable_.back();
+}
+
+QPaintDevice& PreviewPrinter::StartNextPage(QPaintDevice&) {
+    printable_.push_back(BlankPrintableArea());
+    return printable_.back();
+}
+
+std::vector<QImage> PreviewPrinter::Pages() const {
+    const QRectF paper = Layout().fullRect(QPageLayout::Inch);
+    const QRectF paint = Layout().paintRect(QPageLayout::Inch);
+    std::vector<QImage> pages;
+    for (const QImage& printable : printable_) {
+        QImage page(int(std::lround(paper.width() * DotsPerInch())), int(std::lround(paper.height() * DotsPerInch())),
+                    QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        painter.drawImage(QPointF(paint.left() * DotsPerInch(), paint.top() * DotsPerInch()), printable);
+        pages.push_back(std::move(page));
+    }
+    return pages;
+}
+
+// --- the process-wide printer ---
+
+QPrinter& ProcessPrinter() {
+    static QPrinter* printer = [] {
+        auto* p = new QPrinter(QPrinter::HighResolution);
+        p->setPageLayout(DefaultLayout());
+        return p;
+    }();
+    return *printer;
+}
+
+PrinterObject& Printer() {
+    static PrinterDevice* printer = new PrinterDevice(ProcessPrinter());
+    return *printer;
+}
+
+std::vector<std::string> PrinterNames() {
+    std::vector<std::string> names;
+    for (const QString& name : QPrinterInfo::availablePrinterNames()) names.push_back(name.toStdString());
+    return names;
+}
+
+bool SelectPrinter(const std::string& deviceName) {
+    for (const std::string& name : PrinterNames()) {
+        if (name == deviceName) {
+            ProcessPrinter().setPrinterName(QString::fromStdString(name));
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace gui

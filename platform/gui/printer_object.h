@@ -1,0 +1,129 @@
+#pragma once
+
+#include "gui/drawing_target.h"
+#include "gui/painter_surface.h"
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QPrinter;
+
+namespace gui {
+
+// The runtime's printer object: a drawing target whose pages are printed. The first drawing (or
+// `Surface`, the device context) starts a document, `NewPage` moves to a fresh page and `EndDoc`
+// hands the document over. Positions are in the printable area, whose top left corner is (0, 0).
+// Settings use the runtime's constants: Orientation 1 portrait, 2 landscape; PaperSize 1 letter,
+// 5 legal, 8 A3, 9 A4, 11 A5.
+class PrinterObject : public DrawingTarget {
+public:
+    enum : int { kPortrait = 1, kLandscape = 2 };
+    enum : int { kPaperLetter = 1, kPaperLegal = 5, kPaperA3 = 8, kPaperA4 = 9, kPaperA5 = 11 };
+
+    ~PrinterObject() override;
+
+    DrawingSurface& Surface() override;
+    std::int32_t PixelWidth() const override;
+    std::int32_t PixelHeight() const override;
+
+    void NewPage();
+    void EndDoc();
+    bool DocumentOpen() const { return surface_ != nullptr; }
+    // Page number within the open document (1 for the first), 0 when none is open.
+    int Page() const { return page_; }
+
+    int Orientation() const;
+    void SetOrientation(int orientation);
+    int PaperSize() const;
+    void SetPaperSize(int paperSize);
+    int Copies() const { return copies_; }
+    void SetCopies(int copies);
+    int PaperBin() const { return paperBin_; }
+    void SetPaperBin(int paperBin) { paperBin_ = paperBin; }
+    virtual std::string DeviceName() const = 0;
+
+protected:
+    PrinterObject() = default;
+    virtual QPageLayout Layout() const = 0;
+    virtual void SetLayout(const QPageLayout& layout) = 0;
+    // The device of the document's first page (starting the document), of the next page, and the
+    // end of the document.
+    virtual QPaintDevice& StartDocument() = 0;
+    virtual QPaintDevice& StartNextPage(QPaintDevice& current) = 0;
+    virtual void FinishDocument() = 0;
+
+private:
+    void ReplaceSurface(QPaintDevice& device);
+
+    int copies_ = 1;
+    int paperBin_ = 0;
+    int page_ = 0;
+    std::unique_ptr<PainterSurface> surface_;
+};
+
+// The printer object over a QPrinter, such as the process-wide one.
+class PrinterDevice : public PrinterObject {
+public:
+    explicit PrinterDevice(QPrinter& printer);
+    ~PrinterDevice() override;
+    std::string DeviceName() const override;
+    double DotsPerInch() const override;
+    QPrinter& Device() { return printer_; }
+
+protected:
+    QPageLayout Layout() const override;
+    void SetLayout(const QPageLayout& layout) override;
+    QPaintDevice& StartDocument() override;
+    QPaintDevice& StartNextPage(QPaintDevice& current) override;
+    void FinishDocument() override;
+
+private:
+    QPrinter& printer_;
+};
+
+// The printer object drawing its pages as images, for a preview on screen. The pages of the last
+// ended document stay until the next document starts.
+class PreviewPrinter : public PrinterObject {
+public:
+    explicit PreviewPrinter(double dotsPerInch = 96);
+    ~PreviewPrinter() override;
+    std::string DeviceName() const override { return "Preview"; }
+    double DotsPerInch() const override { return dotsPerInch_; }
+    // Every page of the document, the open page included; each is the paper's size, the printable
+    // area placed at the margins.
+    std::vector<QImage> Pages() const;
+
+protected:
+    QPageLayout Layout() const override { return layout_; }
+    void SetLayout(const QPageLayout& layout) override { layout_ = layout; }
+    QPaintDevice& StartDocument() override;
+    QPaintDevice& StartNextPage(QPaintDevice& current) override;
+    void FinishDocument() override {}
+
+private:
+    QImage BlankPrintableArea() const;
+    QPageLayout layout_;
+    double dotsPerInch_;
+    std::deque<QImage> printable_;  // a deque keeps the open page where it is while pages are added
+};
+
+// The printer every part of the program prints on, set up once: high resolution, quarter-inch
+// margins.
+QPrinter& ProcessPrinter();
+PrinterObject& Printer();
+
+// The installed printers by device name, in the system's order; making one current changes the
+// process-wide printer. False when no printer has that exact name.
+std::vector<std::string> PrinterNames();
+bool SelectPrinter(const std::string& deviceName);
+
+// Margins that both printer backends leave unprinted on every side.
+inline constexpr double kPrinterMarginInches = 0.25;
+
+}  // namespace gui
