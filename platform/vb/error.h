@@ -9,6 +9,8 @@ namespace vb {
 
 // A run-time error with the number and text the original runtime gives it (6 "Overflow",
 // 13 "Type mismatch", 94 "Invalid use of Null", ...). Callers catch it at their window's boundary.
+// The number is a 32-bit Long as the runtime keeps it, so &H80040001 written as an unsigned
+// constant and as the negative Long it is compare equal.
 class VB_API RuntimeError : public std::runtime_error {
 public:
     RuntimeError(long number, const std::string& description);
@@ -20,9 +22,18 @@ private:
     std::string description_;
 };
 
+inline constexpr long kErrInvalidCall = 5;  // "Invalid procedure call or argument"
 inline constexpr long kErrOverflow = 6;
+inline constexpr long kErrSubscript = 9;  // "Subscript out of range"
 inline constexpr long kErrTypeMismatch = 13;
+inline constexpr long kErrPathFileAccess = 75;  // "Path/File access error"
 inline constexpr long kErrInvalidUseOfNull = 94;
+inline constexpr long kErrInvalidFileFormat = 321;  // "Invalid file format"
+inline constexpr long kErrDuplicateKey = 457;  // "This key is already associated with an element of this collection"
+
+// The base of the numbers that components raise for their own errors (&H80040000); a
+// component's first application error is kVbObjectError + 1.
+inline constexpr long kVbObjectError = -2147221504L;
 
 [[noreturn]] VB_API void RaiseOverflow();
 

@@ -25,6 +25,7 @@ double Variant::ToDouble() const {
             if constexpr (std::is_same_v<T, EmptyValue>) return 0.0;
             else if constexpr (std::is_same_v<T, NullValue>) RaiseNull();
             else if constexpr (std::is_same_v<T, bool>) return v ? -1.0 : 0.0;
+            else if constexpr (std::is_same_v<T, Ref<Object>>) RaiseMismatch();
             else if constexpr (std::is_same_v<T, std::string>) {
                 if (!IsNumeric(v)) RaiseMismatch();
                 return Val(v);
@@ -49,9 +50,16 @@ std::string Variant::ToString() const {
             else if constexpr (std::is_same_v<T, bool>) return v ? "True" : "False";
             else if constexpr (std::is_same_v<T, std::string>) return v;
             else if constexpr (std::is_same_v<T, std::int32_t>) return std::to_string(v);
+            else if constexpr (std::is_same_v<T, Ref<Object>>) RaiseMismatch();
             else return CStr(v);
         },
         value_);
+}
+
+Ref<Object> Variant::ToObject() const {
+    if (const auto* object = std::get_if<Ref<Object>>(&value_)) return *object;
+    if (IsEmpty()) return {};
+    RaiseMismatch();
 }
 
 }  // namespace vb

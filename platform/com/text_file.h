@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace com {
+
+// The whole content of a file, or nullopt when there is no such file; other failures raise error 75.
+std::optional<std::string> ReadTextFile(const std::filesystem::path& file);
+
+// Writes the content under a temporary name beside the file and renames it into place, so that a
+// reader sees the old or the new content and a failure leaves the old one. Creates missing folders.
+void ReplaceTextFile(const std::filesystem::path& file, const std::string& content);
+
+}  // namespace com

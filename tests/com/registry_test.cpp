@@ -1,0 +1,101 @@
+#include "com/registry.h"
+
+#include "component_test_support.h"
+#include "temp_folder.h"
+#include "vb/program_folder.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr auto kFirst = com::MakeGuid("{00000000-0000-0000-0000-000000000001}");
+constexpr auto kSecond = com::MakeGuid("{00000000-0000-0000-0000-000000000002}");
+
+TEST(Registry, NamesClassesByProgIdWithoutRegardToCase) {
+    quellmar::test::TempFolder folder;
+    com::Registry registry(folder / "sub" / "components.reg");
+    EXPECT_FALSE(registry.ClassOf("Lib.First"));  // no file yet
+    registry.Register(kFirst, "Lib.First", "/opt/lib one/libFirst.so");
+    registry.Register(kSecond, "Lib.Second", "/opt/libSecond.so");
+    EXPECT_EQ(registry.ClassOf("LIB.FIRST"), kFirst);
+    EXPECT_EQ(registry.LibraryOf(kFirst), "/opt/lib one/libFirst.so");
+    EXPECT_EQ(registry.ClassOf("lib.second"), kSecond);
+    EXPECT_FALSE(registry.ClassOf("Lib.Third"));
+
+    registry.Register(kSecond, "lib.first", "/opt/libSecond.so");  // the ProgID now names the second class
+    EXPECT_EQ(registry.ClassOf("Lib.First"), kSecond);
+    EXPECT_EQ(registry.LibraryOf(kFirst), "/opt/lib one/libFirst.so");
+}
+
+TEST(Registry, UnregisteringRemovesTheClassAndItsProgIdsOnly) {
+    quellmar::test::TempFolder folder;
+    com::Registry registry(folder / "components.reg");
+    registry.Register(kFirst, "Lib.First", "/opt/libFirst.so");
+    registry.Register(kFirst, "Lib.FirstAgain", "/opt/libFirst.so");
+    registry.Register(kSecond, "Lib.Second", "/opt/libSecond.so");
+    registry.Unregister(kFirst);
+    registry.Unregister(kFirst);  // twice changes nothing
+    EXPECT_FALSE(registry.ClassOf("Lib.First"));
+    EXPECT_FALSE(registry.ClassOf("Lib.FirstAgain"));
+    EXPECT_FALSE(registry.LibraryOf(kFirst));
+    EXPECT_EQ(registry.ClassOf("Lib.Second"), kSecond);
+}
+
+TEST(Registry, RefusesProgIdsWithBlanksAndReportsAMalformedFileByLine) {
+    quellmar::test::TempFolder folder;
+    com::Registry registry(folder / "components.reg");
+    EXPECT_EQ(com_test::ErrorOf([&] { registry.Register(kFirst, "Lib First", "/x.so"); }).Number(),
+              vb::kErrInvalidCall);
+    EXPECT_EQ(com_test::ErrorOf([&] { registry.Register(kFirst, "", "/x.so"); }).Number(), vb::kErrInvalidCall);
+    std::ofstream(folder / "components.reg") << "# comment\nclass {00000000-0000-0000-0000-000000000001} /x.so\n"
+                                             << "progid Lib.First not-a-class-id\n";
+    const auto error = com_test::ErrorOf([&] { registry.ClassOf("Lib.First"); });
+    EXPECT_EQ(error.Number(), vb::kErrInvalidFileFormat);
+    EXPECT_NE(error.Description().find("line 3"), std::string::npos) << error.Description();
+}
+
+TEST(Registry, RegistrationsAtTheSameTimeLoseNothing) {
+    quellmar::test::TempFolder folder;
+    const auto file = folder / "components.reg";
+    std::vector<std::thread> writers;
+    for (int writer = 0; writer < 4; ++writer)
+        writers.emplace_back([&, writer] {
+            com::Registry registry(file);
+            for (int i = 0; i < 25; ++i) {
+                auto id = kFirst;
+                id.bytes[0] = static_cast<std::uint8_t>(writer);
+                id.bytes[1] = static_cast<std::uint8_t>(i);
+                registry.Register(id, "Lib.W" + std::to_string(writer) + "C" + std::to_string(i), "/x.so");
+            }
+        });
+    for (auto& writer : writers) writer.join();
+    com::Registry registry(file);
+    for (int writer = 0; writer < 4; ++writer)
+        for (int i = 0; i < 25; ++i)
+            EXPECT_TRUE(registry.ClassOf("Lib.W" + std::to_string(writer) + "C" + std::to_string(i)));
+}
+
+TEST(Registry, TheProcessFileIsTheNamedOneThenTheProgramFoldersThenTheUsers) {
+    quellmar::test::TempFolder folder;
+    std::optional<com_test::TemporaryRegistry> named(std::in_place);
+    EXPECT_EQ(com::Registry::DefaultFile(), named->File());
+    named.reset();
+
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const std::optional<std::string> previousXdg = xdg ? std::optional<std::string>(xdg) : std::nullopt;
+    ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    vb::SetProgramFolder(folder / "program");
+    EXPECT_EQ(com::Registry::DefaultFile(), folder / "config" / "quellmar" / "components.reg");
+    std::filesystem::create_directories(folder / "program");
+    std::ofstream(folder / "program" / "components.reg") << "";
+    EXPECT_EQ(com::Registry::DefaultFile(), folder / "program" / "components.reg");
+
+    vb::SetProgramFolder({});
+    if (previousXdg) ::setenv("XDG_CONFIG_HOME", previousXdg->c_str(), 1);
+    else ::unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace
