@@ -7,7 +7,7 @@
 #include "com/picture.h"
 #include "control/dxf_enums.h"
 #include "control/dxf_events.h"
-#include "control/dxf_layers.h"
+#include "control/dxf_layers_interface.h"
 #include "vb/collection.h"
 #include "vb/variant.h"
 
@@ -119,7 +119,7 @@ public:
     virtual void LetZoomFunction(ZoomFunctionEnum value) = 0;
     virtual DispAttribsEnum DisplayAttributes() = 0;
     virtual void LetDisplayAttributes(DispAttribsEnum value) = 0;
-    virtual vb::Ref<DXFLayers> Layers() = 0;
+    virtual vb::Ref<DXFLayersInterface> Layers() = 0;
     virtual float RedlineTextHeight() = 0;
     virtual void LetRedlineTextHeight(float value) = 0;
     virtual std::uint32_t BackColor() = 0;

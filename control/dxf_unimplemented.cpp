@@ -1,12 +1,12 @@
 #include "control/dxf_unimplemented.h"
 
-#include "com/error.h"
 #include "control/dxf_dispatch.h"
+#include "reader/error_chain.h"
 
 namespace tiraq {
 
 void DXFUnimplemented::NotImplemented(std::string_view member) {
-    throw com::Error(vb::kVbObjectError + 1, "Not implemented\r\n ->  " + std::string(member) + ".", kDXFProgId);
+    RaiseTiraqError("Not implemented\r\n ->  " + std::string(member) + ".");
 }
 
 com::DispId DXFUnimplemented::GetIDOfName(std::string_view name) { return DXFDispatchTable().IdOf(name); }
@@ -114,7 +114,7 @@ ZoomFunctionEnum DXFUnimplemented::ZoomFunction() { NotImplemented("ZoomFunction
 void DXFUnimplemented::LetZoomFunction(ZoomFunctionEnum) { NotImplemented("ZoomFunction"); }
 DispAttribsEnum DXFUnimplemented::DisplayAttributes() { NotImplemented("DisplayAttributes"); }
 void DXFUnimplemented::LetDisplayAttributes(DispAttribsEnum) { NotImplemented("DisplayAttributes"); }
-vb::Ref<DXFLayers> DXFUnimplemented::Layers() { NotImplemented("Layers"); }
+vb::Ref<DXFLayersInterface> DXFUnimplemented::Layers() { NotImplemented("Layers"); }
 float DXFUnimplemented::RedlineTextHeight() { NotImplemented("RedlineTextHeight"); }
 void DXFUnimplemented::LetRedlineTextHeight(float) { NotImplemented("RedlineTextHeight"); }
 std::uint32_t DXFUnimplemented::BackColor() { NotImplemented("BackColor"); }

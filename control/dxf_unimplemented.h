@@ -10,9 +10,9 @@
 namespace tiraq {
 
 // The control DXF before its members are built: every member raises the control's error
-// (number &H80040001, source "TIRAQOCX.DXF") with "Not implemented" and the member's name as the
-// error chain writes it. Calls by dispatch identifier and the events work. The control derives
-// from it and overrides what it builds.
+// (&H80040001) with "Not implemented" and the member's name as the error chain writes it; called
+// by dispatch identifier, the error carries the source "TIRAQOCX.DXF". Calls by identifier and the
+// events work. The control derives from it and overrides what it builds.
 class DXFUnimplemented : public com::Object<DXF> {
 public:
     com::DispId GetIDOfName(std::string_view name) override;
@@ -99,7 +99,7 @@ public:
     void LetZoomFunction(ZoomFunctionEnum) override;
     DispAttribsEnum DisplayAttributes() override;
     void LetDisplayAttributes(DispAttribsEnum) override;
-    vb::Ref<DXFLayers> Layers() override;
+    vb::Ref<DXFLayersInterface> Layers() override;
     float RedlineTextHeight() override;
     void LetRedlineTextHeight(float) override;
     std::uint32_t BackColor() override;

@@ -9,8 +9,11 @@
 
 namespace tiraq {
 
+// The layers as the host reaches them through the control's Layers property: the interfaces of
+// the type library's DXFLayer and DXFLayers classes, over the reader's own layer objects.
+
 // One layer of the loaded drawing, as the host reads and changes it.
-class DXFLayer : public virtual com::Unknown {
+class DXFLayerInterface : public virtual com::Unknown {
 public:
     static constexpr com::InterfaceId kIid = com::MakeGuid("{6AD4ACCF-AC21-48B9-90C6-9A165DD35224}");
     using Bases = com::InterfaceList<com::Unknown>;
@@ -32,16 +35,16 @@ public:
 };
 
 // The layers of the loaded drawing, 1-based, in the order of their creation.
-class DXFLayers : public virtual com::Unknown {
+class DXFLayersInterface : public virtual com::Unknown {
 public:
     static constexpr com::InterfaceId kIid = com::MakeGuid("{C9C1243C-3F9D-4FF7-8731-42E9E192701F}");
     using Bases = com::InterfaceList<com::Unknown>;
 
-    virtual vb::Ref<DXFLayer> Add(std::int16_t LayerOn, std::int32_t LayerColor, const std::string& LayerName,
+    virtual vb::Ref<DXFLayerInterface> Add(std::int16_t LayerOn, std::int32_t LayerColor, const std::string& LayerName,
                                   std::int16_t NewLayer, bool RedlineLayer, std::int32_t LayerLineType,
                                   std::optional<std::string> sKey = std::nullopt) = 0;
     virtual bool CheckDuplicateLayer(std::string& strError, bool& LayerExists, const std::string& NewLayerName) = 0;
-    virtual vb::Ref<DXFLayer> Item(const vb::Variant& vntIndexKey) = 0;
+    virtual vb::Ref<DXFLayerInterface> Item(const vb::Variant& vntIndexKey) = 0;
     virtual std::int32_t Count() = 0;
     virtual void Remove(const vb::Variant& vntIndexKey) = 0;
 };
