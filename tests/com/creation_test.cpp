@@ -6,7 +6,11 @@
 #include "control/dxf.h"
 #include "counter.h"
 
+#include "temp_folder.h"
+
+#include <cstdlib>
 #include <dlfcn.h>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,6 +102,29 @@ TEST(Creation, SaysWhyAClassCannotBeMade) {
     // Registering a file that is no library fails with the loader's reason.
     const auto notLibrary = com_test::ErrorOf([&] { com::RegisterServer(registry.File()); });
     EXPECT_EQ(notLibrary.Number(), com::kErrCannotCreateObject);
+}
+
+TEST(Creation, ALibrarysFailureReachesTheCallerWithItsOwnText) {
+    quellmar::test::TempFolder folder;
+    std::ofstream(folder / "file") << "";
+    ::setenv("QUELLMAR_COMPONENT_REGISTRY", (folder / "file" / "components.reg").c_str(), 1);
+    const auto error = com_test::ErrorOf([] { com::RegisterServer(COUNTER_COMPONENT); });
+    ::unsetenv("QUELLMAR_COMPONENT_REGISTRY");
+    EXPECT_EQ(error.Number(), vb::kErrPathFileAccess);
+    EXPECT_NE(error.Description().find("components.reg"), std::string::npos) << error.Description();
+    EXPECT_FALSE(com::TakeErrorInfo());  // taken once
+}
+
+TEST(Creation, TheRegistrationToolRegistersAndUnregisters) {
+    com_test::TemporaryRegistry registry;
+    const std::string tool = std::string(QUELLMAR_PROGRAM_DIR) + "/register_component";
+    const std::string quiet = " >/dev/null 2>&1";
+    EXPECT_EQ(std::system((tool + " " + COUNTER_COMPONENT + quiet).c_str()), 0);
+    EXPECT_EQ(com::Registry().ClassOf(counter_test::kCounterProgId), counter_test::kCounterClassId);
+    EXPECT_EQ(std::system((tool + " -u " + COUNTER_COMPONENT + quiet).c_str()), 0);
+    EXPECT_FALSE(com::Registry().ClassOf(counter_test::kCounterProgId));
+    EXPECT_NE(std::system((tool + " /nonexistent/libNone.so" + quiet).c_str()), 0);
+    EXPECT_NE(std::system((tool + quiet).c_str()), 0);
 }
 
 TEST(Creation, TheLayersOwnClassesNeedNoRegistration) {

@@ -1,4 +1,5 @@
 #include "com/create.h"
+#include "com/dispatch_table.h"
 #include "com/error.h"
 #include "component_test_support.h"
 #include "counter.h"
@@ -105,6 +106,15 @@ TEST_F(Dispatch, RuntimeErrorsLeaveTheComponentWithItsSource) {
     }
     EXPECT_EQ(com_test::ErrorOf([&] { Call(Counter::kTotal, {3e9}, InvokeKind::PropertyPut); }).Number(),
               vb::kErrOverflow);
+}
+
+TEST(DispatchTable, RefusesAMemberTwiceUnderOneIdentifierOrOneName) {
+    using com::Method;
+    EXPECT_THROW(com::DispatchTable<Counter>("T", {Method(1, "Step", &Counter::Step), Method(1, "Fail", &Counter::Fail)}),
+                 std::logic_error);
+    EXPECT_THROW(com::DispatchTable<Counter>("T", {Method(1, "Step", &Counter::Step), Method(2, "STEP", &Counter::Fail)}),
+                 std::logic_error);
+    EXPECT_NO_THROW(com::DispatchTable<Counter>("T", {com::Property(1, "Total", &Counter::Total, &Counter::LetTotal)}));
 }
 
 }  // namespace
