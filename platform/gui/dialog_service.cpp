@@ -1,0 +1,136 @@
+#include "gui/dialog_service.h"
+
+#include "gui/printer_object.h"
+#include "gui/wait_cursor.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStringList>
+#include <QUrl>
+
+namespace gui {
+namespace {
+
+std::unique_ptr<DialogService>& Current() {
+    static std::unique_ptr<DialogService> service;
+    return service;
+}
+
+QMessageBox::Icon IconOf(int style) {
+    switch (style & 0x70) {
+        case vbCritical: return QMessageBox::Critical;
+        case vbQuestion: return QMessageBox::Question;
+        case vbExclamation: return QMessageBox::Warning;
+        case vbInformation: return QMessageBox::Information;
+        default: return QMessageBox::NoIcon;
+    }
+}
+
+QMessageBox::StandardButtons ButtonsOf(int style) {
+    switch (style & 0x7) {
+        case vbOKCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+        case vbYesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case vbYesNo: return QMessageBox::Yes | QMessageBox::No;
+        default: return QMessageBox::Ok;
+    }
+}
+
+int AnswerOf(QMessageBox::StandardButton button) {
+    switch (button) {
+        case QMessageBox::Yes: return vbYes;
+        case QMessageBox::No: return vbNo;
+        case QMessageBox::Cancel: return vbCancel;
+        default: return vbOK;
+    }
+}
+
+class QtDialogs final : public DialogService {
+public:
+    int MsgBox(const QString& prompt, int style, const QString& title) override {
+        NormalCursorWhileModal normal;
+        QMessageBox box(IconOf(style), title, prompt, ButtonsOf(style), QApplication::activeWindow());
+        return AnswerOf(static_cast<QMessageBox::StandardButton>(box.exec()));
+    }
+
+    std::optional<QString> ShowSave(const FileDialogRequest& request) override {
+        return Ask(request, QFileDialog::AcceptSave);
+    }
+
+    std::optional<QString> ShowOpen(const FileDialogRequest& request) override {
+        return Ask(request, QFileDialog::AcceptOpen);
+    }
+
+    bool ShowPrinter() override {
+        NormalCursorWhileModal normal;
+        QPrintDialog dialog(&ProcessPrinter(), QApplication::activeWindow());
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    void ShowModal(QDialog& dialog) override {
+        NormalCursorWhileModal normal;
+        dialog.exec();
+    }
+
+    void Beep() override { QApplication::beep(); }
+
+    bool OpenInBrowser(const QString& path) override {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+
+private:
+    static std::optional<QString> Ask(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+        NormalCursorWhileModal normal;
+        QFileDialog dialog(QApplication::activeWindow());
+        dialog.setAcceptMode(mode);
+        dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        // The program asks before it overwrites a file, with its own dialog.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        const QStringList filters = QtFileFilter(request.filter).split(";;");
+        dialog.setNameFilters(filters);
+        if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+            dialog.selectNameFilter(filters[request.filterIndex - 1]);
+        if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return dialog.selectedFiles().first();
+    }
+};
+
+}  // namespace
+
+DialogService& Dialogs() {
+    if (!Current()) Current() = MakeQtDialogs();
+    return *Current();
+}
+
+std::unique_ptr<DialogService> InstallDialogs(std::unique_ptr<DialogService> service) {
+    std::unique_ptr<DialogService> previous = std::move(Current());
+    Current() = std::move(service);
+    return previous;
+}
+
+std::unique_ptr<DialogService> MakeQtDialogs() { return std::make_unique<QtDialogs>(); }
+
+QString QtFileFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == "*.*") pattern = "*";
+        }
+        QString description = parts[i];
+        // Qt reads the patterns from the parentheses of the description.
+        const int open = description.lastIndexOf('(');
+        if (open >= 0) description = description.left(open).trimmed();
+        filters << QString("%1 (%2)").arg(description, patterns.join(' '));
+    }
+    return filters.join(";;");
+}
+
+}  // namespace gui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+
+namespace quellmar::shell {
+
+// frmHelpAbout: names the product line and the version of the cooler database, with a note on how
+// selections are rated and a disclaimer. Each showing reads the version anew.
+class frmHelpAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit frmHelpAbout(QWidget* parent);
+
+private:
+    void Form_Load();
+};
+
+// The version text of the cooler database at `path` (the dbAttributes row "version"), or nothing
+// when the file cannot be read or holds no version.
+std::optional<std::string> ReadDatabaseVersion(const std::string& path);
+
+}  // namespace quellmar::shell

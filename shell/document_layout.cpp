@@ -1,0 +1,157 @@
+// The two tabs of a selection document, laid out from its description.
+#include "selection_document.h"
+
+#include "gui/fore_color.h"
+#include "gui/keyboard_helpers.h"
+#include "gui/option_group.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quellmar::shell {
+namespace {
+
+QLabel* Heading(const QString& text, QWidget* parent, int pointDelta) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSize(font.pointSize() + pointDelta);
+    label->setFont(font);
+    return label;
+}
+
+// Rows of a caption and up to two values per line; a single value spans both value columns.
+void AddRows(QGridLayout* grid, const std::vector<ResultRow>& rows, QWidget* parent) {
+    int line = grid->rowCount();
+    for (const ResultRow& row : rows) {
+        if (!row.caption.isEmpty()) grid->addWidget(new QLabel(row.caption, parent), line, 0, Qt::AlignTop);
+        for (std::size_t i = 0; i < row.labels.size(); ++i) {
+            auto* value = new QLabel(parent);
+            value->setObjectName(row.labels[i]);
+            value->setTextFormat(Qt::PlainText);
+            value->setWordWrap(row.labels.size() == 1);
+            gui::SetForeColor(*value, gui::kColorBlack);
+            const int column = 1 + static_cast<int>(i % 2);
+            const int span = row.labels.size() == 1 ? 2 : 1;
+            grid->addWidget(value, line + static_cast<int>(i / 2), column, 1, span);
+        }
+        line += row.labels.empty() ? 1 : static_cast<int>((row.labels.size() + 1) / 2);
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+}
+
+}  // namespace
+
+void SelectionDocument::BuildInputTab(QWidget* page) {
+    auto* boxes = new QGridLayout;
+    QWidget* previous = nullptr;
+    int row = 0;
+    for (const InputBoxSpec& spec : description_.boxes) {
+        auto* label = new QLabel(spec.label, page);
+        auto* box = new QLineEdit(spec.designText, page);
+        box->setObjectName(spec.name);
+        box->setMaximumWidth(110);
+        label->setBuddy(box);
+        boxes->addWidget(label, row, 0);
+        boxes->addWidget(box, row, 1);
+        if (!spec.after.isEmpty()) boxes->addWidget(new QLabel(spec.after, page), row, 2);
+        connect(box, &QLineEdit::textChanged, this, [this] { MarkDirty(); });
+        gui::SelectAllOnFocus(*box);
+        gui::EnterAsTab(*box);
+        if (previous) QWidget::setTabOrder(previous, box);
+        previous = box;
+        ++row;
+    }
+    auto* ok = new QPushButton("OK", page);
+    ok->setObjectName("cmdOK");
+    auto* cancel = new QPushButton("Cancel", page);
+    cancel->setObjectName("cmdCancel");
+    connect(ok, &QPushButton::clicked, this, &SelectionDocument::cmdOK_Click);
+    connect(cancel, &QPushButton::clicked, this, &SelectionDocument::cmdCancel_Click);
+    QWidget::setTabOrder(previous, ok);
+    QWidget::setTabOrder(ok, cancel);
+    previous = cancel;
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addLayout(boxes);
+    left->addSpacing(12);
+    left->addLayout(buttons);
+    left->addStretch();
+
+    // The option groups fill two columns beside the boxes, in their order.
+    auto* options = new QGridLayout;
+    int index = 0;
+    for (const OptionSpec& spec : description_.options) {
+        auto* group = new gui::OptionGroup(spec.name, spec.frameCaption, spec.captions, spec.firstIndex, spec.columns, page);
+        const std::string name = spec.name;
+        connect(group, &gui::OptionGroup::Click, this, [this, name](int clicked) {
+            optionIndexes_[name] = clicked;
+            MarkDirty();
+        });
+        options->addWidget(group, index / 2, index % 2);
+        QWidget::setTabOrder(previous, group);
+        previous = group;
+        ++index;
+    }
+    options->setRowStretch(options->rowCount(), 1);
+
+    auto* layout = new QHBoxLayout(page);
+    layout->addLayout(left);
+    layout->addSpacing(8);
+    layout->addLayout(options, 1);
+}
+
+void SelectionDocument::BuildResultsTab(QWidget* page) {
+    auto* picture1 = new QFrame(page);
+    picture1->setObjectName("Picture1");
+    picture1->setFrameShape(QFrame::StyledPanel);
+    auto* parameters = new QVBoxLayout(picture1);
+    parameters->addWidget(Heading(description_.resultHeading, picture1, 1));
+    parameters->addWidget(Heading("Selection Parameters", picture1, 0));
+    auto* grid = new QGridLayout;
+    grid->setVerticalSpacing(1);
+    AddRows(grid, description_.parameters, picture1);
+    parameters->addLayout(grid);
+    auto* recommendation =
+        new QLabel("Based on the information provided, we recommend the following heat exchanger:", picture1);
+    recommendation->setWordWrap(true);
+    parameters->addWidget(recommendation);
+    auto* error = new QLabel(picture1);
+    error->setObjectName("lblErrorMsg");
+    error->setTextFormat(Qt::PlainText);
+    error->setWordWrap(true);
+    parameters->addWidget(error);
+    parameters->addStretch();
+
+    picture2_ = new QFrame(page);
+    picture2_->setObjectName("Picture2");
+    static_cast<QFrame*>(picture2_)->setFrameShape(QFrame::StyledPanel);
+    auto* details = new QVBoxLayout(picture2_);
+    auto* detailGrid = new QGridLayout;
+    detailGrid->setVerticalSpacing(1);
+    AddRows(detailGrid, description_.details, picture2_);
+    details->addLayout(detailGrid);
+    details->addStretch();
+    auto* drawing = new QPushButton("View Dimensioned Drawing", picture2_);
+    drawing->setObjectName("cmdViewDxf");
+    connect(drawing, &QPushButton::clicked, this, &SelectionDocument::DisplayDxf);
+    details->addWidget(drawing, 0, Qt::AlignRight);
+    picture2_->hide();
+
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(picture1, 1);
+    layout->addWidget(picture2_, 1);
+}
+
+}  // namespace quellmar::shell

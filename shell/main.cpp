@@ -1,0 +1,16 @@
+// Quellmar_customer: the main window comes up, then an empty air-cooled selection document in it.
+#include "air_selection.h"
+#include "main_window.h"
+#include "program_services.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Quellmar_customer");
+    quellmar::shell::RegisterProgramServices();
+    quellmar::shell::frmQuellmar frame;
+    frame.show();
+    quellmar::shell::ShowDocument(new quellmar::shell::frmAirSelection);
+    return QApplication::exec();
+}

@@ -1,0 +1,388 @@
+#include "main_window.h"
+
+#include "about_box.h"
+#include "air_selection.h"
+#include "child_windows.h"
+#include "question_dialog.h"
+#include "select_type_dialog.h"
+#include "selection_document.h"
+#include "artwork.h"
+
+#include "gui/center_form.h"
+#include "gui/dialog_service.h"
+#include "gui/drawing_window.h"
+#include "gui/guarded.h"
+#include "gui/mdi_frame.h"
+#include "gui/twips.h"
+
+#include "vb/program_folder.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QToolBar>
+
+#include <memory>
+#include <stdexcept>
+
+namespace quellmar::shell {
+namespace {
+
+QPointer<frmQuellmar>& Instance() {
+    static QPointer<frmQuellmar> instance;
+    return instance;
+}
+
+const QString kSaveFilter = "QUO Files (*.quo)|*.quo|All Files (*.*)|*.*";
+
+struct ToolbarEntry {
+    const char* key;  // none for a separator
+    const char* toolTip;
+};
+
+const ToolbarEntry kToolbar[] = {
+    {nullptr, nullptr},
+    {"new", "New document"},
+    {"open", "Open existing document"},
+    {"save", "Saves this document"},
+    {nullptr, nullptr},
+    {"select", "Enter data for selection of model"},
+    {"customer", "Customer particulars"},
+    {"size", "Select larger or smaller model"},
+    {"deltap", "Sort by pressure drop"},
+    {"price", "Sort by price"},
+    {"noise", "Sort by noise"},
+    {nullptr, nullptr},
+    {"dxf", "View Drawing"},
+    {nullptr, nullptr},
+    {"print", "Print current document"},
+    {"preview", "Print preview"},
+    {nullptr, nullptr},
+    {"help", "Help"},
+};
+
+}  // namespace
+
+frmQuellmar* QuellmarWindow() { return Instance(); }
+
+void ShowDocument(SelectionDocument* document) {
+    QMdiSubWindow* frame = gui::ShowMdiChild(document);
+    if (!frame) return;
+    frame->resize(frame->sizeHint());
+    frame->move(frame->x(), 0);
+}
+
+frmQuellmar::frmQuellmar() : area_(new QMdiArea(this)), toolbar_(new QToolBar(this)) {
+    setObjectName("frmQuellmar");
+    setWindowTitle("QUELLMAR Heat Exchangers");
+    setWindowIcon(ProgramIcon());
+    area_->setObjectName("MDIClient");
+    setCentralWidget(area_);
+    Instance() = this;
+    gui::SetMdiFrame(this, area_);
+
+    toolbar_->setObjectName("Toolbar1");
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->setFixedHeight(gui::TwipsToPixelsY(390));
+    toolbar_->setIconSize(QSize(19, 17));
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+    BuildMenus();
+
+    // Load: the Models menu is hidden, the window goes to the top left corner, the toolbar is filled.
+    MenuItem("mnuModels")->setVisible(false);
+    move(0, 0);
+    BuildToolbar();
+    const QSize client = gui::TwipsToPixels(11880, 8145);
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
+
+frmQuellmar::~frmQuellmar() { gui::SetMdiFrame(nullptr, nullptr); }
+
+// --- Menus ---
+
+void frmQuellmar::BuildMenus() {
+    const auto menu = [this](QMenu* parent, const char* name, const QString& caption) {
+        QMenu* submenu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+        submenu->setObjectName(name);
+        submenu->menuAction()->setObjectName(name);
+        return submenu;
+    };
+    const auto item = [this](QMenu* parent, const char* name, const QString& caption, auto handler) {
+        QAction* action = parent->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    const auto separator = [](QMenu* parent, const char* name) { parent->addSeparator()->setObjectName(name); };
+    const auto open = [this](const std::function<QWidget*()>& maker) {
+        if (maker) ShowMaintenanceWindow(maker());
+    };
+    ChildWindowMakers& makers = ChildWindows();
+
+    QMenu* file = menu(nullptr, "mnuFile", "&File");
+    QMenu* fresh = menu(file, "mnuNew", "&New ..");
+    item(fresh, "mnuAir", "&Air Cooled", [this] { NewDocument(0); });
+    item(fresh, "mnuWater", "&Water Cooled", [this] { NewDocument(1); });
+    item(fresh, "mnuMobile", "&Mobile", [this] { NewDocument(2); });
+    item(file, "mnuOpen", "&Open ..", [this] { OpenQuote(); });
+    separator(file, "mnuSep0");
+    item(file, "mnuSave", "&Save", [this] { SaveCurrentQuote(); });
+    item(file, "mnuSaveAs", "Save &As ..", [this] { SaveAs(); });
+    separator(file, "mnuSep1");
+    item(file, "mnuPreview", "Print Pre&view ..", [this] { DocumentCommand(&SelectionDocument::PrintPreview); });
+    item(file, "mnuPrint", "&Print ..", [this] { DocumentCommand(&SelectionDocument::PrintFormData); });
+    item(file, "mnuPrintSetup", "P&rint Setup ..", [] { gui::Dialogs().ShowPrinter(); });
+    separator(file, "mnuSep2");
+    item(file, "mnuExit", "E&xit          Alt+F4", [this] { close(); });
+
+    QMenu* edit = menu(nullptr, "mnuEdit", "&Edit");
+    item(edit, "mnuEditSelect", "&Selection Data", [this] { mnuEditSelect_Click(); });
+    item(edit, "mnuEditCustomer", "&Customer Details", [this] { DocumentCommand(&SelectionDocument::GetCustomerDetails); });
+    item(edit, "mnuEditPerformance", "&Model Selected by Performance",
+         [this] { ResultCommand(&SelectionDocument::SelectOtherCooler); });
+    item(edit, "mnuEditPressure", "Model Selected by Pressure &Drop",
+         [this] { ResultCommand(&SelectionDocument::SelectByPresDrop); });
+    item(edit, "mnuEditCost", "Model Selected by Cost &Ranking", [this] { ResultCommand(&SelectionDocument::SelectByPrice); });
+    item(edit, "mnuEditNoise", "Model Selected by &Noise Level", [this] { ResultCommand(&SelectionDocument::SelectByNoise); });
+    item(edit, "mnuEditDrawing", "Model Dra&wing", [this] { ResultCommand(&SelectionDocument::DisplayDxf); });
+    item(edit, "mnuEditAllDrawings", "&All Available Drawings", [open, &makers] { open(makers.selectDxf); });
+
+    QMenu* models = menu(nullptr, "mnuModels", "&Models");
+    item(models, "mnuAirDev", "&Air-Cooled ..", [this, &makers] {
+        if (makers.selectEdit) ShowMaintenanceWindow(makers.selectEdit(1));
+    });
+    item(models, "mnuWaterDev", "&Water-Cooled ..", [open, &makers] { open(makers.selectEditWater); });
+    item(models, "mnuMobileDev", "&Mobile ..", [this, &makers] {
+        if (makers.selectEdit) ShowMaintenanceWindow(makers.selectEdit(2));
+    });
+    item(models, "mnuVersion", "&Version ..", [open, &makers] { open(makers.version); });
+
+    QMenu* help = menu(nullptr, "mnuHelp", "&Help");
+    item(help, "mnuContents", "&Contents", [this] { ShowHelpContents(); });
+    separator(help, "mnuSep3");
+    item(help, "mnuHlpAboout", "&About", [this] { mnuHlpAboout_Click(); });
+}
+
+QAction* frmQuellmar::MenuItem(const QString& name) const {
+    for (QAction* action : findChildren<QAction*>(name))
+        if (action->objectName() == name) return action;
+    return nullptr;
+}
+
+void frmQuellmar::BuildToolbar() {
+    for (const ToolbarEntry& entry : kToolbar) {
+        if (!entry.key) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        const QString key = entry.key;
+        QAction* button = toolbar_->addAction(ToolbarImage(key), QString());
+        button->setObjectName("Toolbar1." + key);
+        button->setData(key);
+        button->setToolTip(entry.toolTip);
+        connect(button, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+    }
+}
+
+QAction* frmQuellmar::ToolbarButton(const QString& key) const {
+    for (QAction* action : toolbar_->actions())
+        if (action->data().toString() == key) return action;
+    return nullptr;
+}
+
+// --- Routing by the active child's form name ---
+
+SelectionDocument* frmQuellmar::ActiveDocument() const {
+    QWidget* child = gui::ActiveChild();
+    if (!IsSelectionDocumentName(gui::FormName(child))) return nullptr;
+    return qobject_cast<SelectionDocument*>(child);
+}
+
+void frmQuellmar::DocumentCommand(void (SelectionDocument::*member)()) {
+    if (SelectionDocument* document = ActiveDocument()) (document->*member)();
+}
+
+void frmQuellmar::ResultCommand(void (SelectionDocument::*member)()) {
+    SelectionDocument* document = ActiveDocument();
+    if (document && document->Tab() != 0) (document->*member)();
+}
+
+void frmQuellmar::mnuEditSelect_Click() {
+    QWidget* child = gui::ActiveChild();
+    if (!child) return;
+    if (SelectionDocument* document = ActiveDocument())
+        document->SetTab(0);
+    else
+        NewDocument(0);
+}
+
+void frmQuellmar::NewDocument(int coolerType) {
+    ChildWindowMakers& makers = ChildWindows();
+    SelectionDocument* document = nullptr;
+    if (coolerType == 0)
+        document = new frmAirSelection;
+    else if (coolerType == 1 && makers.waterSelection)
+        document = makers.waterSelection();
+    else if (coolerType == 2 && makers.mobileSelection)
+        document = makers.mobileSelection();
+    if (document) ShowDocument(document);
+}
+
+void frmQuellmar::ShowMaintenanceWindow(QWidget* window) {
+    if (window) gui::ShowMdiChild(window);
+}
+
+void frmQuellmar::Toolbar1_ButtonClick(const QString& key) {
+    // Stage 1, whatever window is active.
+    if (key == "new") {
+        int coolerType = -1;
+        {
+            auto chooser = std::make_unique<SelectTypeDialog>(this);
+            gui::CenterForm(*chooser, this);
+            gui::Dialogs().ShowModal(*chooser);
+            coolerType = chooser->coolerType;
+        }
+        if (coolerType >= 0) NewDocument(coolerType);
+    } else if (key == "open") {
+        OpenQuote();
+    } else if (key == "dxf") {
+        if (ChildWindows().selectDxf) ShowMaintenanceWindow(ChildWindows().selectDxf());
+    } else if (key == "help") {
+        ShowHelpContents();
+    }
+
+    // Stage 2, on the child that is active now.
+    QWidget* child = gui::ActiveChild();
+    if (SelectionDocument* document = ActiveDocument()) {
+        if (document->Tab() != 1) return;
+        if (key == "save") SaveCurrentQuote();
+        else if (key == "size") document->SelectOtherCooler();
+        else if (key == "deltap") document->SelectByPresDrop();
+        else if (key == "price") document->SelectByPrice();
+        else if (key == "noise") document->SelectByNoise();
+        else if (key == "select") document->SetTab(0);
+        else if (key == "customer") document->GetCustomerDetails();
+        else if (key == "preview") document->PrintPreview();
+        else if (key == "print") document->PrintFormData();
+    } else if (child) {
+        if (gui::FormName(child) == "frmDXF" && key == "print")
+            if (auto* drawing = dynamic_cast<gui::DrawingWindow*>(child))
+                gui::Guarded([drawing] { drawing->PrintDrawing(); });
+    } else if (key == "select") {
+        NewDocument(0);
+    }
+}
+
+// --- Help ---
+
+void frmQuellmar::ShowHelpContents() {
+    const QString page = QString::fromStdString((vb::ProgramFolder() / "Mainhelp.html").string());
+    if (!QFileInfo::exists(page)) {
+        gui::Dialogs().MsgBox("The help page " + page + " cannot be found.", gui::vbOKOnly | gui::vbExclamation, "Help");
+        return;
+    }
+    if (!gui::Dialogs().OpenInBrowser(page))
+        gui::Dialogs().MsgBox("No web browser could be started to show the help page " + page + ".",
+                              gui::vbOKOnly | gui::vbExclamation, "Help");
+}
+
+void frmQuellmar::mnuHlpAboout_Click() {
+    auto about = std::make_unique<frmHelpAbout>(this);
+    gui::CenterForm(*about, this);
+    gui::Dialogs().ShowModal(*about);
+}
+
+// --- Quotation files ---
+
+QString frmQuellmar::GetSaveName() {
+    const std::optional<QString> name = gui::Dialogs().ShowSave({kSaveFilter, 1, lastFileName_});
+    if (!name) return {};
+    lastFileName_ = *name;
+    return *name;
+}
+
+void frmQuellmar::SaveQuote(SelectionDocument& frm, const QString& strSaveFile) {
+    const auto& write = ChildWindows().writeQuote;
+    if (!write) throw std::runtime_error("Quotation files cannot be saved by this version of the program.");
+    write(frm, strSaveFile);
+    frm.SavedFileName(strSaveFile);
+}
+
+std::optional<QString> frmQuellmar::ChooseSaveName(const QString& savedName, bool centreQuestion) {
+    QString name = GetSaveName();
+    if (name.isEmpty()) return std::nullopt;
+    if (!savedName.isEmpty() && name == savedName) return name;
+    for (;;) {
+        if (!QFileInfo::exists(name)) return name;
+        int answer = 2;
+        {
+            auto question = std::unique_ptr<QuestionDialog>(QuestionDialog::NewFileExists(this));
+            if (centreQuestion) gui::CenterForm(*question, this);
+            gui::Dialogs().ShowModal(*question);
+            answer = question->Result;
+        }
+        if (answer == 0) return name;
+        if (answer != 1) return std::nullopt;
+        name = GetSaveName();
+        if (name.isEmpty()) return std::nullopt;
+    }
+}
+
+void frmQuellmar::SaveCurrentQuote() {
+    SelectionDocument* document = ActiveDocument();
+    if (!document) return;
+    if (document->SavedFileName().isEmpty()) {
+        SaveAs();
+        return;
+    }
+    gui::Guarded([&] {
+        SaveQuote(*document, document->SavedFileName());
+        document->IsDirty(false);
+    });
+}
+
+void frmQuellmar::SaveAs() {
+    SelectionDocument* document = ActiveDocument();
+    if (!document) return;
+    gui::Guarded([&] {
+        const std::optional<QString> name = ChooseSaveName(document->SavedFileName(), false);
+        if (!name) return;
+        SaveQuote(*document, *name);
+        document->IsDirty(false);
+    });
+}
+
+void frmQuellmar::OpenQuote() {
+    if (ChildWindows().openQuote) gui::Guarded(ChildWindows().openQuote);
+}
+
+// --- Exit ---
+
+void frmQuellmar::closeEvent(QCloseEvent* event) {
+    // Every document with changes is asked first; if one refuses, nothing closes.
+    std::vector<SelectionDocument*> asked;
+    for (QMdiSubWindow* frame : area_->subWindowList(QMdiArea::CreationOrder)) {
+        auto* document = qobject_cast<SelectionDocument*>(frame->widget());
+        if (!document) continue;
+        if (!document->QueryUnload()) {
+            for (SelectionDocument* approved : asked) approved->WithdrawCloseApproval();
+            event->ignore();
+            return;
+        }
+        asked.push_back(document);
+    }
+    for (QMdiSubWindow* frame : area_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!frame->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+}  // namespace quellmar::shell

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quellmar::shell {
+
+// One cooler in a list of alternatives: its name, key and performance (kW/degree C ETD), and for
+// the sorted lists the key it is sorted by (pressure drop, cost ranking or noise level).
+struct ListedCooler {
+    std::string name;
+    long id = 0;
+    double performance = 0;
+    double key = 0;
+};
+
+// The members of a rating object that every selection document uses, whatever its family: the
+// search, its diagnosis, the selected model's drawing and name, and the choice of another model.
+class RatingObject {
+public:
+    virtual ~RatingObject() = default;
+    virtual void FindCooler() = 0;
+    virtual bool OutOfRange() = 0;
+    virtual std::string ErrorMessage() = 0;
+    virtual void Recalculate() = 0;
+    virtual std::string Dxf() = 0;
+    virtual std::string CoolerName() = 0;
+    // Every suitable cooler in ascending performance (adequate or not).
+    virtual std::vector<ListedCooler> ListOfSuitableCoolers() = 0;
+    virtual void CoolerID(long id) = 0;
+};
+
+// The air-cooled rating object, as the air-cooled document uses it. Option indexes and unit codes
+// are set before the values they convert.
+class AirCoolerRating : public RatingObject {
+public:
+    virtual void ProductRange(long range) = 0;
+    virtual void HeatUnits(long code) = 0;
+    virtual void OilFlowUnits(long code) = 0;
+    virtual void TempUnits(long code) = 0;
+    virtual void MotorType(long index) = 0;
+    virtual void AirTemp(double value) = 0;
+    virtual void HeatLoad(double value) = 0;
+    virtual void InletTemp(double value) = 0;
+    virtual void OilFlow(double value) = 0;
+    virtual void Viscosity(long grade) = 0;
+
+    virtual double HeatLoadKw() = 0;
+    virtual double HeatLoadKjH() = 0;
+    virtual double HeatLoadKcalH() = 0;
+    virtual double HeatLoadBtuMin() = 0;
+    virtual double HeatLoadHP() = 0;
+    virtual double HeatLoadBtuH() = 0;
+    virtual std::string ViscosityName() = 0;
+    virtual double AirTempC() = 0;
+    virtual double AirTempF() = 0;
+    virtual double InletTempC() = 0;
+    virtual double InletTempF() = 0;
+    virtual double CorrectedInletTempC() = 0;
+    virtual double CorrectedInletTempF() = 0;
+    virtual double OilFlowL() = 0;
+    virtual double OilFlowImpGal() = 0;
+    virtual double OilFlowUSGal() = 0;
+    virtual double OilFlowCuIns() = 0;
+    virtual double PerfomanceMetric() = 0;
+    virtual double PerfomanceImperial() = 0;
+    virtual double Cst() = 0;
+    virtual double SUS() = 0;
+    virtual double ConvertCstToSUS(double cst) = 0;
+    virtual std::string PartNumber() = 0;
+    virtual std::string Leaflet() = 0;
+    virtual double Weight() = 0;
+    virtual std::string Description() = 0;
+    virtual double MaxOilFlowByModel() = 0;
+    virtual double SelectedPerformance() = 0;
+    virtual double PressureDrop() = 0;
+    virtual double MaxCurveOIlFlow() = 0;
+    virtual double MaxAmbientTemp() = 0;
+    virtual double PercentHTMargin() = 0;
+    virtual double CorrectedExitOilTemp() = 0;
+    virtual double CorrectedAvgOilTemp() = 0;
+    virtual double CorrectedVoC() = 0;
+    // The adequate coolers sorted by their key.
+    virtual std::vector<ListedCooler> SortByPressureDrop() = 0;
+    virtual std::vector<ListedCooler> SortByPrice() = 0;
+    virtual std::vector<ListedCooler> SortByNoise() = 0;
+};
+
+// Makes the rating object of a new document or search. The program makes engine objects over the
+// cooler database; tests put their own objects behind the same calls.
+using AirRatingFactory = std::function<std::unique_ptr<AirCoolerRating>()>;
+AirRatingFactory& AirRatingMaker();
+
+}  // namespace quellmar::shell

@@ -1,0 +1,48 @@
+#include "select_type_dialog.h"
+
+#include "gui/option_group.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quellmar::shell {
+
+SelectTypeDialog::SelectTypeDialog(QWidget* parent)
+    : QDialog(parent), optType_(new gui::OptionGroup("optType", "HEType", {"Air Cooled", "Water Cooled", "Mobile"}, 0, 1, this)) {
+    setObjectName("frmSelectType");
+    setWindowTitle("Type of Heat Exchanger");
+    auto* ok = new QPushButton("&OK", this);
+    ok->setObjectName("cmdOK");
+    auto* cancel = new QPushButton("&Cancel", this);
+    cancel->setObjectName("cmdCancel");
+    connect(ok, &QPushButton::clicked, this, &SelectTypeDialog::cmdOK_Click);
+    connect(cancel, &QPushButton::clicked, this, &SelectTypeDialog::cmdCancel_Click);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(optType_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    optType_->SetValue(0, true);
+    ok->setFocus();
+}
+
+void SelectTypeDialog::cmdOK_Click() {
+    for (int index = 0; index <= 2; ++index)
+        if (optType_->Value(index)) coolerType = index;
+    hide();
+}
+
+void SelectTypeDialog::cmdCancel_Click() {
+    coolerType = -1;
+    hide();
+}
+
+void SelectTypeDialog::reject() { cmdCancel_Click(); }
+
+}  // namespace quellmar::shell

@@ -1,0 +1,326 @@
+#include "selection_document.h"
+
+#include "child_windows.h"
+#include "customer_dialog.h"
+#include "main_window.h"
+#include "other_models_dialog.h"
+#include "question_dialog.h"
+
+#include "gui/center_form.h"
+#include "gui/dialog_service.h"
+#include "gui/drawing_window.h"
+#include "gui/fore_color.h"
+#include "gui/guarded.h"
+#include "gui/keyboard_helpers.h"
+#include "gui/mdi_frame.h"
+#include "gui/option_group.h"
+#include "gui/wait_cursor.h"
+
+#include "vb/convert.h"
+#include "vb/format.h"
+#include "vb/val.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <memory>
+
+namespace quellmar::shell {
+namespace {
+
+const QString kEntryTitle = "Error entering data.";
+
+}  // namespace
+
+bool IsSelectionDocumentName(const QString& formName) {
+    return formName == "frmAirSelection" || formName == "frmMobileSelection" || formName == "frmWaterSelection";
+}
+
+SelectionDocument::SelectionDocument(DocumentDescription description, QWidget* parent)
+    : QWidget(parent), description_(std::move(description)), tabs_(new QTabWidget(this)) {
+    setObjectName(description_.formName);
+    setWindowTitle(description_.inputCaption);
+    tabs_->setObjectName("SSTab1");
+    auto* input = new QWidget;
+    auto* results = new QWidget;
+    BuildInputTab(input);
+    BuildResultsTab(results);
+    tabs_->addTab(input, "Selection Input");
+    tabs_->addTab(results, "Selection Results");
+}
+
+SelectionDocument::~SelectionDocument() = default;
+
+void SelectionDocument::FormLoad() {
+    for (const OptionSpec& option : description_.options) Options(option.name)->SetValue(option.defaultIndex, true);
+    SetTab(0);
+    gui::Guarded([this] { NewRatingObject(); });
+    dirty_ = false;
+}
+
+// --- Members of every document ---
+
+void SelectionDocument::SetCustomerDetails(vb::DateValue reportDate, const QString& company, const QString& address,
+                                           const QString& attention, const QString& reference, const QString& sized) {
+    quoteDate_ = reportDate;
+    company_ = company;
+    address_ = address;
+    attention_ = attention;
+    reference_ = reference;
+    sizedBy_ = sized;
+}
+
+QString SelectionDocument::QuoteDate() const {
+    return QString::fromStdString(vb::FormatDate(quoteDate_, vb::DateLayout::IsoYmd));
+}
+
+void SelectionDocument::GetCustomerDetails() {
+    gui::Guarded([this] {
+        auto dialog = std::make_unique<CustomerDialog>(this);
+        gui::CenterForm(*dialog, this);
+        dialog->FillValues(quoteDate_, company_, address_, attention_, reference_, sizedBy_);
+        gui::Dialogs().ShowModal(*dialog);
+        if (dialog->Cancel) return;
+        const auto store = [this](QString& field, const QString& entered) {
+            if (entered == field) return;
+            field = entered;
+            MarkDirty();
+        };
+        if (const auto date = dialog->EnteredDate(); date && *date != quoteDate_) {
+            quoteDate_ = *date;
+            MarkDirty();
+        }
+        store(company_, dialog->findChild<QLineEdit*>("txtCompany")->text());
+        store(address_, dialog->findChild<QLineEdit*>("txtAddress")->text());
+        store(attention_, dialog->findChild<QLineEdit*>("txtAttention")->text());
+        store(reference_, dialog->findChild<QLineEdit*>("txtReference")->text());
+        store(sizedBy_, dialog->findChild<QLineEdit*>("txtSized")->text());
+    });
+}
+
+void SelectionDocument::PrintPreview() { ShowPreview(2); }
+
+void SelectionDocument::PrintFormData() { ShowPreview(1); }
+
+void SelectionDocument::ShowPreview(int modeFlag) {
+    const auto& maker = ChildWindows().preview;
+    if (!maker) return;
+    gui::Guarded([&] {
+        PreviewWindow* preview = maker();
+        preview->SetPrintDetails(company_, address_, attention_, reference_, quoteDate_, sizedBy_, this, CoolerShown(),
+                                 PageFamily(), modeFlag);
+        if (modeFlag == 2)
+            gui::ShowMdiChild(preview->Window());
+        else
+            preview->PrintIt();
+    });
+}
+
+void SelectionDocument::DisplayDxf() {
+    gui::Guarded([this] {
+        const std::string drawing = Rating() ? Rating()->Dxf() : std::string();
+        if (drawing.empty()) {
+            gui::Dialogs().MsgBox("No DXF file available\r\nConsult catalogue or sales office for drawing.",
+                                  gui::vbOKOnly | gui::vbExclamation, "Quellmar");
+            return;
+        }
+        gui::OpenDrawingWindow(drawing, QString::fromStdString(Rating()->CoolerName()));
+    });
+}
+
+void SelectionDocument::FindSuitableCooler() {
+    gui::Guarded([this] {
+        if (!ValidateInputs()) return;
+        if (!Rating()) NewRatingObject();
+        Search();
+    });
+}
+
+void SelectionDocument::cmdOK_Click() {
+    gui::Guarded([this] {
+        // The rating object of the last search stays until the new inputs are known to be usable.
+        if (!ValidateInputs()) return;
+        NewRatingObject();
+        Search();
+    });
+}
+
+void SelectionDocument::cmdCancel_Click() {
+    // Closing goes through the close prompt, whether the document sits in a child frame or not.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+// --- Controls by name ---
+
+int SelectionDocument::Tab() const { return tabs_->currentIndex(); }
+void SelectionDocument::SetTab(int tab) { tabs_->setCurrentIndex(tab); }
+bool SelectionDocument::CoolerShown() const { return !picture2_->isHidden(); }
+QLineEdit* SelectionDocument::TextBox(const char* name) const { return findChild<QLineEdit*>(name); }
+gui::OptionGroup* SelectionDocument::Options(const char* name) const { return findChild<gui::OptionGroup*>(name); }
+QLabel* SelectionDocument::Label(const char* name) const { return findChild<QLabel*>(name); }
+
+int SelectionDocument::OptionIndex(const char* name) const {
+    const auto found = optionIndexes_.find(name);
+    return found == optionIndexes_.end() ? 0 : found->second;
+}
+
+float SelectionDocument::BoxSingle(const char* name) const {
+    return vb::CSng(vb::Val(TextBox(name)->text().toStdString()));
+}
+
+double SelectionDocument::BoxDouble(const char* name) const { return vb::Val(TextBox(name)->text().toStdString()); }
+
+void SelectionDocument::SetLabel(const char* name, const std::string& text) {
+    Label(name)->setText(QString::fromStdString(text));
+}
+
+void SelectionDocument::SetLabel(const char* name, const LabelText& text) {
+    QLabel* label = Label(name);
+    label->setText(QString::fromStdString(text.text));
+    gui::SetForeColor(*label, text.red ? gui::kColorRed : gui::kColorBlack);
+}
+
+// --- Inputs ---
+
+bool SelectionDocument::ValidateInputs() {
+    const ValidationRules& rules = description_.rules;
+    for (const char* name : rules.numericBoxes) {
+        QLineEdit* box = TextBox(name);
+        if (vb::IsNumeric(box->text().toStdString())) continue;
+        gui::Dialogs().MsgBox(rules.numericMessage, gui::vbOKOnly, kEntryTitle);
+        box->setFocus();
+        gui::SelectAllText(*box);
+        return false;
+    }
+    bool valid = true;
+    const auto refuse = [&valid](const QString& message) {
+        gui::Dialogs().MsgBox(message, gui::vbOKOnly, kEntryTitle);
+        valid = false;
+    };
+    for (const PositiveCheck& check : rules.positive)
+        if (BoxSingle(check.box) <= 0) refuse(check.message);
+    if (BoxSingle(rules.oilBox) <= BoxSingle(rules.colderBox)) refuse(rules.orderMessage);
+    if (!valid) return false;
+    ApplyTemperatureLimits();
+    // A clamped oil temperature can fall to or below an ambient (or water) temperature that
+    // passed: such a duty has no temperature difference to work with.
+    if (BoxSingle(rules.oilBox) <= BoxSingle(rules.colderBox)) {
+        refuse(rules.orderMessage);
+        return false;
+    }
+    return true;
+}
+
+void SelectionDocument::ApplyTemperatureLimits() {
+    const bool celsius = OptionIndex("optTempUnits") == 0;
+    const QString suffix = QString::fromUtf8(kDegree) + (celsius ? "C." : "F.");
+    for (const TemperatureLimit& limit : description_.rules.limits) {
+        const double bound = celsius ? limit.limitC : limit.limitF;
+        const float value = BoxSingle(limit.box);
+        if (limit.isMinimum ? !(value < bound) : !(value > bound)) continue;
+        const QString text = QString::fromStdString(vb::CStr(bound));
+        QLineEdit* box = TextBox(limit.box);
+        box->setText(text);
+        box->repaint();
+        gui::Dialogs().MsgBox(limit.firstLine + text + suffix + "\r\n" + limit.secondLine + text + suffix, gui::vbOKOnly,
+                              "Temperature too high.");
+    }
+}
+
+// --- Results ---
+
+void SelectionDocument::ShowResults(bool coolerSelected, const std::string& errorMessage) {
+    picture2_->setVisible(coolerSelected);
+    // The reason of an earlier search that found nothing must not stand beside a cooler.
+    SetLabel("lblErrorMsg", coolerSelected ? std::string() : errorMessage);
+    setWindowTitle(description_.resultCaption);
+    SetTab(1);
+}
+
+std::optional<long> SelectionDocument::ChooseAlternative(const AlternativeRequest& request) {
+    std::optional<gui::WaitCursor> wait(std::in_place);
+    const std::vector<ListedCooler> entries = request.list();
+    if (entries.empty()) {
+        wait.reset();
+        if (request.emptyTitle)
+            gui::Dialogs().MsgBox("No models available for selection.", gui::vbOKOnly, *request.emptyTitle);
+        return std::nullopt;
+    }
+    auto dialog = std::make_unique<OtherModelsDialog>(this);
+    dialog->SetTabStops(request.tabStops);
+    const QString shownModel = Label("lblModel")->text();
+    int position = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        dialog->AddRow(request.rowText(entries[i]), entries[i].id);
+        if (QString::fromStdString(entries[i].name).compare(shownModel, Qt::CaseInsensitive) == 0) {
+            position = static_cast<int>(i);
+            dialog->SelectedCoolerID = entries[i].id;
+        }
+    }
+    dialog->List1()->setCurrentRow(position);
+    const long preselected = dialog->SelectedCoolerID;
+    wait.reset();
+    dialog->setWindowTitle(request.caption);
+    dialog->SetRowHeading(request.heading);
+    gui::CenterForm(*dialog, this);
+    gui::Dialogs().ShowModal(*dialog);
+    if (dialog->SelectedCoolerID == preselected) return std::nullopt;
+    return dialog->SelectedCoolerID;
+}
+
+// --- Closing ---
+
+bool SelectionDocument::QueryUnload() {
+    if (closeApproved_) return true;
+    if (!dirty_) return closeApproved_ = true;
+    int answer = 2;
+    {
+        auto dialog = std::unique_ptr<QuestionDialog>(QuestionDialog::NewQuoteChanged(this));
+        gui::CenterForm(*dialog, gui::MdiFrame());
+        gui::Dialogs().ShowModal(*dialog);
+        answer = dialog->Result;
+    }
+    switch (answer) {
+        case 0: return closeApproved_ = SaveBeforeClose();
+        case 1: discardOnClose_ = true; return closeApproved_ = true;
+        default: return false;
+    }
+}
+
+bool SelectionDocument::SaveBeforeClose() {
+    frmQuellmar* main = QuellmarWindow();
+    if (!main) return false;
+    try {
+        QString name = savedFileName_;
+        if (name.isEmpty()) {
+            const std::optional<QString> chosen = main->ChooseSaveName(QString(), true);
+            // Cancelling the file dialog keeps the document open, with its changes.
+            if (!chosen) return false;
+            name = *chosen;
+        }
+        main->SaveQuote(*this, name);
+        dirty_ = false;
+        return true;
+    } catch (const std::exception& error) {
+        gui::ReportError(error);
+        return false;
+    }
+}
+
+void SelectionDocument::closeEvent(QCloseEvent* event) {
+    if (!QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    if (discardOnClose_) dirty_ = false;
+    event->accept();
+}
+
+}  // namespace quellmar::shell

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "document_description.h"
+#include "rating_object.h"
+#include "result_texts.h"
+
+#include "vb/date.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace gui {
+class OptionGroup;
+}
+
+namespace quellmar::shell {
+
+// A selection document: one open quotation, a child window of the main window holding a duty,
+// one rating object of its cooler family, the customer particulars and the quotation file it was
+// last saved to. The main window, the quotation files and the preview reach every document through
+// these members and through its controls by name (SSTab1, the input boxes and option arrays, the
+// result labels, Picture2).
+class SelectionDocument : public QWidget {
+    Q_OBJECT
+
+public:
+    ~SelectionDocument() override;
+
+    void IsDirty(bool dirty) { dirty_ = dirty; }
+    bool IsDirty() const { return dirty_; }
+    void SetCustomerDetails(vb::DateValue reportDate, const QString& company, const QString& address,
+                            const QString& attention, const QString& reference, const QString& sized);
+    void SavedFileName(const QString& name) { savedFileName_ = name; }
+    QString SavedFileName() const { return savedFileName_; }
+    QString QuoteDate() const;
+    vb::DateValue QuoteDateValue() const { return quoteDate_; }
+    QString Company() const { return company_; }
+    QString Address() const { return address_; }
+    QString Attention() const { return attention_; }
+    QString Reference() const { return reference_; }
+    QString SizedBy() const { return sizedBy_; }
+    virtual void SelectOtherCooler() = 0;
+    virtual void SelectByPresDrop() = 0;
+    virtual void SelectByPrice() = 0;
+    virtual void SelectByNoise() = 0;
+    void GetCustomerDetails();
+    void PrintPreview();
+    void PrintFormData();
+    void DisplayDxf();
+    // Checks the inputs, runs the search with the rating object there is, and shows the results.
+    void FindSuitableCooler();
+
+    // The tab control: 0 the input tab, 1 the results tab.
+    QTabWidget* SSTab1() const { return tabs_; }
+    int Tab() const;
+    void SetTab(int tab);
+    // Whether a cooler is selected and shown (Picture2's own visibility).
+    bool CoolerShown() const;
+    QLineEdit* TextBox(const char* name) const;
+    gui::OptionGroup* Options(const char* name) const;
+    QLabel* Label(const char* name) const;
+    // The option index that the Click of an array stored last.
+    int OptionIndex(const char* name) const;
+    // The page family of the quotation preview: 1 air-cooled, 2 mobile, 3 water-cooled.
+    virtual int PageFamily() const = 0;
+
+    // The close prompt: asks about unsaved changes, saves when told to, and says whether the
+    // document may close. Closing the document afterwards does not ask again.
+    bool QueryUnload();
+    // Gives up a close that QueryUnload allowed (another document refused the same Exit).
+    void WithdrawCloseApproval() { closeApproved_ = discardOnClose_ = false; }
+
+protected:
+    SelectionDocument(DocumentDescription description, QWidget* parent);
+
+    // Form_Load, run at the end of the family's constructor: defaults, input tab, rating object,
+    // clean.
+    void FormLoad();
+    virtual void NewRatingObject() = 0;
+    virtual RatingObject* Rating() const = 0;
+    // The family's search, display included, once the inputs are valid.
+    virtual void Search() = 0;
+
+    bool ValidateInputs();
+    void ApplyTemperatureLimits();
+    // Shows that no cooler fits, or the selected one, after a search.
+    // After a search or the choice of another model: shows the selected cooler (Picture2), or
+    // hides it and shows why no cooler fits; the results tab comes to the front.
+    void ShowResults(bool coolerSelected, const std::string& errorMessage = {});
+    void SetLabel(const char* name, const std::string& text);
+    void SetLabel(const char* name, const LabelText& text);
+    // The Single value of a box, as the checks compare it.
+    float BoxSingle(const char* name) const;
+    // The Double value of a box, as the search hands it on.
+    double BoxDouble(const char* name) const;
+    // The alternative-model dialog over a list that `list` builds; the chosen cooler when it
+    // differs from the one shown. `emptyTitle`: the title of the message for an empty list, or
+    // none for no message.
+    struct AlternativeRequest {
+        std::function<std::vector<ListedCooler>()> list;
+        std::vector<int> tabStops;
+        std::function<QString(const ListedCooler&)> rowText;
+        QString caption;
+        QString heading;
+        std::optional<QString> emptyTitle;
+    };
+    std::optional<long> ChooseAlternative(const AlternativeRequest& request);
+
+    void closeEvent(QCloseEvent* event) override;
+
+    const DocumentDescription description_;
+
+private:
+    void BuildInputTab(QWidget* page);
+    void BuildResultsTab(QWidget* page);
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void MarkDirty() { dirty_ = true; }
+    void ShowPreview(int modeFlag);
+    bool SaveBeforeClose();
+
+    QTabWidget* tabs_;
+    QWidget* picture2_ = nullptr;
+    std::map<std::string, int> optionIndexes_;
+    vb::DateValue quoteDate_ = 0;
+    QString company_, address_, attention_, reference_, sizedBy_;
+    QString savedFileName_;
+    bool dirty_ = false;
+    bool closeApproved_ = false;
+    bool discardOnClose_ = false;
+};
+
+// Whether a form name is that of a selection document.
+bool IsSelectionDocumentName(const QString& formName);
+
+}  // namespace quellmar::shell
