@@ -61,7 +61,7 @@ frmHelpAbout::frmHelpAbout(QWidget* parent) : QDialog(parent) {
     setFixedSize(gui::TwipsToPixels(7530, 6810));
 
     PlacedLabel(this, "Label1", "Quellmar Heat Exchangers", 120, 480);
-    PlacedLabel(this, "Label4", "Thank you for using our program.", 660, 285);
+    PlacedLabel(this, "Label4", "Thank you for using our program.", 660, 285)->setFixedWidth(gui::TwipsToPixelsX(6000));
     PlacedLabel(this, "Label2", QString(), 990, 1140);
     auto* image = new QLabel(this);
     image->setObjectName("Image1");

@@ -221,7 +221,7 @@ QImage AboutPicture() {
     DrawCooler(p, QRectF(12, 12, 130, 126));
     p.setPen(QColor(30, 50, 90));
     QFont font("DejaVu Sans");
-    font.setPixelSize(17);
+    font.setPixelSize(14);
     font.setBold(true);
     p.setFont(font);
     p.drawText(QRectF(144, 40, 92, 30), Qt::AlignCenter, "QUELLMAR");

@@ -56,7 +56,7 @@ void SelectionDocument::BuildInputTab(QWidget* page) {
         auto* label = new QLabel(spec.label, page);
         auto* box = new QLineEdit(spec.designText, page);
         box->setObjectName(spec.name);
-        box->setMaximumWidth(110);
+        box->setMaximumWidth(90);
         label->setBuddy(box);
         boxes->addWidget(label, row, 0);
         boxes->addWidget(box, row, 1);

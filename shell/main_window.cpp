@@ -73,7 +73,9 @@ frmQuellmar* QuellmarWindow() { return Instance(); }
 void ShowDocument(SelectionDocument* document) {
     QMdiSubWindow* frame = gui::ShowMdiChild(document);
     if (!frame) return;
-    frame->resize(frame->sizeHint());
+    // A new document fits the main window's area: its contents give way rather than hang over.
+    const QMdiArea* area = gui::MdiArea();
+    frame->resize(area ? frame->sizeHint().boundedTo(area->viewport()->size()) : frame->sizeHint());
     frame->move(frame->x(), 0);
 }
 

@@ -22,10 +22,12 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -51,6 +53,9 @@ SelectionDocument::SelectionDocument(DocumentDescription description, QWidget* p
     BuildResultsTab(results);
     tabs_->addTab(input, "Selection Input");
     tabs_->addTab(results, "Selection Results");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(tabs_);
 }
 
 SelectionDocument::~SelectionDocument() = default;

@@ -1,0 +1,176 @@
+#include "air_selection.h"
+#include "child_windows.h"
+#include "fake_air_rating.h"
+#include "main_window.h"
+#include "shell_fixture.h"
+#include "temp_folder.h"
+
+#include "gui/mdi_frame.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+
+using namespace quellmar::shell;
+using gui::ScriptedDialogs;
+
+namespace {
+
+class ClosePrompt : public ShellTest {
+protected:
+    ClosePrompt() {
+        frame.show();
+        ChildWindows().writeQuote = [this](SelectionDocument&, const QString& path) {
+            written.push_back(path);
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("Air\r\n");
+        };
+    }
+    ~ClosePrompt() override {
+        for (QMdiSubWindow* child : frame.Area()->subWindowList())
+            if (auto* document = qobject_cast<SelectionDocument*>(child->widget())) document->IsDirty(false);
+        ChildWindows().writeQuote = nullptr;
+    }
+
+    QPointer<frmAirSelection> NewDirtyDocument() {
+        auto* document = new frmAirSelection;
+        ShowDocument(document);
+        document->TextBox("txtHeatLoad")->setText("20");
+        return document;
+    }
+    static bool Close(SelectionDocument* document) {
+        return qobject_cast<QMdiSubWindow*>(document->parentWidget())->close();
+    }
+    QString Path(const char* name) const { return QString::fromStdString((folder / name).string()); }
+    void Exists(const char* name) const {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+
+    FakeAirEngine engine;
+    quellmar::test::TempFolder folder;
+    frmQuellmar frame;
+    std::vector<QString> written;
+};
+
+}  // namespace
+
+TEST_F(ClosePrompt, CleanDocumentClosesWithoutAQuestion) {
+    auto* document = new frmAirSelection;
+    ShowDocument(document);
+    EXPECT_TRUE(Close(document));
+    EXPECT_TRUE(Dialogs().Shown().empty());
+}
+
+TEST_F(ClosePrompt, NoClosesWithoutSavingAndCancelKeepsTheDocument) {
+    auto document = NewDirtyDocument();
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(2)"));
+    EXPECT_FALSE(Close(document));
+    EXPECT_TRUE(document->IsDirty());
+    // Closing the question by its frame is Cancel too.
+    Dialogs().QueueModal(ScriptedDialogs::CloseByFrame());
+    EXPECT_FALSE(Close(document));
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(1)"));
+    EXPECT_TRUE(Close(document));
+    EXPECT_TRUE(written.empty());
+    const std::vector<QString> asked = {"frmQuoteChanged", "frmQuoteChanged", "frmQuoteChanged"};
+    EXPECT_EQ(Dialogs().ModalNames(), asked);
+}
+
+TEST_F(ClosePrompt, YesSavesToTheDocumentsOwnFile) {
+    auto document = NewDirtyDocument();
+    document->SavedFileName(Path("own.quo"));
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(0)"));
+    EXPECT_TRUE(Close(document));
+    EXPECT_EQ(written, std::vector<QString>{Path("own.quo")});
+    EXPECT_EQ(Dialogs().ModalNames().size(), 1u);
+}
+
+TEST_F(ClosePrompt, CancelledFileDialogKeepsTheDocumentOpenAndDirty) {
+    auto document = NewDirtyDocument();
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(0)"));
+    Dialogs().QueueFileName(std::nullopt);
+    EXPECT_FALSE(Close(document));
+    ASSERT_TRUE(document);
+    EXPECT_TRUE(document->IsDirty());
+    EXPECT_TRUE(written.empty());
+}
+
+TEST_F(ClosePrompt, NewNameIsSavedAtOnce) {
+    auto document = NewDirtyDocument();
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(0)"));
+    Dialogs().QueueFileName(Path("new.quo"));
+    EXPECT_TRUE(Close(document));
+    EXPECT_EQ(written, std::vector<QString>{Path("new.quo")});
+}
+
+TEST_F(ClosePrompt, ExistingNameAsksBeforeOverwriting) {
+    Exists("old.quo");
+    Exists("older.quo");
+    auto document = NewDirtyDocument();
+    // No asks for a name again; Cancel at the second question keeps the document open and dirty.
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(0)"));
+    Dialogs().QueueFileName(Path("old.quo"));
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(1)"));
+    Dialogs().QueueFileName(Path("older.quo"));
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(2)"));
+    EXPECT_FALSE(Close(document));
+    EXPECT_TRUE(document->IsDirty());
+    EXPECT_TRUE(written.empty());
+    const std::vector<QString> asked = {"frmQuoteChanged", "frmFileExists", "frmFileExists"};
+    EXPECT_EQ(Dialogs().ModalNames(), asked);
+    EXPECT_TRUE(Dialogs().AllAnswersUsed());
+
+    Dialogs().Clear();
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(0)"));
+    Dialogs().QueueFileName(Path("old.quo"));
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(0)"));
+    EXPECT_TRUE(Close(document));
+    EXPECT_EQ(written, std::vector<QString>{Path("old.quo")});
+}
+
+TEST_F(ClosePrompt, SaveThatFailsKeepsTheDocumentOpen) {
+    ChildWindows().writeQuote = [](SelectionDocument&, const QString&) {
+        throw std::runtime_error("The disk is full.");
+    };
+    auto document = NewDirtyDocument();
+    document->SavedFileName(Path("own.quo"));
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(0)"));
+    EXPECT_FALSE(Close(document));
+    EXPECT_TRUE(document->IsDirty());
+    EXPECT_EQ(Dialogs().MessageTexts(), std::vector<QString>{"The disk is full."});
+}
+
+TEST_F(ClosePrompt, CancelButtonOfTheInputTabClosesThroughThePrompt) {
+    auto document = NewDirtyDocument();
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(2)"));
+    document->findChild<QPushButton*>("cmdCancel")->click();
+    EXPECT_TRUE(document);
+    EXPECT_EQ(Dialogs().ModalNames(), std::vector<QString>{"frmQuoteChanged"});
+}
+
+TEST_F(ClosePrompt, ExitWithOneCancelClosesNothing) {
+    auto first = NewDirtyDocument();
+    auto* clean = new frmAirSelection;
+    ShowDocument(clean);
+    auto third = NewDirtyDocument();
+    // The first says No, the third cancels: everything stays open and the first is still dirty.
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(1)"));
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(2)"));
+    EXPECT_FALSE(frame.close());
+    EXPECT_EQ(frame.Area()->subWindowList().size(), 3);
+    EXPECT_TRUE(first->IsDirty());
+    EXPECT_TRUE(third->IsDirty());
+    EXPECT_TRUE(frame.isVisible());
+
+    // Asked again, each dirty document asks again; with No twice everything closes.
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(1)"));
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(1)"));
+    EXPECT_TRUE(frame.close());
+    EXPECT_EQ(Dialogs().ModalNames().size(), 4u);
+}

@@ -1,0 +1,107 @@
+// Saves pictures of the main window with the air-cooled document (input tab; results tab with a
+// red warning) and of each dialog, for reviewers. Usage: shell_screenshots <output folder>.
+#include "about_box.h"
+#include "air_selection.h"
+#include "customer_dialog.h"
+#include "main_window.h"
+#include "program_services.h"
+#include "question_dialog.h"
+#include "select_type_dialog.h"
+
+#include "gui/dialog_service.h"
+#include "gui/scripted_dialogs.h"
+#include "vb/program_folder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+using namespace quellmar::shell;
+
+namespace {
+
+QString folder;
+bool failed = false;
+
+void Save(QWidget& widget, const QString& name) {
+    QApplication::processEvents();
+    const QString path = folder + "/" + name + ".png";
+    if (!widget.grab().save(path)) {
+        std::cerr << "cannot write " << path.toStdString() << "\n";
+        failed = true;
+        return;
+    }
+    std::cout << path.toStdString() << "\n";
+}
+
+void Type(SelectionDocument& document, const char* box, const QString& text) { document.TextBox(box)->setText(text); }
+
+void SaveDialog(QDialog& dialog, const QString& name) {
+    dialog.show();
+    Save(dialog, name);
+    dialog.hide();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::cerr << "usage: shell_screenshots <output folder>\n";
+        return 2;
+    }
+    folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    vb::SetProgramFolder(QUELLMAR_PROGRAM_DIR);
+    RegisterProgramServices();
+    auto* dialogs = new gui::ScriptedDialogs;
+    gui::InstallDialogs(std::unique_ptr<gui::DialogService>(dialogs));
+
+    frmQuellmar frame;
+    frame.show();
+    auto* document = new frmAirSelection;
+    ShowDocument(document);
+    Type(*document, "txtHeatLoad", "20");
+    Type(*document, "txtOilFlow", "60");
+    Type(*document, "txtAirTemp", "30");
+    Type(*document, "txtOilTemp", "60");
+    Save(frame, "main-air-input");
+
+    document->findChild<QPushButton*>("cmdOK")->click();
+    Save(frame, "main-air-results");
+
+    // The smallest suitable model is too small for the duty: its margin shows red.
+    dialogs->QueueModal([](QDialog& dialog) {
+        dialog.findChild<QListWidget*>("List1")->setCurrentRow(0);
+        Save(dialog, "frmOtherModels");
+        dialog.findChild<QPushButton*>("cmdOK")->click();
+    });
+    document->SelectOtherCooler();
+    Save(frame, "main-air-results-red");
+
+    SelectTypeDialog chooser(&frame);
+    SaveDialog(chooser, "frmSelectType");
+    CustomerDialog customer(&frame);
+    customer.FillValues(vb::DateSerial(2004, 2, 29), "Hydraulik Werke, Ltd", "12 Mill Lane, Lowtown", "J. Smith",
+                        "Q-2004-117", "A. Engineer");
+    SaveDialog(customer, "frmCustomer");
+    std::unique_ptr<QuestionDialog> changed(QuestionDialog::NewQuoteChanged(&frame));
+    SaveDialog(*changed, "frmQuoteChanged");
+    std::unique_ptr<QuestionDialog> exists(QuestionDialog::NewFileExists(&frame));
+    SaveDialog(*exists, "frmFileExists");
+    frmHelpAbout about(&frame);
+    SaveDialog(about, "frmHelpAbout");
+
+    for (const gui::ShownDialog& shown : dialogs->Messages())
+        std::cerr << "message: " << shown.title.toStdString() << ": " << shown.text.toStdString() << "\n";
+    // The documents are clean or their questions are answered by the script: close without asking.
+    document->IsDirty(false);
+    return failed ? 1 : 0;
+}
