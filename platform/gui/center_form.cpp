@@ -35,6 +35,8 @@ void CenterForm(QWidget& frm, const QWidget* parent) {
         frame->move(Half(area.width(), own.width()), Half(area.height(), own.height()));
         return;
     }
+    // A window not sized yet takes the size it will show with, so it is centred by that size.
+    if (frm.isWindow() && !frm.testAttribute(Qt::WA_Resized)) frm.adjustSize();
     const QSize own = OuterSize(frm);
     // A document's rectangle is that of its child frame.
     if (parent)

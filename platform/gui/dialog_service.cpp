@@ -53,7 +53,10 @@ class QtDialogs final : public DialogService {
 public:
     int MsgBox(const QString& prompt, int style, const QString& title) override {
         NormalCursorWhileModal normal;
-        QMessageBox box(IconOf(style), title, prompt, ButtonsOf(style), QApplication::activeWindow());
+        // The program's texts break lines with CR LF; Qt breaks them at LF alone.
+        QString text = prompt;
+        text.replace("\r\n", "\n");
+        QMessageBox box(IconOf(style), title, text, ButtonsOf(style), QApplication::activeWindow());
         return AnswerOf(static_cast<QMessageBox::StandardButton>(box.exec()));
     }
 
