@@ -364,3 +364,17 @@ TEST_F(AirDocument, NeverSetDateBecomesTodayAndMakesTheDocumentDirty) {
     EXPECT_EQ(document->QuoteDateValue(), vb::Today());
     EXPECT_TRUE(document->IsDirty());
 }
+
+TEST_F(AirDocument, ModelChosenAfterASearchThatFoundNoneIsShown) {
+    engine.values->outOfRange = true;
+    engine.values->errorMessage = "OilFlow, Heat Load combination out of program range.";
+    engine.values->suitable = {{"QA 40", 4, 0.5, 0}, {"QA 90", 9, 1.1, 0}};
+    Duty("20", "60", "30", "60");
+    PressOK();
+    ASSERT_FALSE(document->CoolerShown());
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdOK"));
+    document->SelectOtherCooler();
+    EXPECT_TRUE(Called("CoolerID=4"));
+    EXPECT_TRUE(document->CoolerShown());
+    EXPECT_EQ(Text("lblErrorMsg"), "");
+}
