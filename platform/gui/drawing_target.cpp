@@ -89,7 +89,7 @@ PixelPoint DrawingTarget::ToPixel(double x, double y) const {
 }
 
 void DrawingTarget::SetFontSize(double points) {
-    if (!(points > 0) || points > 2160) RaiseInvalidProperty();
+    if (!(points > 0) || !std::isfinite(points)) RaiseInvalidProperty();
     fontSize_ = points;
 }
 

@@ -141,4 +141,21 @@ private:
     int drawStyle_ = 0;
 };
 
+// A drawing target whose drawing makes a printed document: the printer object or a stand-in.
+class PrintingTarget : public DrawingTarget {
+public:
+    virtual void NewPage() = 0;
+    // Hands the document over; nothing happens when none is open.
+    virtual void EndDoc() = 0;
+    virtual bool DocumentOpen() const = 0;
+};
+
+// A metafile being recorded: its device, and the close that ends the recording.
+class MetafileDevice {
+public:
+    virtual ~MetafileDevice() = default;
+    virtual DrawingSurface& Surface() = 0;
+    virtual void CloseMetaFile() = 0;
+};
+
 }  // namespace gui

@@ -21,7 +21,7 @@ namespace gui {
 // hands the document over. Positions are in the printable area, whose top left corner is (0, 0).
 // Settings use the runtime's constants: Orientation 1 portrait, 2 landscape; PaperSize 1 letter,
 // 5 legal, 8 A3, 9 A4, 11 A5.
-class PrinterObject : public DrawingTarget {
+class PrinterObject : public PrintingTarget {
 public:
     enum : int { kPortrait = 1, kLandscape = 2 };
     enum : int { kPaperLetter = 1, kPaperLegal = 5, kPaperA3 = 8, kPaperA4 = 9, kPaperA5 = 11 };
@@ -32,9 +32,9 @@ public:
     std::int32_t PixelWidth() const override;
     std::int32_t PixelHeight() const override;
 
-    void NewPage();
-    void EndDoc();
-    bool DocumentOpen() const { return surface_ != nullptr; }
+    void NewPage() override;
+    void EndDoc() override;
+    bool DocumentOpen() const override { return surface_ != nullptr; }
     // Page number within the open document (1 for the first), 0 when none is open.
     int Page() const { return page_; }
 
