@@ -27,11 +27,14 @@ void RaiseFileError(int errorNumber) {
 std::string ReadWholeFile(const std::filesystem::path& path) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) RaiseFileError(errno);
-    // Sized once from the file's length, so a large drawing is not copied while it is read.
+    // Read straight into a string sized from the file's length, so a large drawing is neither
+    // copied nor grown while it is read.
     struct stat info {};
     std::string text;
-    if (fstat(fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode))
-        text.reserve(static_cast<std::size_t>(info.st_size) + 1);
+    if (fstat(fileno(file.get()), &info) == 0 && S_ISREG(info.st_mode)) {
+        text.resize(static_cast<std::size_t>(info.st_size));
+        text.resize(std::fread(text.data(), 1, text.size(), file.get()));
+    }
     char buffer[1 << 16];
     for (;;) {
         const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());

@@ -1,21 +1,13 @@
 #include "reader/rotation.h"
 
-#include "vb/convert.h"
-
 #include <cmath>
 
 namespace tiraq {
+
 PointRotator::PointRotator(float Angle) {
     const double a = Angle * 2 * kPi / 360;
     cosine_ = std::cos(a);
     sine_ = std::sin(a);
-}
-
-void PointRotator::Apply(float& X, float& Y) const {
-    const double oldX = X;
-    const double oldY = Y;
-    X = vb::CSng(oldX * cosine_ - oldY * sine_);
-    Y = vb::CSng(oldY * cosine_ + oldX * sine_);
 }
 
 int RotatePoint(SinglePoint& Point, float Angle) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vb/convert.h"
+
 namespace tiraq {
 
 // The drawing's value of pi, used as written wherever the control turns degrees into radians.
@@ -18,7 +20,12 @@ struct SingleRect {
 class PointRotator {
 public:
     explicit PointRotator(float Angle);
-    void Apply(float& X, float& Y) const;
+    void Apply(float& X, float& Y) const {
+        const double oldX = X;
+        const double oldY = Y;
+        X = vb::CSng(oldX * cosine_ - oldY * sine_);
+        Y = vb::CSng(oldY * cosine_ + oldX * sine_);
+    }
 
 private:
     double cosine_;

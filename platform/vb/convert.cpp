@@ -26,11 +26,5 @@ std::int16_t CInt(double value) { return RoundToEven<std::int16_t>(value); }
 
 std::int32_t CLng(double value) { return RoundToEven<std::int32_t>(value); }
 
-float CSng(double value) {
-    if (!std::isfinite(value)) RaiseOverflow();
-    const float single = static_cast<float>(value);
-    if (!std::isfinite(single) || std::fabs(value) > FLT_MAX) RaiseOverflow();
-    return single;
-}
 
 }  // namespace vb

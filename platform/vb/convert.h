@@ -1,7 +1,10 @@
 #pragma once
 
+#include "vb/error.h"
 #include "vb/export.h"
 
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 
 namespace vb {
@@ -11,7 +14,11 @@ namespace vb {
 VB_API std::int16_t CInt(double value);
 VB_API std::int32_t CLng(double value);
 
-// Conversion to single precision; raises Overflow outside the Single range.
-VB_API float CSng(double value);
+// Conversion to single precision; raises Overflow outside the Single range. Inline, since file
+// readers convert every coordinate with it.
+inline float CSng(double value) {
+    if (!(std::fabs(value) <= FLT_MAX)) RaiseOverflow();
+    return static_cast<float>(value);
+}
 
 }  // namespace vb

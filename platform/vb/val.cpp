@@ -4,6 +4,8 @@
 
 #include <cfloat>
 #include <charconv>
+#include <cstdint>
+#include <iterator>
 #include <cmath>
 #include <string>
 #include <system_error>
@@ -51,8 +53,34 @@ NumberSpan ScanNumber(std::string_view s) {
     return span;
 }
 
+// A body without exponent whose digits, read as a whole number, stay within 2^53 and whose point
+// stands at most 22 digits from the end converts as one division of two exact doubles. IEEE
+// division rounds that correctly, so it gives the very value from_chars gives, only faster.
+bool ConvertShortDecimal(std::string_view body, double& value) {
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (body.size() > 19) return false;
+    std::uint64_t mantissa = 0;
+    std::size_t fractionDigits = 0;
+    bool seenPoint = false;
+    for (const char c : body) {
+        if (c == '.') {
+            seenPoint = true;
+            continue;
+        }
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        if (seenPoint) ++fractionDigits;
+    }
+    if (mantissa > (std::uint64_t{1} << 53) || fractionDigits >= std::size(kPowersOfTen)) return false;
+    value = static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
+    return true;
+}
+
 // Converts a scanned number body (no sign). Overflow raises; underflow gives 0.
 double ConvertBody(std::string_view body, std::size_t exponentMark) {
+    double quick = 0;
+    if (exponentMark == std::string_view::npos && ConvertShortDecimal(body, quick)) return quick;
     std::string withE;
     if (exponentMark != std::string_view::npos && (body[exponentMark] == 'd' || body[exponentMark] == 'D')) {
         withE.assign(body);

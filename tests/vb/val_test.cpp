@@ -70,4 +70,18 @@ TEST(IsNumeric, RefusesWhatTheDocumentsMustNotConvert) {
         EXPECT_FALSE(vb::IsNumeric(text)) << text;
 }
 
+TEST(Val, ShortDecimalsConvertToTheNearestDouble) {
+    // The values a full decimal conversion gives, for texts on both sides of the quick path.
+    EXPECT_EQ(vb::Val("0.1"), 0.1);
+    EXPECT_EQ(vb::Val("37.6666666666666643"), 37.6666666666666643);
+    EXPECT_EQ(vb::Val("9007199254740993"), 9007199254740992.0);
+    EXPECT_EQ(vb::Val("123456.789012"), 123456.789012);
+    EXPECT_EQ(vb::Val("-0.0000000000000000000001"), -1e-22);
+    EXPECT_EQ(vb::Val("0.00000000000000000000001"), 1e-23);
+    EXPECT_EQ(vb::Val("5."), 5.0);
+    EXPECT_EQ(vb::Val(".5"), 0.5);
+    EXPECT_EQ(vb::Val("00012.50"), 12.5);
+    EXPECT_EQ(vb::Val("4503599627370497.5"), 4503599627370497.5);
+}
+
 }  // namespace
