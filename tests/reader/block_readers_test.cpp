@@ -127,6 +127,18 @@ TEST_F(BlockReaders, SelfInsertsAndUndefinedBlocksArePassedOver) {
     EXPECT_EQ(SpoolEntriesLeft(), 0);
 }
 
+TEST_F(BlockReaders, BlocksInsertingEachOtherLoadOnce) {
+    DxfBuilder blocks;
+    blocks.Block("A").Line("0", "0", "1", "0").Entity("INSERT", {{8, "0"}, {2, "B"}, {10, "10"}}).EndBlock();
+    blocks.Block("B").Line("0", "0", "0", "1").Entity("INSERT", {{8, "0"}, {2, "A"}, {10, "20"}}).EndBlock();
+    DxfBuilder entities;
+    entities.Entity("INSERT", {{8, "0"}, {2, "A"}}).Entity("INSERT", {{8, "0"}, {2, "B"}});
+    ASSERT_TRUE(Load(BlocksAndEntities(blocks, entities)));
+    // A holds its line, B's line and the copy of A that B made before B reached A; B holds its
+    // line and A as it was then.
+    EXPECT_EQ(db.LineCount(), 3 + 2);
+}
+
 TEST_F(BlockReaders, DeepNestingIsRefusedAsTooComplex) {
     DxfBuilder blocks;
     blocks.Block("L0").Line("0", "0", "1", "0").Line("0", "0", "0", "1").EndBlock();

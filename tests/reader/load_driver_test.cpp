@@ -23,6 +23,13 @@ TEST_F(LoadDriver, RefusesAFileWithoutSection) {
     EXPECT_EQ(host.pointers.back(), kPointerDefault);
 }
 
+TEST_F(LoadDriver, TheCheckForSectionLooksOnlyAtTheNewFile) {
+    // The last line read by this load is "SECTION" ...
+    ASSERT_TRUE(Load("  0\r\nSECTION\r\n  2\r\nENTITIES\r\n  0\r\nSECTION"));
+    // ... which says nothing about the next file.
+    EXPECT_NE(LoadError("hello\r\nworld\r\n").find("does not appear to be a DXF file."), std::string::npos);
+}
+
 TEST_F(LoadDriver, RefusesBareLineFeedsAndQuotesAtMost200Characters) {
     std::string text = "  0\nSECTION\n  2\nENTITIES\n";
     while (text.size() < 400) text += "  0\nLINE\n 10\n1\n";
