@@ -66,6 +66,17 @@ void BulgeDraw(const DrawingPass& pass, std::int32_t Index) {
     try {
         const PolylineRecord& segment = pass.db.Polylines.At(Index);
         const float b = segment.Bulge;
+        {
+            // The arc lies within twice its radius, c (1 + b^2) / (4 |b|), of the chord's middle:
+            // arcs far off the target are dropped before any trigonometry.
+            const double chordX = double(segment.X2) - segment.X1, chordY = double(segment.Y2) - segment.Y1;
+            const double reach = std::hypot(chordX, chordY) * (1 + double(b) * b) / (2 * std::fabs(double(b)));
+            const double midX = (double(segment.X1) + segment.X2) / 2, midY = (double(segment.Y1) + segment.Y2) / 2;
+            if (!pass.clip.Meets({pass.state.PixelX(midX - reach), pass.state.PixelY(midY + reach),
+                                  pass.state.PixelX(midX + reach), pass.state.PixelY(midY - reach)})) {
+                return;
+            }
+        }
         const float dx = segment.X2 - segment.X1, dy = segment.Y2 - segment.Y1;
         const float chord = float(std::pow(double(dx) * dx + double(dy) * dy, 0.5));
         const float theta = float(4 * std::atan(double(b)));

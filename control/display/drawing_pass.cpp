@@ -14,7 +14,7 @@ double ClipMargin(const gui::Pen& pen) { return 4.0 + pen.width; }
 void DrawingPass::Line(DevicePoint from, DevicePoint to, std::int32_t Width, gui::Colour Colour,
                        std::int32_t Style) const {
     const bool inRange = InDeviceRange(from.X) && InDeviceRange(from.Y) && InDeviceRange(to.X) && InDeviceRange(to.Y);
-    if (!inRange && !ClipSegment(from, to, clip, ClipMargin(MakePen(Style, Width, Colour)))) return;
+    if (!inRange && !ClipSegment(from, to, clip, ClipMargin(gui::Pen{gui::PenStyle::Solid, Width, Colour}))) return;
     const gui::PixelPoint start = ToDevice(from), end = ToDevice(to);
     DrawLine(DC, start.x, start.y, end.x, end.y, Width, Colour, Style);
 }

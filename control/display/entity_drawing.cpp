@@ -9,6 +9,7 @@
 #include "reader/rotation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -74,13 +75,19 @@ void DrawTextAt(const DrawingPass& pass, gui::DrawingTarget& picture, std::strin
     if (h <= 1 || h == kSentinelHeight || h > kDeviceRange) return;
     const DevicePoint anchor = Rounded(pass.Pixel(X, Y));
     if (!InDeviceRange(anchor.X) || !InDeviceRange(anchor.Y)) return;
-    // No glyph is wider than one and a half cells: texts far off the target need no measuring.
+    // No glyph is wider than one and a half cells: a text whose box by that bound misses the
+    // target is skipped unmeasured, one whose box lies wholly on it is drawn unmeasured, and only
+    // the texts between are measured to decide.
     const double longest = (double(TrimBlanks(text).size()) + 1) * 1.5 * h + h;
-    if (!pass.clip.Meets({anchor.X - longest, anchor.Y - longest, anchor.X + longest, anchor.Y + longest})) return;
-    std::int32_t w = 0, d = 0;
-    MeasureString(picture, text, h, w, d);
-    const double reach = 2.0 * (double(w) + d) + h;
-    if (!pass.clip.Meets({anchor.X - reach, anchor.Y - reach, anchor.X + reach, anchor.Y + reach})) return;
+    const DeviceRect bound{anchor.X - longest, anchor.Y - longest, anchor.X + longest, anchor.Y + longest};
+    if (!pass.clip.Meets(bound)) return;
+    const bool wholly = bound.Left >= 0 && bound.Top >= 0 && bound.Right < pass.clip.Width && bound.Bottom < pass.clip.Height;
+    if (!wholly) {
+        std::int32_t w = 0, d = 0;
+        MeasureString(picture, text, h, w, d);
+        const double reach = 2.0 * (double(w) + d) + h;
+        if (!pass.clip.Meets({anchor.X - reach, anchor.Y - reach, anchor.X + reach, anchor.Y + reach})) return;
+    }
     DrawString(pass.DC, TrimBlanks(text), std::int32_t(anchor.X), std::int32_t(anchor.Y), h, Rotation, HorzAlign,
                pass.Colour(LayerIndex, EntityColor), TrimBlanks(FontName));
 }
@@ -124,8 +131,15 @@ void DrawCircleEntity(const DrawingPass& pass, const CircleRecord& circle) {
 
 void DrawSolidEntity(const DrawingPass& pass, const SolidRecord& solid) {
     if (!Visible(pass, solid.LayerIndex) || solid.IsDeleted != 0) return;
-    const std::vector<DevicePoint> corners{Rounded(pass.Pixel(solid.X1, solid.Y1)), Rounded(pass.Pixel(solid.X2, solid.Y2)),
+    const std::array<DevicePoint, 4> corners{Rounded(pass.Pixel(solid.X1, solid.Y1)), Rounded(pass.Pixel(solid.X2, solid.Y2)),
                                            Rounded(pass.Pixel(solid.X3, solid.Y3)), Rounded(pass.Pixel(solid.X4, solid.Y4))};
+    // Off the target a solid changes no pixel: skipping it saves the device a fill.
+    DeviceRect box{corners[0].X, corners[0].Y, corners[0].X, corners[0].Y};
+    for (const DevicePoint& p : corners) {
+        box.Left = std::min(box.Left, p.X), box.Right = std::max(box.Right, p.X);
+        box.Top = std::min(box.Top, p.Y), box.Bottom = std::max(box.Bottom, p.Y);
+    }
+    if (!pass.clip.Meets(box)) return;
     const gui::Colour colour = pass.Colour(solid.LayerIndex, solid.EntityColor);
     const bool inRange = std::all_of(corners.begin(), corners.end(),
                                      [](const DevicePoint& p) { return InDeviceRange(p.X) && InDeviceRange(p.Y); });
@@ -142,7 +156,7 @@ void DrawSolidEntity(const DrawingPass& pass, const SolidRecord& solid) {
 void DrawPointEntity(const DrawingPass& pass, const PointRecord& point) {
     if (!Visible(pass, point.LayerIndex)) return;
     const DevicePoint at = Rounded(pass.Pixel(point.X1, point.Y1));
-    if (!InDeviceRange(at.X) || !InDeviceRange(at.Y)) return;
+    if (!pass.clip.Meets({at.X, at.Y, at.X, at.Y})) return;
     DrawPoint(pass.DC, ToDevice(at), pass.Colour(point.LayerIndex, point.EntityColor));
 }
 

@@ -1,5 +1,7 @@
 #include "display/pixel_geometry.h"
 
+#include "gui/arc_points.h"
+
 #include <algorithm>
 #include <numbers>
 
@@ -11,11 +13,6 @@ constexpr double kTraceTolerance = 0.25;
 constexpr int kMostTracePoints = 20000;
 
 double Length(const DevicePoint& v) { return std::hypot(v.X, v.Y); }
-
-DevicePoint At(const EllipticArc& arc, double t) {
-    const double c = std::cos(t), s = std::sin(t);
-    return {arc.Centre.X + arc.Major.X * c + arc.Minor.X * s, arc.Centre.Y + arc.Major.Y * c + arc.Minor.Y * s};
-}
 
 struct Interval {
     double from;
@@ -119,11 +116,11 @@ bool ClipSegment(DevicePoint& from, DevicePoint& to, const ClipArea& area, doubl
     return true;
 }
 
-std::vector<gui::PixelPoint> ClipPolygon(const std::vector<DevicePoint>& corners, const ClipArea& area,
+std::vector<gui::PixelPoint> ClipPolygon(std::span<const DevicePoint> corners, const ClipArea& area,
                                          double margin) {
     // Sutherland-Hodgman, one border of the widened target at a time.
     const double low = -margin, right = area.Width - 1 + margin, bottom = area.Height - 1 + margin;
-    std::vector<DevicePoint> polygon = corners;
+    std::vector<DevicePoint> polygon(corners.begin(), corners.end());
     for (int border = 0; border < 4 && !polygon.empty(); ++border) {
         const auto inside = [&](const DevicePoint& p) {
             switch (border) {
@@ -159,19 +156,15 @@ std::vector<gui::PixelPoint> ClipPolygon(const std::vector<DevicePoint>& corners
 
 std::vector<std::vector<gui::PixelPoint>> TraceArc(const EllipticArc& arc, const ClipArea& area, double margin) {
     std::vector<std::vector<gui::PixelPoint>> runs;
-    const double radius = std::max(Length(arc.Major), Length(arc.Minor));
-    if (radius == 0 || !(arc.Sweep > 0)) return runs;
-    const double step =
-        radius > kTraceTolerance ? std::min(std::numbers::pi / 8, 2 * std::acos(1 - kTraceTolerance / radius))
-                                 : std::numbers::pi / 8;
+    if (!(arc.Sweep > 0) || (Length(arc.Major) == 0 && Length(arc.Minor) == 0)) return runs;
+    std::vector<gui::ArcPoint> points;
     for (const Interval& part : VisibleIntervals(arc, area, margin)) {
-        const int steps = std::clamp(int(std::ceil((part.to - part.from) / step)), 1, kMostTracePoints);
+        points.clear();
+        gui::SampleArc({arc.Centre.X, arc.Centre.Y}, {arc.Major.X, arc.Major.Y}, {arc.Minor.X, arc.Minor.Y}, part.from,
+                       part.to - part.from, kTraceTolerance, kMostTracePoints, points);
         bool runOpen = false;
-        DevicePoint previous = At(arc, part.from);
-        for (int i = 1; i <= steps; ++i) {
-            const DevicePoint next = At(arc, part.from + (part.to - part.from) * i / steps);
-            AddSegment(runs, runOpen, previous, next, area, margin);
-            previous = next;
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            AddSegment(runs, runOpen, {points[i - 1].x, points[i - 1].y}, {points[i].x, points[i].y}, area, margin);
         }
     }
     return runs;

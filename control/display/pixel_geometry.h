@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace tiraq {
@@ -64,6 +65,6 @@ bool ClipSegment(DevicePoint& from, DevicePoint& to, const ClipArea& area, doubl
 
 // The part of a polygon within the target widened by `margin`, as device points (empty when none
 // is). The clipped edges run along the widened border, outside the visible pixels.
-std::vector<gui::PixelPoint> ClipPolygon(const std::vector<DevicePoint>& corners, const ClipArea& area, double margin);
+std::vector<gui::PixelPoint> ClipPolygon(std::span<const DevicePoint> corners, const ClipArea& area, double margin);
 
 }  // namespace tiraq

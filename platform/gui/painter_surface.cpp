@@ -2,7 +2,9 @@
 
 #include "gui/font_faces.h"
 
+#include <QGlyphRun>
 #include <QPaintDevice>
+#include "gui/arc_points.h"
 #include <QPainterPath>
 #include <QPolygon>
 #include <QVector>
@@ -56,15 +58,55 @@ double RayAngle(const QPointF& centre, PixelPoint p) {
 
 }  // namespace
 
-PainterSurface::PainterSurface(QPaintDevice& device) : painter_(&device) {
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::TextAntialiasing, false);
-    painter_.setBrush(Qt::NoBrush);
-}
+PainterSurface::PainterSurface() = default;
+
+PainterSurface::PainterSurface(QPaintDevice& device) { Begin(device); }
 
 PainterSurface::~PainterSurface() = default;
 
+void PainterSurface::Begin(QPaintDevice& device) {
+    End();
+    painter_.begin(&device);
+    raster_.reset();
+    if (device.devType() == QInternal::Image) {
+        auto& image = static_cast<QImage&>(device);
+        if (image.format() == QImage::Format_RGB32 && !image.isNull()) {
+            raster_.emplace(reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
+                            image.bytesPerLine() / 4);
+        }
+    }
+    if (device.logicalDpiY() != fontDpi_) {
+        fonts_.clear();
+        emPerCell_.clear();
+        lastFont_ = nullptr;
+        fontDpi_ = device.logicalDpiY();
+    }
+    ResetPainterState();
+}
+
+void PainterSurface::End() {
+    raster_.reset();
+    if (painter_.isActive()) painter_.end();
+}
+
+RasterImage* PainterSurface::Direct(const Pen& pen) {
+    if (!raster_ || rasterOp_ != RasterOp::CopyPen || pen.style != PenStyle::Solid || pen.width > 1) return nullptr;
+    return &*raster_;
+}
+
+void PainterSurface::ResetPainterState() {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    painter_.setBrush(Qt::NoBrush);
+    rasterOp_ = RasterOp::CopyPen;
+    pen_.reset();
+    brushSet_ = false;
+    fontSet_ = nullptr;
+}
+
 void PainterSurface::SetRasterOp(RasterOp op) {
+    if (op == rasterOp_) return;
+    rasterOp_ = op;
     painter_.setCompositionMode(op == RasterOp::Invert ? QPainter::RasterOp_NotDestination
                                                        : QPainter::CompositionMode_SourceOver);
 }
@@ -93,6 +135,10 @@ void PainterSurface::UseNoBrush() {
 }
 
 void PainterSurface::DrawLine(const Pen& pen, PixelPoint from, PixelPoint to) {
+    if (RasterImage* raster = Direct(pen)) {
+        raster->Line(from, to, PixelWord(pen.colour));
+        return;
+    }
     UsePen(pen);
     if (from == to) {
         painter_.drawPoint(from.x, from.y);
@@ -103,6 +149,10 @@ void PainterSurface::DrawLine(const Pen& pen, PixelPoint from, PixelPoint to) {
 
 void PainterSurface::DrawPolyline(const Pen& pen, std::span<const PixelPoint> points) {
     if (points.size() < 2) return;
+    if (RasterImage* raster = Direct(pen)) {
+        raster->Polyline(points, PixelWord(pen.colour));
+        return;
+    }
     UsePen(pen);
     painter_.drawPolyline(ToPolygon(points));
 }
@@ -116,25 +166,61 @@ void PainterSurface::DrawArc(const Pen& pen, const PixelRect& box, PixelPoint st
     const double from = RayAngle(outline.center(), start);
     double sweep = std::fmod(RayAngle(outline.center(), end) - from + 720.0, 360.0);
     if (sweep == 0) sweep = 360;
+    if (Direct(pen)) {
+        DirectCurve(outline, from, sweep, pen.colour);
+        return;
+    }
     QPainterPath path;
     path.arcMoveTo(outline, from);
     path.arcTo(outline, from, sweep);
     painter_.drawPath(path);
 }
 
+void PainterSurface::DirectCurve(const QRectF& outline, double from, double sweep, Colour colour) {
+    // Angles are of rays from the centre on the screen, y upward; the ellipse's parameter for a
+    // ray follows from the radii.
+    const double rx = outline.width() / 2, ry = outline.height() / 2;
+    const double ray = from * M_PI / 180;
+    const double start = std::atan2(rx * std::sin(ray), ry * std::cos(ray));
+    const double endRay = (from + sweep) * M_PI / 180;
+    double end = std::atan2(rx * std::sin(endRay), ry * std::cos(endRay));
+    while (end <= start) end += 2 * M_PI;
+    const double parameterSweep = sweep >= 360 ? 2 * M_PI : end - start;
+    curvePoints_.clear();
+    SampleArc({outline.center().x(), outline.center().y()}, {rx, 0}, {0, -ry}, start, parameterSweep, 0.25, 4096,
+              curvePoints_);
+    curvePixels_.clear();
+    for (const ArcPoint& p : curvePoints_) curvePixels_.push_back({int(std::lround(p.x)), int(std::lround(p.y))});
+    raster_->Polyline(curvePixels_, PixelWord(colour));
+}
+
 void PainterSurface::DrawEllipse(const Pen& pen, const PixelRect& box) {
+    if (Direct(pen)) {
+        DirectCurve(OutlineRect(NormalRect(box)), 0, 360, pen.colour);
+        return;
+    }
     UsePen(pen);
     UseNoBrush();
     painter_.drawEllipse(OutlineRect(NormalRect(box)));
 }
 
 void PainterSurface::SetPixel(PixelPoint point, Colour colour) {
+    if (raster_ && rasterOp_ == RasterOp::CopyPen) {
+        raster_->Pixel(point, PixelWord(colour));
+        return;
+    }
     UsePen(Pen{PenStyle::Solid, 1, colour});
     painter_.drawPoint(point.x, point.y);
 }
 
 void PainterSurface::FillPolygon(std::span<const PixelPoint> corners, Colour colour) {
     if (corners.empty()) return;
+    if (RasterImage* raster = Direct(Pen{PenStyle::Solid, 1, colour})) {
+        raster->FillPolygon(corners, PixelWord(colour));
+        raster->Polyline(corners, PixelWord(colour));
+        raster->Line(corners.back(), corners.front(), PixelWord(colour));
+        return;
+    }
     UsePen(Pen{PenStyle::Solid, 1, colour});
     painter_.setBrush(ToQColor(colour));
     brushSet_ = true;
@@ -178,9 +264,9 @@ double PainterSurface::EmPerCell(const QString& face) {
     return ratio;
 }
 
-const PainterSurface::CachedFont& PainterSurface::FontFor(const TextFont& font) {
+PainterSurface::CachedFont& PainterSurface::FontFor(const TextFont& font) {
+    if (lastFont_ && font == lastFontSpec_) return *lastFont_;
     FontKey key{font.face, font.pixelHeight, int(font.heightKind), font.weight, font.italic, font.underline};
-    if (lastFont_ && key == lastFontKey_) return *lastFont_;
     auto found = fonts_.find(key);
     if (found == fonts_.end()) {
         const QString face = QString::fromStdString(font.face);
@@ -191,27 +277,73 @@ const PainterSurface::CachedFont& PainterSurface::FontFor(const TextFont& font) 
         qfont.setWeight(QFont::Weight(std::clamp(font.weight, 100, 900)));
         qfont.setItalic(font.italic);
         qfont.setUnderline(font.underline);
-        found = fonts_.emplace(key, CachedFont{qfont, QFontMetricsF(qfont, painter_.device())}).first;
+        found = fonts_.emplace(key, CachedFont{qfont, QFontMetricsF(qfont, painter_.device()), {}, {}, {}}).first;
     }
-    lastFontKey_ = std::move(key);
+    lastFontSpec_ = font;
     lastFont_ = &found->second;
     return *lastFont_;
 }
 
+double PainterSurface::TextWidth(CachedFont& font, std::string_view text) {
+    // Without kerning an ASCII text is as wide as its characters' advances together.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 0x80; })) {
+        if (font.asciiAdvances.empty()) {
+            font.asciiAdvances.resize(0x80);
+            for (int c = 0; c < 0x80; ++c) font.asciiAdvances[c] = font.metrics.horizontalAdvance(QChar(c));
+        }
+        double width = 0;
+        for (char c : text) width += font.asciiAdvances[(unsigned char)c];
+        return width;
+    }
+    return font.metrics.horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
+
+bool PainterSurface::DrawGlyphs(CachedFont& font, QPointF origin, std::string_view text) {
+    if (font.font.underline() || text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; })) {
+        return false;
+    }
+    if (font.asciiGlyphs.isEmpty()) {
+        font.raw = QRawFont::fromFont(font.font);
+        if (!font.raw.isValid()) return false;
+        QString ascii;
+        for (int c = 0; c < 0x80; ++c) ascii.append(QChar(c));
+        font.asciiGlyphs = font.raw.glyphIndexesForString(ascii);
+        TextWidth(font, "");  // fills the advances
+        if (font.asciiGlyphs.size() != 0x80) return false;
+    }
+    if (!font.raw.isValid()) return false;
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(qsizetype(text.size()));
+    positions.reserve(qsizetype(text.size()));
+    double x = 0;
+    for (char c : text) {
+        glyphs.append(font.asciiGlyphs[c]);
+        positions.append(QPointF(x, 0));
+        x += font.asciiAdvances[std::size_t(c)];
+    }
+    QGlyphRun run;
+    run.setRawFont(font.raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    painter_.drawGlyphRun(origin, run);
+    return true;
+}
+
 TextMetrics PainterSurface::MeasureText(const TextFont& font, std::string_view text) {
-    const CachedFont& cached = FontFor(font);
-    const QString qtext = QString::fromUtf8(text.data(), qsizetype(text.size()));
-    return TextMetrics{cached.metrics.horizontalAdvance(qtext), cached.metrics.ascent() + cached.metrics.descent(),
+    CachedFont& cached = FontFor(font);
+    return TextMetrics{TextWidth(cached, text), cached.metrics.ascent() + cached.metrics.descent(),
                        cached.metrics.ascent()};
 }
 
 void PainterSurface::DrawText(const TextFont& font, PixelPoint anchor, double rotation, TextAlign align,
                               Colour colour, std::string_view text) {
-    const CachedFont& cached = FontFor(font);
+    CachedFont& cached = FontFor(font);
     const QString qtext = QString::fromUtf8(text.data(), qsizetype(text.size()));
     double dx = 0;
     if (align != TextAlign::Left) {
-        const double width = cached.metrics.horizontalAdvance(qtext);
+        const double width = TextWidth(cached, text);
         dx = align == TextAlign::Center ? -width / 2 : -width;
     }
     UsePen(Pen{PenStyle::Solid, 1, colour});
@@ -220,12 +352,12 @@ void PainterSurface::DrawText(const TextFont& font, PixelPoint anchor, double ro
         fontSet_ = &cached;
     }
     if (rotation == 0) {
-        painter_.drawText(QPointF(anchor.x + dx, anchor.y), qtext);
+        if (!DrawGlyphs(cached, QPointF(anchor.x + dx, anchor.y), text)) painter_.drawText(QPointF(anchor.x + dx, anchor.y), qtext);
         return;
     }
     painter_.translate(anchor.x, anchor.y);
     painter_.rotate(-rotation);
-    painter_.drawText(QPointF(dx, 0), qtext);
+    if (!DrawGlyphs(cached, QPointF(dx, 0), text)) painter_.drawText(QPointF(dx, 0), qtext);
     painter_.resetTransform();
 }
 

@@ -1,15 +1,19 @@
 #pragma once
 
 #include "gui/drawing_surface.h"
+#include "gui/arc_points.h"
+#include "gui/raster_image.h"
 
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRawFont>
 
 #include <map>
 #include <optional>
 #include <tuple>
+#include <vector>
 
 class QPaintDevice;
 
@@ -24,9 +28,18 @@ Colour FromQRgb(QRgb rgb);
 // thousand times.
 class PainterSurface : public DrawingSurface {
 public:
+    // A surface that paints nowhere until it begins on a device.
+    PainterSurface();
     // Begins painting on the device; painting ends with the surface.
     explicit PainterSurface(QPaintDevice& device);
     ~PainterSurface() override;
+
+    // Moves the surface to another device (or the same again), keeping its pens and fonts, so that
+    // whoever holds the surface draws on the new device.
+    void Begin(QPaintDevice& device);
+    void End();
+    bool IsActive() const { return painter_.isActive(); }
+    QPaintDevice* Device() const { return painter_.device(); }
     PainterSurface(const PainterSurface&) = delete;
     PainterSurface& operator=(const PainterSurface&) = delete;
 
@@ -48,22 +61,38 @@ private:
     struct CachedFont {
         QFont font;
         QFontMetricsF metrics;
+        // Advances and glyphs of the ASCII characters, found once: a pass measures and draws
+        // thousands of texts, and a run of known glyphs skips the text layout.
+        std::vector<double> asciiAdvances;
+        QRawFont raw;
+        QList<quint32> asciiGlyphs;
     };
     using FontKey = std::tuple<std::string, double, int, int, bool, bool>;
 
     void UsePen(const Pen& pen);
+    void ResetPainterState();
+    // The image's words when figures of this pen can be drawn on them directly.
+    RasterImage* Direct(const Pen& pen);
+    void DirectCurve(const QRectF& outline, double from, double sweep, Colour colour);
+    bool DrawGlyphs(CachedFont& font, QPointF origin, std::string_view text);
     void UseNoBrush();
-    const CachedFont& FontFor(const TextFont& font);
+    CachedFont& FontFor(const TextFont& font);
+    double TextWidth(CachedFont& font, std::string_view text);
     double EmPerCell(const QString& face);
 
     QPainter painter_;
+    std::optional<RasterImage> raster_;
+    std::vector<ArcPoint> curvePoints_;  // kept between calls, as curves are drawn by the thousand
+    std::vector<PixelPoint> curvePixels_;
+    TextFont lastFontSpec_;
+    RasterOp rasterOp_ = RasterOp::CopyPen;
     std::optional<Pen> pen_;
     bool brushSet_ = false;
     std::map<FontKey, CachedFont> fonts_;
-    const CachedFont* lastFont_ = nullptr;
+    CachedFont* lastFont_ = nullptr;
     const CachedFont* fontSet_ = nullptr;
-    FontKey lastFontKey_;
     std::map<QString, double> emPerCell_;
+    int fontDpi_ = 0;  // the device resolution the cached metrics are for
 };
 
 }  // namespace gui

@@ -43,42 +43,48 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
 }
 
-PictureBox::~PictureBox() { EndPainting(); }
+PictureBox::~PictureBox() { surface_.End(); }
 
-void PictureBox::EndPainting() {
-    surface_.reset();
-    surfaceImage_ = nullptr;
+template <typename Change>
+void PictureBox::ChangeImages(Change change) {
+    const bool painting = surface_.IsActive();
+    surface_.End();
+    change();
+    if (painting) {
+        surface_.Begin(DrawingImage());
+        PrepareSurface(surface_);
+    }
 }
 
 void PictureBox::SyncSize() {
     const QSize wanted(std::max(0, width()), std::max(0, height()));
     if (persistent_.size() == wanted && screen_.size() == wanted) return;
-    EndPainting();
-    persistent_ = Resized(persistent_, wanted, BackColor());
-    screen_ = Resized(screen_, wanted, BackColor());
+    ChangeImages([&] {
+        persistent_ = Resized(persistent_, wanted, BackColor());
+        screen_ = Resized(screen_, wanted, BackColor());
+    });
 }
 
 DrawingSurface& PictureBox::Surface() {
     SyncSize();
     QImage& image = DrawingImage();
-    if (!surface_ || surfaceImage_ != &image) {
-        EndPainting();
-        surface_ = std::make_unique<PainterSurface>(image);
-        surfaceImage_ = &image;
-        PrepareSurface(*surface_);
+    if (!surface_.IsActive() || surface_.Device() != &image) {
+        surface_.Begin(image);
+        PrepareSurface(surface_);
     }
     if (!autoRedraw_) update();
-    return *surface_;
+    return surface_;
 }
 
 void PictureBox::SetAutoRedraw(bool on) {
     if (on == autoRedraw_) return;
     SyncSize();
-    EndPainting();
-    // While AutoRedraw is on the window shows the persistent image, so that is where the screen
-    // image starts from when it goes off.
-    if (!on) screen_ = persistent_.copy();
-    autoRedraw_ = on;
+    ChangeImages([&] {
+        // While AutoRedraw is on the window shows the persistent image, so that is where the
+        // screen image starts from when it goes off.
+        if (!on) screen_ = persistent_.copy();
+        autoRedraw_ = on;
+    });
     update();
 }
 
@@ -87,8 +93,7 @@ void PictureBox::Cls() {
     if (autoRedraw_) {
         DrawingTarget::Cls();
     } else {
-        EndPainting();
-        screen_ = persistent_.copy();
+        ChangeImages([&] { screen_ = persistent_.copy(); });
         SetCurrentX(ScaleLeft());
         SetCurrentY(ScaleTop());
     }
@@ -97,8 +102,7 @@ void PictureBox::Cls() {
 
 void PictureBox::Refresh() {
     SyncSize();
-    EndPainting();
-    screen_ = persistent_.copy();
+    ChangeImages([&] { screen_ = persistent_.copy(); });
     if (isVisible()) {
         repaint();
     } else {
@@ -127,7 +131,6 @@ std::int64_t PictureBox::ReadPixel(PixelPoint point) {
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     SyncSize();
-    EndPainting();
     QPainter painter(this);
     painter.drawImage(event->rect(), ScreenImage(), event->rect());
 }

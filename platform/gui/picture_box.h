@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include <memory>
 
 namespace gui {
 
@@ -56,14 +55,16 @@ protected:
 
 private:
     QImage& DrawingImage() { return autoRedraw_ ? persistent_ : screen_; }
-    void EndPainting();
+    // Changes the images under the surface; a surface that was painting paints on the drawing
+    // image again afterwards, so a caller's reference to it stays good.
+    template <typename Change>
+    void ChangeImages(Change change);
     void SyncSize();
     void EmitMouse(void (PictureBox::*signal)(int, int, double, double), QMouseEvent* event, int button);
 
     QImage persistent_;
     QImage screen_;
-    std::unique_ptr<PainterSurface> surface_;
-    const QImage* surfaceImage_ = nullptr;
+    PainterSurface surface_;
     bool autoRedraw_ = false;
 };
 

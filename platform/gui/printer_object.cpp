@@ -42,34 +42,31 @@ std::int32_t PrinterObject::PixelHeight() const {
     return std::int32_t(std::lround(Layout().paintRect(QPageLayout::Inch).height() * DotsPerInch()));
 }
 
-void PrinterObject::ReplaceSurface(QPaintDevice& device) {
-    surface_ = std::make_unique<PainterSurface>(device);
-    PrepareSurface(*surface_);
+void PrinterObject::BeginOn(QPaintDevice& device) {
+    surface_.Begin(device);
+    PrepareSurface(surface_);
 }
 
 DrawingSurface& PrinterObject::Surface() {
-    if (!surface_) {
-        QPaintDevice& device = StartDocument();
-        ReplaceSurface(device);
+    if (!surface_.IsActive()) {
+        BeginOn(StartDocument());
         page_ = 1;
     }
-    return *surface_;
+    return surface_;
 }
 
 void PrinterObject::NewPage() {
-    if (!surface_) {
-        Surface();
-    }
-    QPaintDevice& next = StartNextPage(*surface_->Painter().device());
-    if (&next != surface_->Painter().device()) ReplaceSurface(next);
+    if (!surface_.IsActive()) Surface();
+    QPaintDevice& next = StartNextPage(*surface_.Device());
+    if (&next != surface_.Device()) BeginOn(next);
     ++page_;
     SetCurrentX(ScaleLeft());
     SetCurrentY(ScaleTop());
 }
 
 void PrinterObject::EndDoc() {
-    if (surface_) {
-        surface_.reset();
+    if (surface_.IsActive()) {
+        surface_.End();
         FinishDocument();
     }
     page_ = 0;

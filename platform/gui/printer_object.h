@@ -34,7 +34,7 @@ public:
 
     void NewPage() override;
     void EndDoc() override;
-    bool DocumentOpen() const override { return surface_ != nullptr; }
+    bool DocumentOpen() const override { return surface_.IsActive(); }
     // Page number within the open document (1 for the first), 0 when none is open.
     int Page() const { return page_; }
 
@@ -59,12 +59,12 @@ protected:
     virtual void FinishDocument() = 0;
 
 private:
-    void ReplaceSurface(QPaintDevice& device);
+    void BeginOn(QPaintDevice& device);
 
     int copies_ = 1;
     int paperBin_ = 0;
     int page_ = 0;
-    std::unique_ptr<PainterSurface> surface_;
+    PainterSurface surface_;  // one object for the printer's life, so a held device context stays good
 };
 
 // The printer object over a QPrinter, such as the process-wide one.

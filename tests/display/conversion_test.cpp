@@ -79,7 +79,8 @@ TEST(Clipping, SegmentsAndPolygonsEndJustOutsideTheTarget) {
     DevicePoint above{-10, -1e9}, aboveToo{1e9, -1e9};
     EXPECT_FALSE(ClipSegment(above, aboveToo, area, 5));
 
-    const auto clipped = ClipPolygon({{-1e10, -1e10}, {1e10, -1e10}, {1e10, 1e10}, {-1e10, 1e10}}, area, 5);
+    const std::vector<DevicePoint> square{{-1e10, -1e10}, {1e10, -1e10}, {1e10, 1e10}, {-1e10, 1e10}};
+    const auto clipped = ClipPolygon(square, area, 5);
     ASSERT_EQ(clipped.size(), 4u);
     for (const gui::PixelPoint& p : clipped) {
         EXPECT_TRUE(p.x == -5 || p.x == 404);

@@ -170,6 +170,23 @@ TEST(PainterSurface, RotatedTextTurnsAboutItsAnchor) {
     EXPECT_EQ(right, 0) << "its glyphs lie left of the baseline";
 }
 
+TEST(PainterSurface, TextIsDrawnInItsExactColourAndOnItsBaseline) {
+    QImage image = WhiteImage(200, 60);
+    {
+        PainterSurface surface(image);
+        surface.DrawText(TextFont{.face = "TXT", .pixelHeight = 30}, {10, 40}, 0, TextAlign::Left, 0x2040C0, "Quellmar gauge 42");
+        surface.DrawText(TextFont{.face = "TXT", .pixelHeight = 30}, {190, 40}, 0, TextAlign::Right, 0x2040C0, "\xC3\xA9");
+    }
+    const int inked = CountColour(image, 0x2040C0);
+    EXPECT_GT(inked, 200);
+    EXPECT_EQ(inked + CountColour(image, kWhite), 200 * 60) << "no blended pixels";
+    int belowBaseline = 0;
+    for (int y = 41; y < 60; ++y)
+        for (int x = 0; x < 150; ++x) belowBaseline += At(image, x, y) == 0x2040C0;
+    EXPECT_LT(belowBaseline, 150) << "only the descenders of the g";
+    EXPECT_GT(belowBaseline, 0);
+}
+
 TEST(FontFaces, DrawingAndLayoutFacesMapToInstalledFaces) {
     EXPECT_EQ(SubstituteFace("TXT").family, "Liberation Sans");
     EXPECT_EQ(SubstituteFace(" romans ").family, "Liberation Sans");
