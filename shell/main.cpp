@@ -1,5 +1,6 @@
 // Quellmar_customer: the main window comes up, then an empty air-cooled selection document in it.
 #include "air_selection.h"
+#include "maintenance_windows.h"
 #include "main_window.h"
 #include "program_services.h"
 
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quellmar_customer");
     quellmar::shell::RegisterProgramServices();
+    quellmar::maintenance::RegisterMaintenanceWindows();
     quellmar::shell::frmQuellmar frame;
     frame.show();
     quellmar::shell::ShowDocument(new quellmar::shell::frmAirSelection);

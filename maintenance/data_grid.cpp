@@ -1,0 +1,71 @@
+#include "data_grid.h"
+
+#include "bound_table_model.h"
+#include "data_control.h"
+#include "new_row_proxy.h"
+
+#include "gui/guarded.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTimer>
+
+#include <vector>
+
+namespace quellmar::maintenance {
+
+DataGrid::DataGrid(QWidget* parent) : QTableView(parent), proxy_(new NewRowProxy(this)) {
+    proxy_->SetNewRowHook([this](int row) { emit OnAddNew(row); });
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+}
+
+void DataGrid::SetDataSource(DataControl& control) {
+    control_ = &control;
+    proxy_->setSourceModel(&control.Model());
+    setModel(proxy_);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this, &DataGrid::CurrentRowChanged);
+}
+
+void DataGrid::SetAllowAddNew(bool allow) { proxy_->SetAllowAddNew(allow); }
+void DataGrid::SetAllowUpdate(bool allow) { proxy_->SetAllowUpdate(allow); }
+bool DataGrid::AllowAddNew() const { return proxy_->AllowAddNew(); }
+bool DataGrid::AllowUpdate() const { return proxy_->AllowUpdate(); }
+
+void DataGrid::CurrentRowChanged(const QModelIndex& current, const QModelIndex& previous) {
+    if (!control_ || !previous.isValid() || current.row() == previous.row() || submitQueued_) return;
+    if (!control_->Model().isDirty()) return;
+    // Writing reads the rows anew, which must not happen while the view is still moving.
+    submitQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        submitQueued_ = false;
+        SubmitPending();
+    });
+}
+
+void DataGrid::SubmitPending() {
+    if (!control_) return;
+    const QModelIndex current = currentIndex();
+    gui::Guarded([this] { control_->UpdateRecord(); });
+    if (current.isValid()) setCurrentIndex(model()->index(std::min(current.row(), model()->rowCount() - 1), current.column()));
+}
+
+void DataGrid::DeleteSelectedRows() {
+    if (!control_ || !allowDelete_ || !selectionModel()) return;
+    std::vector<int> rows;
+    for (const QModelIndex& row : selectionModel()->selectedRows())
+        if (!proxy_->IsNewRow(row)) rows.push_back(row.row());
+    if (rows.empty()) return;
+    gui::Guarded([&] { control_->DeleteRows(rows); });
+}
+
+void DataGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && state() != QAbstractItemView::EditingState && allowDelete_ &&
+        selectionModel() && !selectionModel()->selectedRows().isEmpty()) {
+        DeleteSelectedRows();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+}  // namespace quellmar::maintenance

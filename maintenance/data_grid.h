@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QTableView>
+
+namespace quellmar::maintenance {
+
+class DataControl;
+class NewRowProxy;
+
+// A grid bound to a data control: it shows the control's rows with an empty row below them for a
+// new one, and writes a row's edits when the user moves to another row (and when its window has
+// the control write the rest). Delete removes the selected rows at once.
+class DataGrid : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit DataGrid(QWidget* parent = nullptr);
+
+    // Binds the grid to a control that has been refreshed.
+    void SetDataSource(DataControl& control);
+    DataControl* DataSource() const { return control_; }
+
+    void SetAllowAddNew(bool allow);
+    void SetAllowUpdate(bool allow);
+    void SetAllowDelete(bool allow) { allowDelete_ = allow; }
+    bool AllowAddNew() const;
+    bool AllowUpdate() const;
+    bool AllowDelete() const { return allowDelete_; }
+
+    // Writes the edited rows now; errors are shown, the edits stay in the grid.
+    void SubmitPending();
+    // Removes the rows of the current selection (whole rows), if deleting is allowed.
+    void DeleteSelectedRows();
+
+signals:
+    // A new row was begun at `row` of the control's model; the handler fills its key.
+    void OnAddNew(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CurrentRowChanged(const QModelIndex& current, const QModelIndex& previous);
+
+    DataControl* control_ = nullptr;
+    NewRowProxy* proxy_;
+    bool allowDelete_ = true;
+    bool submitQueued_ = false;
+};
+
+}  // namespace quellmar::maintenance

@@ -1,0 +1,76 @@
+#include "maintenance_form.h"
+
+#include "gui/center_form.h"
+#include "gui/child_frame.h"
+#include "gui/keyboard_helpers.h"
+#include "gui/mdi_frame.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+namespace quellmar::maintenance {
+
+MaintenanceForm::MaintenanceForm(const QString& formName, QWidget* parent) : QWidget(parent) { setObjectName(formName); }
+
+void MaintenanceForm::Unload() { gui::UnloadForm(*this); }
+
+void MaintenanceForm::SetFormVisible(bool visible) { gui::SetFormVisible(*this, visible); }
+
+bool MaintenanceForm::FormVisible() const { return gui::FormVisible(*this); }
+
+void MaintenanceForm::MoveToTop() { gui::MoveFormToTop(*this); }
+
+void MaintenanceForm::CentreInClientArea() { gui::CenterForm(*this, gui::MdiFrame()); }
+
+void MaintenanceForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (loaded_) return;
+    loaded_ = true;
+    if (!Handle([this] { Form_Load(); })) {
+        // A window that could not load its data has nothing to show; it goes as if closed.
+        QPointer<MaintenanceForm> self(this);
+        QTimer::singleShot(0, this, [self] {
+            if (self) self->Unload();
+        });
+    }
+}
+
+void MaintenanceForm::closeEvent(QCloseEvent* event) {
+    if (unloaded_) {
+        event->accept();
+        return;
+    }
+    bool close = true;
+    Handle([&] { close = Form_Unload(); });
+    if (!close) {
+        event->ignore();
+        return;
+    }
+    unloaded_ = true;
+    event->accept();
+}
+
+QPushButton* MaintenanceForm::CommandButton(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    return button;
+}
+
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons) row->addWidget(button);
+    return row;
+}
+
+QLineEdit* SelectingBox(QLineEdit* box) {
+    gui::SelectAllOnFocus(*box);
+    return box;
+}
+
+}  // namespace quellmar::maintenance

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QWidget>
+
+#include <initializer_list>
+
+class QHBoxLayout;
+class QLineEdit;
+class QPushButton;
+
+namespace quellmar::maintenance {
+
+// A maintenance window: a child of the main window, shown modeless. Showing it the first time
+// loads it (Form_Load); closing it by a button or its close box unloads it (Form_Unload). A load
+// that fails shows the error and closes the window; nothing a handler raises ends the program.
+class MaintenanceForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MaintenanceForm(const QString& formName, QWidget* parent = nullptr);
+
+    bool Loaded() const { return loaded_; }
+    // Unload Me: closes the window as its close box does.
+    void Unload();
+    // The window's Visible.
+    void SetFormVisible(bool visible);
+    bool FormVisible() const;
+
+protected:
+    virtual void Form_Load() = 0;
+    // Returns false to keep the window open.
+    virtual bool Form_Unload() { return true; }
+
+    // Placement by the main window's client area.
+    void MoveToTop();
+    void CentreInClientArea();
+
+    // A button of the window, named as its handlers are.
+    QPushButton* CommandButton(const char* name, const QString& caption);
+
+    // Runs a handler, showing what it raises in a message box.
+    template <typename Handler>
+    bool Handle(Handler&& handler);
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool loaded_ = false;
+    bool unloaded_ = false;
+};
+
+// Gives the box the behaviour of the maintenance windows' text boxes: its whole text is selected
+// when it gets the focus.
+QLineEdit* SelectingBox(QLineEdit* box);
+// A row of buttons at the right edge of a window.
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
+
+}  // namespace quellmar::maintenance
+
+#include "gui/guarded.h"
+
+namespace quellmar::maintenance {
+
+template <typename Handler>
+bool MaintenanceForm::Handle(Handler&& handler) {
+    return gui::Guarded(std::forward<Handler>(handler));
+}
+
+}  // namespace quellmar::maintenance

@@ -1,0 +1,23 @@
+#include "maintenance_windows.h"
+
+#include "model_list.h"
+#include "select_dxf.h"
+#include "version_form.h"
+
+#include "child_windows.h"
+
+namespace quellmar::maintenance {
+
+void RegisterMaintenanceWindows() {
+    shell::ChildWindowMakers& makers = shell::ChildWindows();
+    makers.selectEdit = [](int coolerFamily) -> QWidget* {
+        auto* list = new frmSelectEdit;
+        list->Initialise(coolerFamily);
+        return list;
+    };
+    makers.selectEditWater = []() -> QWidget* { return new frmSelectEditWater; };
+    makers.selectDxf = []() -> QWidget* { return new frmSelectDxf; };
+    makers.version = []() -> QWidget* { return new frmVersion; };
+}
+
+}  // namespace quellmar::maintenance

@@ -1,0 +1,298 @@
+#include "model_editor.h"
+
+#include "bound_table_model.h"
+#include "data_control.h"
+#include "data_grid.h"
+#include "database_error.h"
+#include "database_path.h"
+#include "drawing_viewer.h"
+#include "model_fields.h"
+#include "model_list.h"
+#include "stored_drawing.h"
+#include "water_correction.h"
+
+#include "gui/dialog_service.h"
+#include "gui/mdi_frame.h"
+#include "gui/option_group.h"
+#include "gui/wait_cursor.h"
+
+#include "vb/convert.h"
+#include "vb/error.h"
+#include "vb/val.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace quellmar::maintenance {
+namespace {
+
+constexpr int kMaxDescription = 80;
+
+// Runs a handler when the focus leaves a box, as a Validate event does.
+class FocusLeaves final : public QObject {
+public:
+    FocusLeaves(QObject* box, std::function<void()> handler) : QObject(box), handler_(std::move(handler)) {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) handler_();
+        return false;
+    }
+
+private:
+    std::function<void()> handler_;
+};
+
+// A curve grid with its heading and the captions of its two columns.
+QVBoxLayout* CurveColumn(QWidget* parent, const QString& heading, const QString& flow, const QString& value, DataGrid* grid) {
+    auto* column = new QVBoxLayout;
+    column->addWidget(new QLabel(heading, parent));
+    auto* axes = new QHBoxLayout;
+    axes->addWidget(new QLabel(flow, parent));
+    axes->addWidget(new QLabel(value, parent));
+    column->addLayout(axes);
+    column->addWidget(grid);
+    return column;
+}
+
+}  // namespace
+
+ModelEditor::ModelEditor(const QString& formName, Family family, QString editCaption, QString viewCaption)
+    : MaintenanceForm(formName),
+      family_(family),
+      editCaption_(std::move(editCaption)),
+      viewCaption_(std::move(viewCaption)),
+      grid1_(new DataGrid(this)),
+      grid2_(new DataGrid(this)),
+      cmdLoadDxf_(CommandButton("cmdLoadDxf", "&Load")),
+      cmdViewDxf_(CommandButton("cmdViewDxf", "&View")),
+      cmdDelete_(CommandButton("cmdDelete", "&Delete")) {
+    grid1_->setObjectName("DBGrid1");
+    grid2_->setObjectName("DBGrid2");
+    auto* fields = new QGridLayout;
+    const ModelFieldControls controls = BuildModelFields(*this, *fields, EditorFields(family), OptionArrays(family));
+    bound_ = controls.bound;
+    options_ = controls.options;
+    for (std::size_t i = 0; i < options_.size(); ++i) {
+        QLineEdit* codeBox = findChild<QLineEdit*>(OptionArrays(family)[i].codeBox);
+        connect(options_[i], &gui::OptionGroup::Click, this, [codeBox](int index) { codeBox->setText(QString::number(index + 1)); });
+    }
+    new FocusLeaves(findChild<QLineEdit*>("txtDescription"), [this] { txtDescription_Validate(); });
+
+    auto* drawing = new QVBoxLayout;
+    drawing->addWidget(new QLabel("DXF File", this));
+    for (QPushButton* button : {cmdLoadDxf_, cmdViewDxf_, cmdDelete_}) drawing->addWidget(button);
+    drawing->addStretch();
+    auto* ok = CommandButton("cmdOk", "&OK");
+    drawing->addWidget(ok);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(fields);
+    top->addLayout(drawing);
+    auto* curves = new QHBoxLayout;
+    curves->addLayout(CurveColumn(this, "Cooling Capacity Curve", "LPM Oil Flow", "kW/degree C", grid1_));
+    curves->addLayout(CurveColumn(this, "Oil Pressure Drop Curve", "LPM Oil Flow", "BAR@30Cst", grid2_));
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(curves);
+
+    connect(ok, &QPushButton::clicked, this, &ModelEditor::cmdOK_Click);
+    connect(cmdLoadDxf_, &QPushButton::clicked, this, &ModelEditor::cmdLoadDxf_Click);
+    connect(cmdViewDxf_, &QPushButton::clicked, this, &ModelEditor::cmdViewDxf_Click);
+    connect(cmdDelete_, &QPushButton::clicked, this, &ModelEditor::cmdDelete_Click);
+    // Created after the grids, so they go after them.
+    data1_ = new DataControl(this);
+    data2_ = new DataControl(this);
+    data3_ = new DataControl(this);
+    for (auto [grid, data] : {std::pair{grid1_, data2_}, std::pair{grid2_, data3_}})
+        connect(grid, &DataGrid::OnAddNew, this, [this, data = data](int row) {
+            // Every curve point added here belongs to this model.
+            BoundTableModel& model = data->Model();
+            model.setData(model.index(row, model.fieldIndex("CoolerID")), id_);
+        });
+}
+
+ModelEditor::~ModelEditor() = default;
+
+void ModelEditor::Initialise(qint64 ID, int Mode, ModelList* myParent) {
+    id_ = ID;
+    mode_ = Mode;
+    myParent_ = myParent;
+}
+
+gui::OptionGroup* ModelEditor::Options(const char* name) const { return findChild<gui::OptionGroup*>(name); }
+
+void ModelEditor::Form_Load() {
+    MoveToTop();
+    databasePath_ = CoolerDatabasePath();
+    for (DataControl* data : {data1_, data2_, data3_}) data->SetDatabaseName(databasePath_);
+    BindFields();
+    const QString key = QString("CoolerID = %1").arg(id_);
+    data1_->SetRecordSource("Coolers", key);
+    data2_->SetRecordSource("CoolingCapacity", key, "CoolingCapacityOilFlow");
+    data2_->Refresh();
+    data3_->SetRecordSource("PressureDrop", key, "PressureDropOilFlow");
+    data3_->Refresh();
+    grid1_->SetDataSource(*data2_);
+    grid2_->SetDataSource(*data3_);
+    FormatCurveGrids();
+    const bool viewing = mode_ == 1;
+    setWindowTitle(viewing ? viewCaption_ : editCaption_);
+    if (viewing) LockForView();
+    cmdLoadDxf_->setEnabled(!viewing);
+    cmdDelete_->setEnabled(!viewing);
+    data1_->Refresh();
+    if (data1_->Model().rowCount() == 0)
+        throw DatabaseError(QString("The model with the key %1 no longer exists.").arg(id_).toStdString());
+    SelectOptionsFromCodes();
+}
+
+void ModelEditor::BindFields() {
+    for (QWidget* control : bound_) data1_->Bind(control, control->property("Tag").toString());
+}
+
+void ModelEditor::FormatCurveGrids() {
+    const int flowWidth = fontMetrics().horizontalAdvance("LPM Oil Flow");
+    const int valueWidth = fontMetrics().horizontalAdvance("Cooling Capacity");
+    for (DataGrid* grid : {grid1_, grid2_}) {
+        const BoundTableModel& model = grid->DataSource()->Model();
+        grid->setColumnHidden(0, true);
+        // The point key is the database's, never the user's.
+        grid->setColumnHidden(model.fieldIndex("PointID"), true);
+        grid->setColumnWidth(1, flowWidth);
+        grid->setColumnWidth(2, valueWidth);
+    }
+    grid1_->setFixedWidth(flowWidth + valueWidth + 2 * fontMetrics().horizontalAdvance("LPM"));
+}
+
+void ModelEditor::LockForView() {
+    for (QLineEdit* box : findChildren<QLineEdit*>()) box->setReadOnly(true);
+    for (QRadioButton* option : findChildren<QRadioButton*>()) option->setEnabled(false);
+    for (QCheckBox* check : findChildren<QCheckBox*>()) check->setEnabled(false);
+    for (DataGrid* grid : findChildren<DataGrid*>()) {
+        grid->SetAllowAddNew(false);
+        grid->SetAllowUpdate(false);
+        grid->SetAllowDelete(false);
+    }
+}
+
+void ModelEditor::SelectOptionsFromCodes() {
+    const std::vector<OptionArray>& arrays = OptionArrays(family_);
+    for (std::size_t i = 0; i < arrays.size(); ++i) {
+        const std::string code = findChild<QLineEdit*>(arrays[i].codeBox)->text().toStdString();
+        // A row without a usable code shows no option selected.
+        if (!vb::IsNumeric(code)) continue;
+        try {
+            options_[i]->SetValue(vb::CInt(vb::Val(code)) - 1, true);
+        } catch (const vb::RuntimeError&) {
+        }
+    }
+}
+
+void ModelEditor::txtDescription_Validate() {
+    auto* box = findChild<QLineEdit*>("txtDescription");
+    if (box->isReadOnly() || box->text().size() <= kMaxDescription) return;
+    gui::Dialogs().MsgBox("Description field has a maximum of 80 characters", gui::vbOKOnly, "Quellmar_customer");
+    box->setText(box->text().left(kMaxDescription));
+}
+
+bool ModelEditor::StorePendingEdits() {
+    txtDescription_Validate();
+    try {
+        for (DataControl* data : {data1_, data2_, data3_}) data->UpdateRecord();
+        return true;
+    } catch (const std::exception& error) {
+        const int answer = gui::Dialogs().MsgBox(
+            QString::fromUtf8(error.what()) + "\r\n\r\nClose the window and discard the changes that were not stored?",
+            gui::vbYesNo | gui::vbExclamation, "Quellmar");
+        if (answer != gui::vbYes) return false;
+        for (DataControl* data : {data1_, data2_, data3_}) data->CancelUpdate();
+        return true;
+    }
+}
+
+void ModelEditor::cmdOK_Click() {
+    if (mode_ != 1 && !StorePendingEdits()) return;
+    closedByOK_ = true;
+    BeforeClosingByOK();
+    Unload();
+}
+
+bool ModelEditor::Form_Unload() {
+    if (mode_ != 1 && !StorePendingEdits()) return false;
+    if (myParent_) ShowListAgain(*myParent_);
+    myParent_ = nullptr;
+    return true;
+}
+
+void ModelEditor::ShowListAgain(ModelList& list) {
+    if (mode_ == 3) Handle([&] { list.FillListBox(); });
+    list.SetFormVisible(true);
+}
+
+QString ModelEditor::GetDxfFileName() {
+    const std::optional<QString> chosen =
+        gui::Dialogs().ShowOpen({"DXF Files (*.dxf)|*.dxf|All Files (*.*)|*.*", 1, QString()});
+    return chosen.value_or(QString());
+}
+
+void ModelEditor::cmdLoadDxf_Click() {
+    const QString file = GetDxfFileName();
+    if (file.isEmpty()) return;
+    Handle([&] {
+        gui::WaitCursor hourglass;
+        LoadDxfFile(id_, databasePath_, file);
+    });
+}
+
+void ModelEditor::cmdViewDxf_Click() {
+    Handle([this] {
+        const std::optional<StoredDrawing> drawing = ReadStoredDrawing(databasePath_, id_);
+        ShowStoredDrawing(drawing ? drawing->text : std::nullopt, drawing ? drawing->name : QString());
+    });
+}
+
+void ModelEditor::cmdDelete_Click() {
+    Handle([this] { DeleteStoredDrawing(databasePath_, id_); });
+}
+
+frmEditAir::frmEditAir() : ModelEditor("frmEditAir", Family::Air, "Edit Air-Cooled Model", "View Air-Cooled Model") {}
+
+frmEditMobile::frmEditMobile() : ModelEditor("frmEditMobile", Family::Mobile, "Edit Mobile Model", "View Mobile Model") {}
+
+frmEditWater::frmEditWater()
+    : ModelEditor("frmEditWater", Family::Water, "Edit Water-Cooled Model", "View Water-Cooled Model") {}
+
+void frmEditWater::BeforeClosingByOK() {
+    if (Mode() != 3) return;
+    auto* corrections = new frmWaterCorrection;
+    corrections->Initialise(ID(), 3, Parent());
+    gui::ShowMdiChild(corrections);
+}
+
+void frmEditWater::ShowListAgain(ModelList& list) {
+    // After an add, OK hands the list on to the correction-factor editor. Closed by its close box,
+    // the editor brings the list back itself, so it is never left hidden with nothing to show it.
+    if (Mode() == 3 && ClosedByOK()) return;
+    ModelEditor::ShowListAgain(list);
+}
+
+ModelEditor* MakeModelEditor(Family family) {
+    switch (family) {
+        case Family::Air: return new frmEditAir;
+        case Family::Mobile: return new frmEditMobile;
+        case Family::Water: break;
+    }
+    return new frmEditWater;
+}
+
+}  // namespace quellmar::maintenance

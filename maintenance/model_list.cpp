@@ -1,0 +1,126 @@
+#include "model_list.h"
+
+#include "database_path.h"
+#include "model_catalogue.h"
+#include "model_editor.h"
+#include "model_list_box.h"
+#include "new_model_form.h"
+#include "water_correction.h"
+
+#include "gui/dialog_service.h"
+#include "gui/mdi_frame.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quellmar::maintenance {
+namespace {
+
+QString ListCaption(Family family) {
+    switch (family) {
+        case Family::Air: return "Air-Cooled Models";
+        case Family::Mobile: return "Mobile Models";
+        case Family::Water: break;
+    }
+    return "Water-Cooled Models";
+}
+
+}  // namespace
+
+ModelList::ModelList(const QString& formName, Family family)
+    : MaintenanceForm(formName), family_(family), list_(new QListWidget(this)), buttons_(new QVBoxLayout) {
+    auto* label = new QLabel("Model Name", this);
+    label->setObjectName("Label1");
+    list_->setObjectName("List1");
+    list_->setMinimumSize(260, 260);
+    auto* column = new QVBoxLayout;
+    column->addWidget(label);
+    column->addWidget(list_);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(column);
+    layout->addLayout(buttons_);
+    buttons_->addStretch();
+    connect(AddButton("cmdView", "&View"), &QPushButton::clicked, this, &ModelList::cmdView_Click);
+    connect(AddButton("cmdEdit", "&Edit"), &QPushButton::clicked, this, &ModelList::cmdEdit_Click);
+    connect(AddButton("cmdNew", "&New"), &QPushButton::clicked, this, &ModelList::cmdNew_Click);
+    connect(AddButton("cmdDelete", "&Delete"), &QPushButton::clicked, this, &ModelList::cmdDelete_Click);
+    connect(AddButton("cmdCancel", "&Cancel"), &QPushButton::clicked, this, &ModelList::cmdCancel_Click);
+}
+
+QPushButton* ModelList::AddButton(const char* name, const QString& caption) {
+    QPushButton* button = CommandButton(name, caption);
+    // Above the stretch that keeps the buttons together at the top.
+    buttons_->insertWidget(buttons_->count() - 1, button);
+    return button;
+}
+
+void ModelList::Form_Load() {
+    CentreInClientArea();
+    databasePath_ = CoolerDatabasePath();
+    FillListBox();
+}
+
+void ModelList::FillListBox() {
+    list_->clear();
+    setWindowTitle(ListCaption(family_));
+    FillModelListBox(*list_, ListModels(databasePath_, family_));
+}
+
+qint64 ModelList::SelectedID() const { return SelectedCoolerID(*list_); }
+
+void ModelList::OpenChild(MaintenanceForm* window) {
+    SetFormVisible(false);
+    gui::ShowMdiChild(window);
+}
+
+void ModelList::OpenEditor(int mode) {
+    const qint64 id = SelectedID();
+    if (id == 0) return;
+    ModelEditor* editor = MakeModelEditor(family_);
+    editor->Initialise(id, mode, this);
+    OpenChild(editor);
+}
+
+void ModelList::cmdView_Click() { OpenEditor(1); }
+
+void ModelList::cmdEdit_Click() { OpenEditor(2); }
+
+void ModelList::cmdNew_Click() {
+    NewModelForm* form = MakeNewModelForm(family_);
+    // The form gets the list even without a template, so that it can show the list again.
+    form->SetTemplateID(SelectedID(), this);
+    OpenChild(form);
+}
+
+void ModelList::cmdDelete_Click() {
+    const qint64 id = SelectedID();
+    if (id == 0) return;
+    const QString name = list_->currentItem()->text();
+    if (gui::Dialogs().MsgBox("Delete " + name + " from database?", gui::vbOKCancel, "Confirm Deletion") != gui::vbOK) return;
+    Handle([&] { DeleteModel(databasePath_, family_, id); });
+    Handle([this] { FillListBox(); });
+}
+
+void ModelList::cmdCancel_Click() { Unload(); }
+
+frmSelectEdit::frmSelectEdit() : ModelList("frmSelectEdit", Family::Air) {}
+
+void frmSelectEdit::Initialise(int cType) { SetFamily(cType == 2 ? Family::Mobile : Family::Air); }
+
+frmSelectEditWater::frmSelectEditWater() : ModelList("frmSelectEditWater", Family::Water) {
+    auto* correction = AddButton("cmdCorrection", " C&orrection      Factors");
+    connect(correction, &QPushButton::clicked, this, &frmSelectEditWater::cmdCorrection_Click);
+}
+
+void frmSelectEditWater::cmdCorrection_Click() {
+    const qint64 id = SelectedID();
+    if (id == 0) return;
+    auto* corrections = new frmWaterCorrection;
+    corrections->Initialise(id, 2, this);
+    OpenChild(corrections);
+}
+
+}  // namespace quellmar::maintenance

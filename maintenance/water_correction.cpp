@@ -1,0 +1,168 @@
+#include "water_correction.h"
+
+#include "database_path.h"
+#include "model_list.h"
+
+#include "gui/dialog_service.h"
+#include "gui/keyboard_helpers.h"
+
+#include "vb/convert.h"
+#include "vb/format.h"
+#include "vb/val.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace quellmar::maintenance {
+namespace {
+
+const char* const kArrayNames[kCorrectionArrays] = {"txtHTOil", "txtHTWater", "txtHTCorrection",
+                                                    "txtPDOil", "txtPDViscosity", "txtPDCorrection"};
+
+bool IsFactors(int array) { return array == HTFactors || array == PDFactors; }
+
+QString Shown(double value, int array) {
+    return QString::fromStdString(vb::Format(value, IsFactors(array) ? "fixed" : "0.0"));
+}
+
+QLabel* Caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+}  // namespace
+
+frmWaterCorrection::frmWaterCorrection()
+    : MaintenanceForm("frmWaterCorrection"),
+      txtName_(new QLineEdit(this)),
+      cmdOK_(CommandButton("cmdOK", "&OK")),
+      cmdCancel_(CommandButton("cmdCancel", "&Cancel")) {
+    setWindowTitle("Water-Cooled Model Corerction Factors");
+    txtName_->setObjectName("txtName");
+    BuildBoxes();
+    connect(cmdOK_, &QPushButton::clicked, this, &frmWaterCorrection::cmdOK_Click);
+    connect(cmdCancel_, &QPushButton::clicked, this, &frmWaterCorrection::cmdCancel_Click);
+}
+
+void frmWaterCorrection::BuildBoxes() {
+    for (int array = 0; array < kCorrectionArrays; ++array) {
+        const int count = CorrectionArraySize(static_cast<CorrectionArray>(array));
+        for (int i = 0; i < count; ++i) {
+            auto* box = SelectingBox(new QLineEdit("0.0", this));
+            box->setObjectName(QString("%1(%2)").arg(kArrayNames[array]).arg(i));
+            box->setFixedWidth(fontMetrics().horizontalAdvance("00000.00") + 8);
+            connect(box, &QLineEdit::textChanged, this, [this, array] { changed_.set(static_cast<std::size_t>(array)); });
+            boxes_[static_cast<std::size_t>(array)].push_back(box);
+        }
+    }
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    top->addWidget(txtName_);
+    top->addStretch();
+    layout->addLayout(top);
+    // One grid per table: the oil-flow row across the top, the row axis down the left, the factors.
+    const auto grid = [this, layout](const QString& heading, CorrectionArray oil, CorrectionArray rows,
+                                     CorrectionArray factors, const std::function<QString(int)>& rowLabel) {
+        layout->addWidget(new QLabel(heading, this));
+        auto* cells = new QGridLayout;
+        for (int column = 0; column < kCorrectionColumns; ++column) {
+            cells->addWidget(Caption(QString("Oil %1").arg(column + 1), this), 0, column + 2);
+            cells->addWidget(Box(oil, column), 1, column + 2);
+        }
+        for (int row = 0; row < kCorrectionRows; ++row) {
+            cells->addWidget(new QLabel(rowLabel(row), this), row + 2, 0);
+            cells->addWidget(Box(rows, row), row + 2, 1);
+            for (int column = 0; column < kCorrectionColumns; ++column)
+                cells->addWidget(Box(factors, row * kCorrectionColumns + column), row + 2, column + 2);
+        }
+        layout->addLayout(cells);
+    };
+    grid("HT Corrections Flow", HTOilFlow, HTWaterFlow, HTFactors, [](int) { return QString("Water l/min"); });
+    layout->addWidget(new QLabel("Oil Pressure Drop", this));
+    grid("Correction Factors", PDOilFlow, PDViscosity, PDFactors, [](int row) { return QString("Oil Cst %1").arg(row + 1); });
+    layout->addLayout(ButtonRow({cmdOK_, cmdCancel_}));
+}
+
+QLineEdit* frmWaterCorrection::Box(CorrectionArray array, int index) const {
+    return boxes_[static_cast<std::size_t>(array)][static_cast<std::size_t>(index)];
+}
+
+void frmWaterCorrection::Initialise(qint64 ID, int Mode, ModelList* myParent) {
+    id_ = ID;
+    mode_ = Mode;
+    myParent_ = myParent;
+}
+
+void frmWaterCorrection::Form_Load() {
+    MoveToTop();
+    databasePath_ = CoolerDatabasePath();
+    const StoredCorrections stored = ReadCorrectionTables(databasePath_, id_);
+    txtName_->setText(stored.name);
+    for (int array = 0; array < kCorrectionArrays; ++array) {
+        const auto& values = stored.values[static_cast<std::size_t>(array)];
+        for (std::size_t i = 0; i < values.size(); ++i)
+            Box(static_cast<CorrectionArray>(array), static_cast<int>(i))
+                ->setText(values[i] ? Shown(*values[i], array) : QString());
+    }
+    changed_.reset();
+    if (mode_ == 3) cmdCancel_->setEnabled(false);
+}
+
+bool frmWaterCorrection::SaveCorrections() {
+    if (changed_.none()) return true;
+    CorrectionValues values;
+    for (int array = 0; array < kCorrectionArrays; ++array) {
+        if (!changed_[static_cast<std::size_t>(array)]) continue;
+        for (QLineEdit* box : boxes_[static_cast<std::size_t>(array)]) {
+            const std::string text = box->text().toStdString();
+            // Every box of a table is checked before the table is touched.
+            if (!vb::IsNumeric(text)) {
+                gui::Dialogs().MsgBox("\"" + box->text() + "\" is not a number. Nothing was saved.",
+                                      gui::vbOKOnly | gui::vbExclamation, "Data Changed");
+                box->setFocus();
+                gui::SelectAllText(*box);
+                return false;
+            }
+            values[static_cast<std::size_t>(array)].push_back(vb::CSng(vb::Val(text)));
+        }
+    }
+    return Handle([&] { SaveCorrectionTables(databasePath_, id_, values, changed_); });
+}
+
+void frmWaterCorrection::cmdOK_Click() {
+    if (mode_ == 3) changed_.set();
+    if (changed_.any()) {
+        if (!SaveCorrections()) return;
+        saved_ = true;
+    }
+    Unload();
+}
+
+void frmWaterCorrection::cmdCancel_Click() {
+    cancelled_ = true;
+    Unload();
+}
+
+bool frmWaterCorrection::Form_Unload() {
+    if (!cancelled_ && !saved_ && changed_.any()) {
+        if (gui::Dialogs().MsgBox("Do you want to save changes", gui::vbYesNo, "Data Changed") == gui::vbYes) {
+            if (!SaveCorrections()) return false;
+            saved_ = true;
+        }
+    }
+    if (myParent_) {
+        if (mode_ == 3) Handle([this] { myParent_->FillListBox(); });
+        myParent_->SetFormVisible(true);
+    }
+    myParent_ = nullptr;
+    return true;
+}
+
+}  // namespace quellmar::maintenance

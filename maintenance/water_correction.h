@@ -1,0 +1,59 @@
+#pragma once
+
+#include "correction_tables.h"
+#include "maintenance_form.h"
+
+#include <QPointer>
+
+#include <array>
+#include <bitset>
+#include <vector>
+
+class QLineEdit;
+class QPushButton;
+
+namespace quellmar::maintenance {
+
+class ModelList;
+
+// frmWaterCorrection: the two correction tables of a water-cooled model as arrays of boxes, each
+// table written back whole when one of its boxes changed.
+class frmWaterCorrection final : public MaintenanceForm {
+    Q_OBJECT
+
+public:
+    frmWaterCorrection();
+
+    // Mode 2 edit from the list, 3 edit straight after the model was added.
+    void Initialise(qint64 ID, int Mode, ModelList* myParent);
+
+    // Box `index` of an array (txtHTOil, txtHTWater, txtHTCorrection, txtPDOil, txtPDViscosity,
+    // txtPDCorrection).
+    QLineEdit* Box(CorrectionArray array, int index) const;
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+protected:
+    void Form_Load() override;
+    bool Form_Unload() override;
+
+private:
+    void BuildBoxes();
+    // Writes the changed tables; false (with a message) when a box holds no number or the
+    // database refuses, so that nothing is lost.
+    bool SaveCorrections();
+
+    qint64 id_ = 0;
+    int mode_ = 2;
+    QPointer<ModelList> myParent_;
+    QString databasePath_;
+    std::array<std::vector<QLineEdit*>, kCorrectionArrays> boxes_;
+    std::bitset<kCorrectionArrays> changed_;
+    bool cancelled_ = false;
+    bool saved_ = false;
+    QLineEdit* txtName_;
+    QPushButton* cmdOK_;
+    QPushButton* cmdCancel_;
+};
+
+}  // namespace quellmar::maintenance
