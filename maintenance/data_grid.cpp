@@ -5,16 +5,50 @@
 #include "new_row_proxy.h"
 
 #include "gui/guarded.h"
+#include "vb/format.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <vector>
 
 namespace quellmar::maintenance {
+namespace {
+
+// Cells show and take numbers as the program writes them, never in the user's locale, and a
+// number is edited as the text it is, so no digit is lost to a spin box's decimals.
+class CellDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QString displayText(const QVariant& value, const QLocale&) const override { return Text(value); }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
+        auto* box = new QLineEdit(parent);
+        box->setFrame(false);
+        return box;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        static_cast<QLineEdit*>(editor)->setText(Text(index.data(Qt::EditRole)));
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+        model->setData(index, static_cast<QLineEdit*>(editor)->text(), Qt::EditRole);
+    }
+
+private:
+    static QString Text(const QVariant& value) {
+        if (value.typeId() == QMetaType::Double) return QString::fromStdString(vb::CStr(value.toDouble()));
+        return value.toString();
+    }
+};
+
+}  // namespace
 
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent), proxy_(new NewRowProxy(this)) {
+    setItemDelegate(new CellDelegate(this));
     proxy_->SetNewRowHook([this](int row) { emit OnAddNew(row); });
     setSelectionBehavior(QAbstractItemView::SelectItems);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);

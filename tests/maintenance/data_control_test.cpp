@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QLocale>
+#include <QStyledItemDelegate>
 #include <QTest>
 
 #include <filesystem>
@@ -254,4 +255,28 @@ TEST_F(DataLayer, AGridThatMayNotAddOrChangeOffersNoEmptyRowAndNoEditing) {
     EXPECT_EQ(shown->rowCount(), 3);
     EXPECT_FALSE(shown->flags(shown->index(0, 1)) & Qt::ItemIsEditable);
     EXPECT_FALSE(shown->setData(shown->index(0, 1), "5"));
+}
+
+TEST_F(DataLayer, GridCellsShowAndEditNumbersAsTheProgramWritesThemWhateverTheLocale) {
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Exec("UPDATE CoolingCapacity SET CoolingCapacity = 0.0591 WHERE CoolerID = 1 AND CoolingCapacityOilFlow = 10");
+    DataControl data;
+    Open(data, "CoolingCapacity", "CoolerID = 1", "CoolingCapacityOilFlow");
+    DataGrid grid;
+    grid.SetDataSource(data);
+    grid.show();
+    const QModelIndex cell = grid.model()->index(0, 2);
+    QAbstractItemDelegate* delegate = grid.itemDelegateForIndex(cell);
+    EXPECT_EQ(static_cast<QStyledItemDelegate*>(delegate)->displayText(cell.data(), QLocale()), "0.0591");
+    std::unique_ptr<QWidget> editor(delegate->createEditor(grid.viewport(), QStyleOptionViewItem(), cell));
+    auto* box = qobject_cast<QLineEdit*>(editor.get());
+    ASSERT_NE(box, nullptr) << "a text box, not a spin box that keeps two decimals";
+    delegate->setEditorData(box, cell);
+    EXPECT_EQ(box->text(), "0.0591");
+    box->setText("0.05915");
+    delegate->setModelData(box, grid.model(), cell);
+    data.UpdateRecord();
+    QLocale::setDefault(previous);
+    EXPECT_EQ(Value("SELECT CoolingCapacity FROM CoolingCapacity WHERE CoolerID = 1 AND CoolingCapacityOilFlow = 10"), "0.05915");
 }
