@@ -5,6 +5,7 @@
 #include "database_error.h"
 
 #include <QDataWidgetMapper>
+#include <QLineEdit>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlIndex>
@@ -85,6 +86,13 @@ void DataControl::Refresh() {
     model_->setSort(orderBy_.isEmpty() ? -1 : model_->fieldIndex(orderBy_), Qt::AscendingOrder);
     Reselect();
     mapper_->toFirst();
+    ShowTextStarts();
+}
+
+void DataControl::ShowTextStarts() const {
+    // A long text shows its beginning, as a box that was just filled does.
+    for (const auto& binding : bindings_)
+        if (auto* box = qobject_cast<QLineEdit*>(binding.first)) box->setCursorPosition(0);
 }
 
 void DataControl::Bind(QWidget* control, const QString& field) {
@@ -110,6 +118,7 @@ qint64 DataControl::AddNew() {
     if (!model_->insertRecord(at, row))
         throw DatabaseError(("A new row of " + table_ + " cannot be begun: " + model_->lastError().text()).toStdString());
     mapper_->setCurrentIndex(at);
+    ShowTextStarts();
     return id;
 }
 
@@ -198,6 +207,7 @@ void DataControl::SetField(const QString& name, const QVariant& value) {
     model_->setData(model_->index(mapper_->currentIndex(), column), value, Qt::EditRole);
     // A bound box shows the new value at once.
     mapper_->revert();
+    ShowTextStarts();
 }
 
 BoundTableModel& DataControl::Model() const {

@@ -73,6 +73,7 @@ private:
     std::vector<Statement> PendingStatements(const std::vector<int>& deleted) const;
     void Write(const std::vector<int>& deleted);
     void Reselect();
+    void ShowTextStarts() const;
 
     QString databaseName_;
     QString table_;

@@ -97,6 +97,8 @@ ModelFieldControls BuildModelFields(QWidget& form, QGridLayout& grid, const std:
                 box->hide();
             } else {
                 SelectingBox(box);
+                // Room for a description of 80 characters to be read in good part.
+                box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(40, 'x')));
                 auto* label = new QLabel(field.caption, &form);
                 label->setBuddy(box);
                 grid.addWidget(label, row, 0);

@@ -231,6 +231,10 @@ TEST_F(ModelEditors, LoadStoresTheWholeFileAndViewShowsItUnderTheModelsName) {
     Dialogs().QueueFileName(QString::fromStdString(WriteFile("exact.dxf", std::string(4096, 'q'))));
     editor->cmdLoadDxf_Click();
     EXPECT_EQ(Value("SELECT length(Dxf) FROM Coolers WHERE CoolerID = 1"), "4096");
+    // One character per byte: a Windows-1252 text is stored as its bytes, line ends as they stand.
+    Dialogs().QueueFileName(QString::fromStdString(WriteFile("code page.dxf", "40\xB0" "C\r\nEOF\n")));
+    editor->cmdLoadDxf_Click();
+    EXPECT_EQ(Value("SELECT hex(CAST(Dxf AS BLOB)) FROM Coolers WHERE CoolerID = 1"), "3430B0430D0A454F460A");
 }
 
 TEST_F(ModelEditors, AnEmptyFileStoresAnEmptyTextAndCancellingChangesNothing) {
