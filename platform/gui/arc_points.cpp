@@ -9,8 +9,8 @@ namespace gui {
 void SampleArc(ArcPoint centre, ArcPoint major, ArcPoint minor, double start, double sweep, double tolerance,
                int mostPoints, std::vector<ArcPoint>& out) {
     const double radius = std::max(std::hypot(major.x, major.y), std::hypot(minor.x, minor.y));
-    const double eighth = std::numbers::pi / 8;
-    const double step = radius > tolerance ? std::min(eighth, 2 * std::acos(1 - tolerance / radius)) : eighth;
+    const double coarsest = std::numbers::pi / 4;  // at least eight steps to a full turn
+    const double step = radius > tolerance ? std::min(coarsest, 2 * std::acos(1 - tolerance / radius)) : coarsest;
     const int steps = std::clamp(int(std::ceil(std::fabs(sweep) / step)), 1, std::max(1, mostPoints - 1));
     // cos and sin of successive parameters by turning with the step's own: one sine per arc.
     const double delta = sweep / steps, turnCos = std::cos(delta), turnSin = std::sin(delta);
