@@ -36,10 +36,6 @@ struct ChildWindowMakers {
     std::function<QWidget*()> selectEditWater;            // frmSelectEditWater
     std::function<QWidget*()> selectDxf;                  // frmSelectDxf
     std::function<QWidget*()> version;                    // frmVersion
-    // Quotation files: writes the record of a document into a file (throws on failure), and the
-    // Open command (asks for a file and opens it as a new document).
-    std::function<void(SelectionDocument&, const QString& path)> writeQuote;
-    std::function<void()> openQuote;
 };
 
 ChildWindowMakers& ChildWindows();

@@ -4,6 +4,7 @@
 #include "air_selection.h"
 #include "child_windows.h"
 #include "question_dialog.h"
+#include "quote_files.h"
 #include "select_type_dialog.h"
 #include "selection_document.h"
 #include "artwork.h"
@@ -28,7 +29,6 @@
 #include <QToolBar>
 
 #include <memory>
-#include <stdexcept>
 
 namespace quellmar::shell {
 namespace {
@@ -39,6 +39,7 @@ QPointer<frmQuellmar>& Instance() {
 }
 
 const QString kSaveFilter = "QUO Files (*.quo)|*.quo|All Files (*.*)|*.*";
+const QString kOpenFilter = "Quote Files (*.quo)|*.quo|All Files (*.*)|*.*";
 
 struct ToolbarEntry {
     const char* key;  // none for a separator
@@ -223,16 +224,16 @@ void frmQuellmar::mnuEditSelect_Click() {
         NewDocument(0);
 }
 
-void frmQuellmar::NewDocument(int coolerType) {
+SelectionDocument* NewSelectionDocument(int coolerType) {
     ChildWindowMakers& makers = ChildWindows();
-    SelectionDocument* document = nullptr;
-    if (coolerType == 0)
-        document = new frmAirSelection;
-    else if (coolerType == 1 && makers.waterSelection)
-        document = makers.waterSelection();
-    else if (coolerType == 2 && makers.mobileSelection)
-        document = makers.mobileSelection();
-    if (document) ShowDocument(document);
+    if (coolerType == 0) return new frmAirSelection;
+    if (coolerType == 1 && makers.waterSelection) return makers.waterSelection();
+    if (coolerType == 2 && makers.mobileSelection) return makers.mobileSelection();
+    return nullptr;
+}
+
+void frmQuellmar::NewDocument(int coolerType) {
+    if (SelectionDocument* document = NewSelectionDocument(coolerType)) ShowDocument(document);
 }
 
 void frmQuellmar::ShowMaintenanceWindow(QWidget* window) {
@@ -308,10 +309,15 @@ QString frmQuellmar::GetSaveName() {
     return *name;
 }
 
+QString frmQuellmar::GetOpenName() {
+    const std::optional<QString> name = gui::Dialogs().ShowOpen({kOpenFilter, 1, lastFileName_});
+    if (!name) return {};
+    lastFileName_ = *name;
+    return *name;
+}
+
 void frmQuellmar::SaveQuote(SelectionDocument& frm, const QString& strSaveFile) {
-    const auto& write = ChildWindows().writeQuote;
-    if (!write) throw std::runtime_error("Quotation files cannot be saved by this version of the program.");
-    write(frm, strSaveFile);
+    WriteQuoteFile(frm, strSaveFile);
     frm.SavedFileName(strSaveFile);
 }
 
@@ -360,7 +366,10 @@ void frmQuellmar::SaveAs() {
 }
 
 void frmQuellmar::OpenQuote() {
-    if (ChildWindows().openQuote) gui::Guarded(ChildWindows().openQuote);
+    gui::Guarded([this] {
+        const QString name = GetOpenName();
+        if (!name.isEmpty()) OpenQuoteFile(name);
+    });
 }
 
 // --- Exit ---

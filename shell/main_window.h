@@ -51,6 +51,7 @@ private:
     void mnuEditSelect_Click();
     void mnuHlpAboout_Click();
     void ShowMaintenanceWindow(QWidget* window);
+    QString GetOpenName();
     void OpenQuote();
 
     QMdiArea* area_;
@@ -60,6 +61,9 @@ private:
 
 // The program's main window, while it exists.
 frmQuellmar* QuellmarWindow();
+// A new selection document of the kind the type chooser names (0 air, 1 water, 2 mobile), not yet
+// shown; null for a kind this program has no document for.
+SelectionDocument* NewSelectionDocument(int coolerType);
 // Shows a new document in the main window, at the top of its area.
 void ShowDocument(SelectionDocument* document);
 

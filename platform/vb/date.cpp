@@ -76,8 +76,11 @@ DateValue Today() {
 
 std::string FormatDate(DateValue serial, DateLayout layout) {
     const CivilDate c = ToCivil(serial);
-    if (layout == DateLayout::IsoYmd) return std::to_string(c.year) + "-" + TwoDigits(c.month) + "-" + TwoDigits(c.day);
-    return std::to_string(c.day) + "/" + std::to_string(c.month) + "/" + std::to_string(c.year);
+    // Years before 1000 keep four digits, so that every date written reads back.
+    std::string year = std::to_string(c.year);
+    if (c.year >= 0 && year.size() < 4) year.insert(0, 4 - year.size(), '0');
+    if (layout == DateLayout::IsoYmd) return year + "-" + TwoDigits(c.month) + "-" + TwoDigits(c.day);
+    return std::to_string(c.day) + "/" + std::to_string(c.month) + "/" + year;
 }
 
 std::optional<DateValue> ParseDate(std::string_view text, DateLayout layout) {

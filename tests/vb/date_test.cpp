@@ -21,7 +21,8 @@ TEST(DateSerial, CountsDaysFromTheEpochAndRollsOver) {
 
 TEST(DateText, RoundTripsBothLayouts) {
     for (const vb::DateValue serial : {vb::DateSerial(2004, 2, 29), vb::DateSerial(1999, 12, 31),
-                                       vb::DateSerial(2026, 12, 9), vb::DateSerial(1900, 3, 1)}) {
+                                       vb::DateSerial(2026, 12, 9), vb::DateSerial(1900, 3, 1),
+                                       vb::DateSerial(999, 7, 4)}) {
         for (const DateLayout layout : {DateLayout::IsoYmd, DateLayout::DayMonth}) {
             const auto text = vb::FormatDate(serial, layout);
             EXPECT_EQ(vb::ParseDate(text, layout), serial) << text;
@@ -29,6 +30,7 @@ TEST(DateText, RoundTripsBothLayouts) {
     }
     EXPECT_EQ(vb::FormatDate(vb::DateSerial(2004, 2, 5), DateLayout::IsoYmd), "2004-02-05");
     EXPECT_EQ(vb::FormatDate(vb::DateSerial(2004, 2, 5), DateLayout::DayMonth), "5/2/2004");
+    EXPECT_EQ(vb::FormatDate(vb::DateSerial(999, 7, 4), DateLayout::IsoYmd), "0999-07-04");
 }
 
 TEST(DateText, RejectsImpossibleAndMalformedDates) {
