@@ -263,6 +263,24 @@ TEST_F(DisplayFixture, AnEntryBeyondItsArrayEndsThePassQuietly) {
     EXPECT_EQ(host.clears, 0);
 }
 
+TEST_F(DisplayFixture, OtherErrorsClearThePictureAndChainTheRoutinesName) {
+    struct FailingHost : CountingHost {
+        void HideGrips() override { throw vb::RuntimeError(kErrTiraq, "Grips failed."); }
+    } failing;
+    DrawingRoutine failingRoutine(db, state, failing, picture);
+    AddLine(0, 0, 10, 10);
+    try {
+        failingRoutine.Zoom(kUnitView, picture, nullptr, false);
+        FAIL();
+    } catch (const vb::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), kErrTiraq);
+        EXPECT_EQ(e.Description(), "Grips failed.\r\n ->  Zoom.");
+    }
+    EXPECT_EQ(failing.clears, 1);
+    EXPECT_EQ(failing.pointer, kPointerDefault);
+    EXPECT_EQ(failing.zoomCompletes, 0);
+}
+
 TEST_F(DisplayFixture, ProgressIsShownByTimeNotByEveryFiveHundredEntries) {
     for (int i = 0; i < 3000; ++i) AddLine(float(i % 400), 0, float(i % 400), 10);
     routine.ProgressInterval = std::chrono::hours(1);

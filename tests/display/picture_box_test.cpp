@@ -2,6 +2,8 @@
 
 #include "vb/error.h"
 
+#include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace gui {
@@ -121,6 +123,20 @@ TEST_F(Picture, PrintMovesToTheNextLineAndTextExtentsFollowTheScale) {
     for (int x = 20; x < 20 + int(width); ++x)
         for (int y = 10; y < 10 + int(height); ++y) inked |= picture.Point(x * 15, y * 15) == kBlack;
     EXPECT_TRUE(inked) << "the text's top left corner is at the position it was printed at";
+}
+
+TEST_F(Picture, MouseEventsCarryTheRuntimesButtonShiftAndScaledPosition) {
+    QSignalSpy down(&picture, &PictureBox::MouseDown);
+    QSignalSpy up(&picture, &PictureBox::MouseUp);
+    QTest::mousePress(&picture, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, QPoint(30, 20));
+    QTest::mouseRelease(&picture, Qt::LeftButton, Qt::NoModifier, QPoint(31, 21));
+    ASSERT_EQ(down.count(), 1);
+    EXPECT_EQ(down[0][0].toInt(), 2);
+    EXPECT_EQ(down[0][1].toInt(), 3);
+    EXPECT_DOUBLE_EQ(down[0][2].toDouble(), 450) << "twips";
+    EXPECT_DOUBLE_EQ(down[0][3].toDouble(), 300);
+    ASSERT_EQ(up.count(), 1);
+    EXPECT_EQ(up[0][0].toInt(), 1);
 }
 
 }  // namespace
