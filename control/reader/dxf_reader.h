@@ -4,17 +4,14 @@
 #include "reader/reader_host.h"
 #include "reader/text_fonts.h"
 
+// MergeEnum, how a load treats the drawing already in the database: the type library's own.
+#include "dxf_enums.h"
+
 #include <cstdint>
 #include <string>
 
 namespace tiraq {
 
-// How a load treats the drawing already in the database.
-enum MergeEnum : std::int32_t {
-    dxfMergeNew = 0,    // replace it
-    dxfMergeAdd = 1,    // add the new file's entities to it
-    dxfMergeParse = 2,  // replace it, for the entity queries only
-};
 
 // The control's properties that a load reads or writes.
 struct ReaderProperties {

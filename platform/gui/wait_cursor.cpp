@@ -29,6 +29,8 @@ void SetPointer(int pointer) {
 
 int ScreenMousePointer() { return Pointer(); }
 
+void SetScreenMousePointer(int pointer) { SetPointer(pointer == kHourglass ? kHourglass : kDefault); }
+
 WaitCursor::WaitCursor() : remembered_(Pointer()) { SetPointer(kHourglass); }
 WaitCursor::~WaitCursor() { SetPointer(remembered_); }
 

@@ -4,6 +4,8 @@ namespace gui {
 
 // The screen mouse pointer as the program sets it: 0 the default arrow, 11 the hourglass.
 int ScreenMousePointer();
+// Sets it, as the drawing component does around its long operations (0 or 11).
+void SetScreenMousePointer(int pointer);
 
 // Shows the hourglass for its lifetime and restores the pointer it found, on every exit path.
 class WaitCursor {

@@ -72,8 +72,8 @@ protected:
 TEST_F(TiraqMembers, MembersNotBuiltYetRaiseThroughTheChain) {
     std::string error;
     ExpectNotImplemented(com_test::ErrorOf([&] { dxf_->ExportDXF(error); }), "ExportDXF");
-    ExpectNotImplemented(com_test::ErrorOf([&] { dxf_->Regen(tiraq::dxfMergeNew); }), "Regen");
-    ExpectNotImplemented(com_test::ErrorOf([&] { dxf_->LetFilename("a.dxf"); }), "Filename");
+    ExpectNotImplemented(com_test::ErrorOf([&] { dxf_->Save("a.dxf"); }), "Save");
+    ExpectNotImplemented(com_test::ErrorOf([&] { dxf_->LetExportFileName("a.dxf"); }), "ExportFileName");
     ExpectNotImplemented(com_test::ErrorOf([&] { dxf_->SetInsertColor(error, 1, 2); }), "SetInsertColor");
 }
 
@@ -86,12 +86,12 @@ TEST_F(TiraqMembers, MembersAreFoundByTheirDispatchIdentifiers) {
 
     std::vector<vb::Variant> none;
     ExpectNotImplementedFromTheComponent([&] { dxf_->Invoke(-552, InvokeKind::Method, none); }, "About");
-    std::vector<vb::Variant> plot{std::int32_t{tiraq::dxfCurrentView}, "", std::int32_t{2}};
-    ExpectNotImplementedFromTheComponent([&] { dxf_->Invoke(MakeDispId(0x60030048), InvokeKind::Method, plot); },
-                                         "Plot");
+    std::vector<vb::Variant> save{"a.dxf"};
+    ExpectNotImplementedFromTheComponent([&] { dxf_->Invoke(MakeDispId(0x6003007D), InvokeKind::Method, save); },
+                                         "Save");
     std::vector<vb::Variant> value{"a.dxf"};
     ExpectNotImplementedFromTheComponent(
-        [&] { dxf_->Invoke(MakeDispId(0x6803001E), InvokeKind::PropertyPut, value); }, "Filename");
+        [&] { dxf_->Invoke(MakeDispId(0x6803FE0F), InvokeKind::PropertyPut, value); }, "ExportFileName");
     // The arguments are checked against the member's parameters before it is called.
     EXPECT_EQ(com_test::ErrorOf([&] { dxf_->Invoke(MakeDispId(0x6003004A), InvokeKind::Method, none); }).Number(),
               com::kErrWrongArguments);

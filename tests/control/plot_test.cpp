@@ -1,0 +1,105 @@
+#include "control_fixture.h"
+
+#include "gui/printer_object.h"
+
+#include <QImage>
+#include <QPrinter>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace tiraq::test {
+namespace {
+
+// The text a command prints.
+std::string Output(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
+}
+
+// Prints on the process printer into a PDF file of the test's folder, and puts the printer back.
+class PlotTest : public ControlTest {
+protected:
+    PlotTest() {
+        QPrinter& printer = gui::ProcessPrinter();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(Pdf().string()));
+        gui::Printer().SetOrientation(gui::PrinterObject::kPortrait);
+    }
+    ~PlotTest() override {
+        gui::Printer().SetOrientation(gui::PrinterObject::kPortrait);
+        gui::ProcessPrinter().setOutputFileName(QString());
+    }
+    std::filesystem::path Pdf() const { return folder / "plot.pdf"; }
+    std::string Info() { return Output("pdfinfo '" + Pdf().string() + "'"); }
+    int Pages() {
+        const std::string info = Info();
+        const auto at = info.find("Pages:");
+        return at == std::string::npos ? 0 : std::atoi(info.c_str() + at + 6);
+    }
+};
+
+TEST_F(PlotTest, TheDrawingWindowsPrintIsOneLandscapePageWithTheDrawing) {
+    Load();
+    ASSERT_TRUE(dxf->Plot(dxfCurrentView, std::string(), std::int16_t{2}, {}, {}, {}));
+    ASSERT_TRUE(std::filesystem::exists(Pdf()));
+    const std::string info = Info();
+    EXPECT_EQ(Pages(), 1) << info;
+    double width = 0, height = 0;
+    const auto at = info.find("Page size:");
+    ASSERT_NE(at, std::string::npos);
+    std::sscanf(info.c_str() + at, "Page size: %lf x %lf", &width, &height);
+    EXPECT_GT(width, height) << "landscape";
+    EXPECT_NE(Output("pdftotext '" + Pdf().string() + "' -").find("PUMP"), std::string::npos);
+
+    const auto png = folder / "page";
+    Output("pdftoppm -r 30 -png -singlefile '" + Pdf().string() + "' '" + png.string() + "'");
+    const QImage page(QString::fromStdString(png.string() + ".png"));
+    ASSERT_FALSE(page.isNull());
+    int red = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (c.red() > 150 && c.green() < 100 && c.blue() < 100) ++red;
+        }
+    EXPECT_GT(red, 100) << "the red frame and diagonal are on the page";
+    EXPECT_EQ(gui::Printer().Orientation(), gui::PrinterObject::kLandscape) << "the setting stays";
+    EXPECT_TRUE(ViewNear(View(), kExtents)) << "the screen's view is kept";
+    EXPECT_EQ(Shown(200, 150), kRed) << "and shown again";
+}
+
+TEST_F(PlotTest, AnUnknownPrinterAndMissingSettingsKeepTheCurrentPrinter) {
+    Load();
+    dxf->DXFZoom(0, 150, 200, 0);
+    ASSERT_TRUE(dxf->Plot(dxfExtents, std::string("No such printer"), std::int16_t{0}, {}, {}, {}));
+    EXPECT_EQ(gui::Printer().Orientation(), gui::PrinterObject::kPortrait);
+    EXPECT_EQ(Pages(), 1);
+}
+
+TEST_F(PlotTest, NothingPrintedIsReportedAsSuch) {
+    DxfBuilder empty;
+    empty.Section("ENTITIES").EndSection();
+    Load(empty.Text());
+    EXPECT_FALSE(dxf->Plot(dxfCurrentView, {}, {}, {}, {}, {}));
+    EXPECT_FALSE(std::filesystem::exists(Pdf()));
+}
+
+TEST_F(PlotTest, APrinterThatRefusesASettingEndsInTheChain) {
+    Load();
+    try {
+        dxf->Plot(dxfCurrentView, {}, std::int16_t{7}, {}, {}, {});
+        FAIL();
+    } catch (const vb::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), kErrTiraq);
+        EXPECT_EQ(e.Description(), "Invalid property value\r\n ->  Plot.");
+    }
+}
+
+}  // namespace
+}  // namespace tiraq::test
