@@ -2,6 +2,7 @@
 #include "air_selection.h"
 #include "maintenance_windows.h"
 #include "main_window.h"
+#include "preview_window.h"
 #include "program_services.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Quellmar_customer");
     quellmar::shell::RegisterProgramServices();
     quellmar::maintenance::RegisterMaintenanceWindows();
+    quellmar::printing::RegisterPreviewWindow();
     quellmar::shell::frmQuellmar frame;
     frame.show();
     quellmar::shell::ShowDocument(new quellmar::shell::frmAirSelection);

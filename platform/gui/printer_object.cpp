@@ -12,6 +12,7 @@ namespace gui {
 namespace {
 
 constexpr long kErrInvalidPropertyValue = 380;
+constexpr long kErrPrinter = 482;
 
 QPageSize::PageSizeId PageSizeOf(int paperSize) {
     switch (paperSize) {
@@ -50,10 +51,17 @@ void PrinterObject::BeginOn(QPaintDevice& device) {
 DrawingSurface& PrinterObject::Surface() {
     if (!surface_.IsActive()) {
         BeginOn(StartDocument());
+        // Drawing on a printer that did not start would be lost without a word.
+        if (!surface_.IsActive()) throw vb::RuntimeError(kErrPrinter, "Printer error");
         page_ = 1;
     }
     return surface_;
 }
+
+// Millimetres, since the page layout rounds inches to two places.
+double PrinterObject::Width() const { return Layout().fullRect(QPageLayout::Millimeter).width() / 25.4 * 1440.0; }
+
+double PrinterObject::Height() const { return Layout().fullRect(QPageLayout::Millimeter).height() / 25.4 * 1440.0; }
 
 void PrinterObject::NewPage() {
     if (!surface_.IsActive()) Surface();

@@ -17,7 +17,8 @@ class QPrinter;
 namespace gui {
 
 // The runtime's printer object: a drawing target whose pages are printed. The first drawing (or
-// `Surface`, the device context) starts a document, `NewPage` moves to a fresh page and `EndDoc`
+// `Surface`, the device context) starts a document (a printer that cannot start one raises the
+// runtime's "Printer error", 482), `NewPage` moves to a fresh page and `EndDoc`
 // hands the document over. Positions are in the printable area, whose top left corner is (0, 0).
 // Settings use the runtime's constants: Orientation 1 portrait, 2 landscape; PaperSize 1 letter,
 // 5 legal, 8 A3, 9 A4, 11 A5.
@@ -37,6 +38,10 @@ public:
     bool DocumentOpen() const override { return surface_.IsActive(); }
     // Page number within the open document (1 for the first), 0 when none is open.
     int Page() const { return page_; }
+
+    // The paper's size in twips, whatever the scale mode (the printable area is smaller).
+    double Width() const;
+    double Height() const;
 
     int Orientation() const;
     void SetOrientation(int orientation);

@@ -52,6 +52,26 @@ TEST(PreviewPrinter, LandscapeSwapsTheSides) {
     EXPECT_NEAR(printer.ScaleHeight(), portraitWidth, 1);
     EXPECT_THROW(printer.SetPaperSize(4711), vb::RuntimeError);
     EXPECT_EQ(printer.PaperSize(), PrinterObject::kPaperA4);
+    // The paper's size in twips, whatever the scale mode.
+    EXPECT_NEAR(printer.Width(), 297 / 25.4 * 1440, 1);
+    EXPECT_NEAR(printer.Height(), 210 / 25.4 * 1440, 1);
+}
+
+TEST(PrinterDevice, PrinterThatCannotStartRaisesPrinterError) {
+    quellmar::test::TempFolder folder;
+    QPrinter qprinter(QPrinter::HighResolution);
+    qprinter.setOutputFormat(QPrinter::PdfFormat);
+    qprinter.setOutputFileName(QString::fromStdString((folder.Path() / "missing" / "page.pdf").string()));
+    PrinterDevice printer(qprinter);
+    try {
+        printer.Print("lost");
+        FAIL() << "printed on a printer that did not start";
+    } catch (const vb::RuntimeError& error) {
+        EXPECT_EQ(error.Number(), 482);
+        EXPECT_STREQ(error.what(), "Printer error");
+    }
+    EXPECT_FALSE(printer.DocumentOpen());
+    printer.EndDoc();
 }
 
 TEST(PrinterDevice, PrintsADocumentToPdf) {

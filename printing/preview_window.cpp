@@ -1,0 +1,185 @@
+#include "preview_window.h"
+
+#include "artwork.h"
+#include "selection_document.h"
+
+#include "gui/dialog_service.h"
+#include "gui/mdi_frame.h"
+#include "gui/picture_box.h"
+#include "gui/printer_object.h"
+#include "gui/twips.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QToolBar>
+
+#include <cmath>
+
+namespace quellmar::printing {
+namespace {
+
+constexpr int kPreviewMode = 2;
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+PrinterPage PageOf(const gui::PrinterObject& printer) {
+    return {printer.Width() / gui::kTwipsPerInch, printer.Height() / gui::kTwipsPerInch,
+            printer.PixelWidth() / printer.DotsPerInch()};
+}
+
+frmPreview::frmPreview()
+    : toolbar1_(new QToolBar(this)), cmdClose_(new QPushButton("&Close")), picture1_(new gui::PictureBox(this)) {
+    setObjectName("frmPreview");
+    setWindowTitle("Print Preview");
+
+    // The window's own menu: its items do what the toolbar's print button and Close do.
+    auto* menus = new QMenuBar(this);
+    QMenu* file = menus->addMenu("&File");
+    file->setObjectName("mnuFile");
+    QAction* print = file->addAction("&Print");
+    print->setObjectName("mnuPrint");
+    connect(print, &QAction::triggered, this, [this] { Toolbar1_ButtonClick("print"); });
+    QAction* close = file->addAction("&Close");
+    close->setObjectName("mnuClose");
+    connect(close, &QAction::triggered, this, [this] { cmdClose_Click(); });
+    menus->setGeometry(0, 0, menus->sizeHint().width(), menus->sizeHint().height());
+
+    toolbar1_->setObjectName("Toolbar1");
+    toolbar1_->setMovable(false);
+    toolbar1_->setFloatable(false);
+    toolbar1_->setIconSize(QSize(16, 16));
+    toolbar1_->setGeometry(0, menus->sizeHint().height(), gui::TwipsToPixelsX(8310), gui::TwipsToPixelsY(390));
+    BuildPreviewToolbar();
+
+    picture1_->setObjectName("Picture1");
+    picture1_->resize(gui::TwipsToPixels(10395, 10395));
+    picture1_->SetAutoRedraw(true);
+    picture1_->SetBackColor(gui::FromQRgb(palette().color(QPalette::Base).rgb()));
+    connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+}
+
+frmPreview::~frmPreview() = default;
+
+void frmPreview::BuildPreviewToolbar() {
+    toolbar1_->addSeparator();
+    QAction* print = toolbar1_->addAction(shell::ToolbarImage("print"), QString());
+    print->setObjectName("Toolbar1.print");
+    print->setData(QString("print"));
+    print->setToolTip("Print current document");
+    connect(print, &QAction::triggered, this, [this] { Toolbar1_ButtonClick("print"); });
+    toolbar1_->addSeparator();
+    toolbar1_->addSeparator();
+    // The Close button stands in the toolbar, in the place kept for it.
+    cmdClose_->setObjectName("cmdClose");
+    cmdClose_->setFixedSize(gui::TwipsToPixels(795, 285));
+    toolbar1_->addWidget(cmdClose_)->setObjectName("Toolbar1.close");
+}
+
+void frmPreview::SetPrintDetails(const QString& Co, const QString& addr, const QString& attn, const QString& ref,
+                                 vb::DateValue QuoteDate, const QString& SizedBy, shell::SelectionDocument* FormIn,
+                                 bool ShowAll, int CoolType, int modeFlag) {
+    request_ = {Utf8(Co), Utf8(addr), Utf8(attn), Utf8(ref), Utf8(SizedBy), QuoteDate, ShowAll};
+    formIn_ = FormIn;
+    coolType_ = CoolType;
+    modeFlag_ = modeFlag;
+}
+
+void frmPreview::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!loaded_) Form_Load();
+}
+
+void frmPreview::Form_Load() {
+    loaded_ = true;
+    // The window is 8310 by 11520 twips, at the top, centred across the main window.
+    const QSize size = gui::TwipsToPixels(8310, 11520);
+    const QWidget* main = gui::MdiFrame();
+    const int left = main ? (gui::ScaleSize(*main).width() - size.width()) / 2 : 0;
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        frame->setGeometry(left, 0, size.width(), size.height());
+        if (frame->layout()) frame->layout()->activate();
+    } else {
+        resize(size);
+    }
+
+    previewScale_ = FitPreviewToPage(*picture1_);
+    const int top = toolbar1_->geometry().bottom() + 1 + gui::TwipsToPixelsY(200);
+    const double x = std::round((gui::PixelsToTwipsX(width()) - gui::PixelsToTwipsX(picture1_->width())) / 2);
+    picture1_->move(gui::TwipsToPixelsX(x >= 100 ? x : 100), top);
+
+    gui::PrinterObject& printer = gui::Printer();
+    printer.SetScaleMode(gui::kScaleInches);
+    picture1_->SetScaleMode(gui::kScaleInches);
+    if (modeFlag_ != kPreviewMode) {
+        hide();
+        return;
+    }
+    shownLabels_ = LabelsNow();
+    PrintPage(coolType_, *picture1_, previewScale_, PageOf(printer), request_, shownLabels_);
+    picture1_->Refresh();
+}
+
+double frmPreview::FitPreviewToPage(gui::PictureBox& picture) {
+    const gui::PrinterObject& printer = gui::Printer();
+    pageWidthInches_ = printer.Width() / gui::kTwipsPerInch;
+    pageHeightInches_ = printer.Height() / gui::kTwipsPerInch;
+    picture.SetScaleMode(gui::kScaleInches);
+    const double ratioH = picture.ScaleHeight() / pageHeightInches_;
+    const double ratioW = picture.ScaleWidth() / pageWidthInches_;
+    double scale;
+    if (ratioH < ratioW) {
+        scale = ratioH;
+        picture.resize(gui::TwipsToPixelsX(ratioH * pageWidthInches_ * gui::kTwipsPerInch), picture.height());
+    } else {
+        scale = ratioW;
+        picture.resize(picture.width(), gui::TwipsToPixelsY(ratioW * pageHeightInches_ * gui::kTwipsPerInch));
+    }
+    picture.SetFontName(printer.FontName());
+    picture.SetFontSize(printer.FontSize() * scale);
+    picture.SetForeColor(printer.ForeColor());
+    picture.Cls();
+    return scale;
+}
+
+DocumentLabels frmPreview::LabelsNow() const { return formIn_ ? DocumentLabels(*formIn_) : shownLabels_; }
+
+void frmPreview::PrintIt() {
+    gui::PrinterObject& printer = gui::Printer();
+    try {
+        printer.SetScaleMode(gui::kScaleInches);
+        PrintPage(coolType_, printer, 1.0, PageOf(printer), request_, LabelsNow());
+        printer.EndDoc();
+    } catch (const std::exception& error) {
+        printer.EndDoc();
+        gui::Dialogs().MsgBox(QString("The quotation could not be printed.\r\n") + QString::fromUtf8(error.what()),
+                              gui::vbOKOnly | gui::vbExclamation, "Print Preview");
+        // A preview stays, so the user can try again; a direct print has no window to keep.
+        if (modeFlag_ == kPreviewMode && loaded_) return;
+    }
+    Unload();
+}
+
+void frmPreview::Toolbar1_ButtonClick(const QString& key) {
+    if (key == "print") PrintIt();
+}
+
+void frmPreview::cmdClose_Click() { Unload(); }
+
+void frmPreview::Unload() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        deleteLater();
+}
+
+void RegisterPreviewWindow() {
+    shell::ChildWindows().preview = [] { return new frmPreview; };
+}
+
+}  // namespace quellmar::printing

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "gui/drawing_target.h"
+#include "vb/date.h"
+
+#include <string>
+#include <string_view>
+
+// The one-page quotation of each cooler family, drawn on a drawing target in inches: the preview
+// picture at the preview scale, or the printer at scale 1. The page computes nothing of the rating:
+// it prints the captions of the requesting document's result labels as the document shows them.
+namespace quellmar::printing {
+
+// Page family codes of a print request.
+enum PageFamily : int { kAirPage = 1, kMobilePage = 2, kWaterPage = 3 };
+
+// The particulars of the request, in UTF-8.
+struct PageRequest {
+    std::string company, address, attention, reference, sizedBy;
+    vb::DateValue quoteDate = 0;
+    bool showAll = false;  // a cooler is selected: the recommendation is printed
+};
+
+// The requesting document's labels by control name. A label the document lacks reads as an empty,
+// hidden label.
+class LabelSource {
+public:
+    virtual ~LabelSource() = default;
+    virtual std::string Caption(std::string_view label) const = 0;
+    virtual bool Visible(std::string_view label) const = 0;
+};
+
+// The printer's paper and the width it prints on; the page is placed by them in the preview too.
+struct PrinterPage {
+    double widthInches = 0;
+    double heightInches = 0;
+    double printableWidthInches = 0;
+};
+
+// Draws the page of the family (`kAirPage`, `kMobilePage`, `kWaterPage`; any other code draws
+// nothing) on the target, whose scale mode is inches. Ends no print document.
+void PrintPage(int family, gui::DrawingTarget& target, double previewScale, const PrinterPage& printer,
+               const PageRequest& request, const LabelSource& labels);
+
+// The date a page prints: the quotation date, or today's when it is on or before 1 January 1990
+// (an unset date among them).
+vb::DateValue PrintedDate(vb::DateValue quoteDate, vb::DateValue today);
+
+}  // namespace quellmar::printing
