@@ -1,5 +1,6 @@
 #include "maintenance_windows.h"
 
+#include "drawing_window.h"
 #include "model_list.h"
 #include "select_dxf.h"
 #include "version_form.h"
@@ -18,6 +19,7 @@ void RegisterMaintenanceWindows() {
     makers.selectEditWater = []() -> QWidget* { return new frmSelectEditWater; };
     makers.selectDxf = []() -> QWidget* { return new frmSelectDxf; };
     makers.version = []() -> QWidget* { return new frmVersion; };
+    RegisterDrawingWindow();
 }
 
 }  // namespace quellmar::maintenance
