@@ -89,6 +89,9 @@ TEST_F(ControlTest, EntityQueriesHandOutRecordObjectsKeyedByIndex) {
     ASSERT_TRUE(second);
     EXPECT_EQ(second->Record().LayerName, "NOTES");
     EXPECT_FALSE(com::QueryInterface<DXFRecord<clsLine>>(strings->Item(1).ToObject()));
+    vb::Ref<vb::Collection> lines;
+    ASSERT_TRUE(dxf->GetLines(error, lines));
+    EXPECT_EQ(sink->linesRead, 1) << "the host hears how far the lines were read";
     vb::Ref<vb::Collection> untouched;
     std::string block;
     float x = 0, y = 0;
