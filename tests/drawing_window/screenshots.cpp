@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QDir>
 
+#include "vb/format.h"
+
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -20,6 +23,45 @@ void Save(QWidget& window, const QString& folder, const char* name) {
 }
 
 QPoint PixelOf(frmDXF& form, float x, float y) { return {form.DXF1().CvtX(x), form.DXF1().CvtY(y)}; }
+
+// Until the models have sample drawings: a cooler front view of our own, a body with a fan,
+// mounting holes, connections and a title, on three layers.
+std::string ReviewDrawing() {
+    std::string dxf;
+    const auto group = [&](int code, const std::string& value) { dxf += std::to_string(code) + "\r\n" + value + "\r\n"; };
+    const auto number = [](double v) { return vb::SingleToShortestText(float(v)); };
+    const auto line = [&](const char* layer, double x1, double y1, double x2, double y2) {
+        group(0, "LINE"), group(8, layer), group(10, number(x1)), group(20, number(y1)), group(11, number(x2));
+        group(21, number(y2));
+    };
+    const auto circle = [&](const char* layer, double x, double y, double r) {
+        group(0, "CIRCLE"), group(8, layer), group(10, number(x)), group(20, number(y)), group(40, number(r));
+    };
+    group(0, "SECTION"), group(2, "TABLES"), group(0, "TABLE"), group(2, "LAYER"), group(70, "3");
+    for (const auto& [name, colour] : {std::pair{"OUTLINE", "7"}, std::pair{"FAN", "5"}, std::pair{"TEXT", "1"}}) {
+        group(0, "LAYER"), group(2, name), group(70, "0"), group(62, colour), group(6, "CONTINUOUS");
+    }
+    group(0, "ENDTAB"), group(0, "ENDSEC"), group(0, "SECTION"), group(2, "ENTITIES");
+    line("OUTLINE", 0, 0, 600, 0), line("OUTLINE", 600, 0, 600, 420), line("OUTLINE", 600, 420, 0, 420);
+    line("OUTLINE", 0, 420, 0, 0);
+    line("OUTLINE", 20, 20, 580, 20), line("OUTLINE", 580, 20, 580, 400), line("OUTLINE", 580, 400, 20, 400);
+    line("OUTLINE", 20, 400, 20, 20);
+    for (const auto& [x, y] : {std::pair{40, 40}, std::pair{560, 40}, std::pair{560, 380}, std::pair{40, 380}})
+        circle("OUTLINE", x, y, 8);
+    circle("FAN", 300, 210, 170), circle("FAN", 300, 210, 160), circle("FAN", 300, 210, 30);
+    for (int blade = 0; blade < 8; ++blade) {
+        const double a = blade * 3.14159265 / 4;
+        line("FAN", 300 + 30 * std::cos(a), 210 + 30 * std::sin(a), 300 + 155 * std::cos(a + 0.3),
+             210 + 155 * std::sin(a + 0.3));
+    }
+    for (const double y : {120.0, 300.0}) {
+        line("OUTLINE", 600, y - 15, 640, y - 15), line("OUTLINE", 640, y - 15, 640, y + 15);
+        line("OUTLINE", 640, y + 15, 600, y + 15);
+    }
+    group(0, "TEXT"), group(8, "TEXT"), group(10, "20"), group(20, "440"), group(40, "18"), group(1, "SAMPLE COOLER - FRONT VIEW");
+    group(0, "ENDSEC"), group(0, "EOF");
+    return dxf;
+}
 
 }  // namespace
 
@@ -44,7 +86,9 @@ int main(int argc, char** argv) {
     gui::SetMdiFrame(&main, area);
     main.show();
     quellmar::maintenance::RegisterDrawingWindow();
-    if (!gui::OpenDrawingWindow(quellmar::maintenance::test::SampleDrawing(), "Sample drawing")) return 1;
+    std::string drawing = quellmar::maintenance::test::SampleDrawing();
+    if (drawing == quellmar::maintenance::test::SmallDrawing()) drawing = ReviewDrawing();
+    if (!gui::OpenDrawingWindow(drawing, "Sample drawing")) return 1;
     auto* form = dynamic_cast<frmDXF*>(gui::ActiveChild());
     QWidget& frame = *area->currentSubWindow();
     auto& surface = *form->DXF1Window()->findChild<gui::PictureBox*>("picTiraq");
