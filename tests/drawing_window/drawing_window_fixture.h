@@ -94,9 +94,10 @@ protected:
         form.DXF1().GetCurrentZoom(v.Left, v.Top, v.Right, v.Bottom);
         return v;
     }
-    int TemporaryFilesLeft() const {
+    int TemporaryFilesLeft() const { return DrawingFilesIn(folder.Path()); }
+    static int DrawingFilesIn(const std::filesystem::path& programFolder) {
         int count = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+        for (const auto& entry : std::filesystem::directory_iterator(programFolder))
             if (entry.path().extension() == ".dxf") ++count;
         return count;
     }

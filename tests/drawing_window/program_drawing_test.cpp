@@ -21,13 +21,6 @@ protected:
     }
     ~ProgramDrawingTest() override { shell::AirRatingMaker() = nullptr; }
 
-    int TemporaryDrawingsLeft() const {
-        int count = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(database.Folder()))
-            if (entry.path().extension() == ".dxf") ++count;
-        return count;
-    }
-
     quellmar::test::TestDatabase database;
 };
 
@@ -52,7 +45,7 @@ TEST_F(ProgramDrawingTest, TheSelectedModelsDrawingOpensInItsOwnWindow) {
     const Rect view = View(*form);
     EXPECT_FLOAT_EQ(view.Right, 400);
     EXPECT_FLOAT_EQ(view.Top, 300);
-    EXPECT_EQ(TemporaryDrawingsLeft(), 0);
+    EXPECT_EQ(DrawingFilesIn(database.Folder()), 0);
     document.IsDirty(false);
 }
 
