@@ -141,6 +141,13 @@ TEST_F(ClosePrompt, SaveThatFailsKeepsTheDocumentOpen) {
     EXPECT_TRUE(document->IsDirty());
     ASSERT_EQ(Dialogs().MessageTexts().size(), 1u);
     EXPECT_TRUE(Dialogs().MessageTexts()[0].startsWith("The quotation could not be saved as " + Path("gone/own.quo")));
+    EXPECT_EQ(document->SavedFileName(), Path("gone/own.quo"));
+    // Exit waiting on the same save is cancelled: everything stays open.
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(0)"));
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(document);
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_EQ(Dialogs().MessageTexts().size(), 2u);
 }
 
 TEST_F(ClosePrompt, CancelButtonOfTheInputTabClosesThroughThePrompt) {
