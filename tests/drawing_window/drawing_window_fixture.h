@@ -17,11 +17,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace quellmar::maintenance::test {
 
@@ -47,16 +49,16 @@ inline std::string SmallDrawing() {
     return dxf;
 }
 
-// The sample drawing of a bundled model when the data has one, else the small drawing.
+// The first sample drawing of the bundled models by name when the data has them, else the small drawing.
 inline std::string SampleDrawing() {
     const std::filesystem::path folder = std::filesystem::path(QUELLMAR_DATA_DIR) / "drawings";
+    std::vector<std::filesystem::path> drawings;
     if (std::filesystem::is_directory(folder))
         for (const auto& entry : std::filesystem::directory_iterator(folder))
-            if (entry.path().extension() == ".dxf") {
-                std::ifstream in(entry.path(), std::ios::binary);
-                return std::string(std::istreambuf_iterator<char>(in), {});
-            }
-    return SmallDrawing();
+            if (entry.path().extension() == ".dxf") drawings.push_back(entry.path());
+    if (drawings.empty()) return SmallDrawing();
+    std::ifstream in(*std::min_element(drawings.begin(), drawings.end()), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // A main window with its multiple-document area, the program folder in a folder of the test's
