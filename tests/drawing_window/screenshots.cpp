@@ -1,11 +1,14 @@
 // Pictures of the drawing window for reviewers: a sample drawing at its extents, the band in the
-// middle of a window drag, the zoomed view, a pan and the view before it. Usage:
+// middle of a window drag, the zoomed view, a pan, the view before it and its print. Usage:
 // drawing_window_screenshots <folder>.
 
 #include "drawing_window_fixture.h"
 
+#include "gui/printer_object.h"
+
 #include <QApplication>
 #include <QDir>
+#include <QPrinter>
 
 #include "vb/format.h"
 
@@ -114,6 +117,17 @@ int main(int argc, char** argv) {
     Save(frame, folder, "4_pan");
     form->DXF1().ZoomPrevious();
     Save(frame, folder, "5_previous");
+
+    // The print of that view, as the toolbar's print button makes it, and its page as a picture.
+    const QString pdf = folder + "/drawing_window_6_print.pdf";
+    QPrinter& printer = gui::ProcessPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    form->PrintDrawing();
+    printer.setOutputFileName(QString());
+    const std::string convert = "pdftoppm -r 60 -png -singlefile '" + pdf.toStdString() + "' '" +
+                                (folder + "/drawing_window_6_print").toStdString() + "' 2>/dev/null";
+    if (std::system(convert.c_str()) != 0) std::fprintf(stderr, "no picture of the print (pdftoppm)\n");
     area->closeAllSubWindows();
     gui::SetMdiFrame(nullptr, nullptr);
     return 0;
