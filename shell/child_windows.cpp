@@ -14,4 +14,14 @@ AirRatingFactory& AirRatingMaker() {
     return factory;
 }
 
+RatingFactory<MobileCoolerRating>& MobileRatingMaker() {
+    static RatingFactory<MobileCoolerRating> factory;
+    return factory;
+}
+
+RatingFactory<WaterCoolerRating>& WaterRatingMaker() {
+    static RatingFactory<WaterCoolerRating> factory;
+    return factory;
+}
+
 }  // namespace quellmar::shell

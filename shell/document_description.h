@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+#include <optional>
 #include <vector>
 
 // What makes one kind of selection document: its names, captions, input boxes, option groups, the
@@ -26,6 +28,13 @@ struct OptionSpec {
     int columns = 1;
 };
 
+// Boxes that must hold numbers, with the message when one does not; the focus goes to the first
+// failing box in this order.
+struct NumericCheck {
+    std::vector<const char*> boxes;
+    QString message;
+};
+
 // A value that must be above zero, with its message.
 struct PositiveCheck {
     const char* box;
@@ -45,8 +54,7 @@ struct TemperatureLimit {
 };
 
 struct ValidationRules {
-    std::vector<const char*> numericBoxes;  // in the order the focus goes to the first failing one
-    QString numericMessage;
+    std::vector<NumericCheck> numeric;  // in this order; the first that fails ends the checks
     std::vector<PositiveCheck> positive;
     const char* colderBox;  // the ambient or water temperature
     const char* oilBox;     // the desired oil inlet temperature
@@ -54,22 +62,46 @@ struct ValidationRules {
     std::vector<TemperatureLimit> limits;
 };
 
-// One row of the results tab: a caption and the labels beside it.
+// One row of the results tab: a caption and the labels beside it, black unless their design colour
+// is red (warnings).
 struct ResultRow {
     QString caption;
     std::vector<const char*> labels;
+    bool designRed = false;
+};
+
+// How the larger-or-smaller-model command of a family behaves.
+struct AlternativeRules {
+    std::optional<QString> emptyListTitle;  // the title of "No models available for selection.", or silence
+    bool redisplayParameters = true;        // the selection parameters are shown again after a choice
 };
 
 struct DocumentDescription {
     const char* formName;
+    int pageFamily;          // of the quotation page: 1 air-cooled, 2 mobile, 3 water-cooled
+    QString sortRefusalFamily;  // "water-cooled": the family named when the sort commands are refused
     QString inputCaption;    // the caption until the first search
     QString resultCaption;   // the caption from then on
     QString resultHeading;   // "Air-Cooled Heat Exchanger Selection"
     std::vector<InputBoxSpec> boxes;  // in tab order
     std::vector<OptionSpec> options;
     ValidationRules rules;
+    AlternativeRules alternatives;
     std::vector<ResultRow> parameters;  // on Picture1
     std::vector<ResultRow> details;     // on Picture2
 };
+
+// The parts of the tables that every family shares: the heat-load, flow and temperature units and
+// the oil grade; result rows that stand on every results tab.
+std::vector<OptionSpec> DutyUnitOptions();
+ResultRow HeatLoadRow();
+ResultRow HeatTransferRow();
+ResultRow OilFlowRow();
+std::vector<ResultRow> OilTypeRows();  // the oil type and its viscosity estimate
+std::vector<ResultRow> ModelRows(const QString& maxOilFlowCaption);  // model ... maximum oil flow
+std::vector<ResultRow> OilTemperatureRows();  // exit and average oil temperatures, viscosity at the average
+ResultRow OilFlowWarningRow();
+// Groups of rows, one after the other.
+std::vector<ResultRow> Rows(std::initializer_list<std::vector<ResultRow>> groups);
 
 }  // namespace quellmar::shell

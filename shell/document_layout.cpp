@@ -35,7 +35,7 @@ void AddRows(QGridLayout* grid, const std::vector<ResultRow>& rows, QWidget* par
             value->setObjectName(row.labels[i]);
             value->setTextFormat(Qt::PlainText);
             value->setWordWrap(row.labels.size() == 1);
-            gui::SetForeColor(*value, gui::kColorBlack);
+            gui::SetForeColor(*value, row.designRed ? gui::kColorRed : gui::kColorBlack);
             const int column = 1 + static_cast<int>(i % 2);
             const int span = row.labels.size() == 1 ? 2 : 1;
             grid->addWidget(value, line + static_cast<int>(i / 2), column, 1, span);

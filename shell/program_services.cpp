@@ -1,10 +1,19 @@
 #include "program_services.h"
 
-#include "engine_air_rating.h"
+#include "child_windows.h"
+#include "engine_ratings.h"
+#include "mobile_selection.h"
 #include "rating_object.h"
+#include "water_selection.h"
 
 namespace quellmar::shell {
 
-void RegisterProgramServices() { AirRatingMaker() = MakeEngineAirRating; }
+void RegisterProgramServices() {
+    AirRatingMaker() = MakeEngineAirRating;
+    MobileRatingMaker() = MakeEngineMobileRating;
+    WaterRatingMaker() = MakeEngineWaterRating;
+    ChildWindows().waterSelection = [] { return new frmWaterSelection; };
+    ChildWindows().mobileSelection = [] { return new frmMobileSelection; };
+}
 
 }  // namespace quellmar::shell

@@ -1,5 +1,6 @@
 #include "result_texts.h"
 
+#include "engine/water_cooled.h"
 #include "vb/convert.h"
 #include "vb/format.h"
 
@@ -53,6 +54,22 @@ LabelText PressureDropText(double pressureDrop, double correctedViscosity) {
     else if (correctedViscosity > 151)
         prefix = ">";
     return {prefix + vb::Format(pressureDrop, "#0.000") + " BAR", pressureDrop > 2.5};
+}
+
+LabelText WaterPressureDropText(double pressureDrop) {
+    if (pressureDrop == engine::WaterCooled::kViscosityAboveTable) return {"VISCOSITY HIGH", true};
+    if (pressureDrop == engine::WaterCooled::kViscosityBelowTable) return {"NEGLIGIBLE", true};
+    return {vb::Format(pressureDrop, "#0.000") + " BAR", pressureDrop > 2.5};
+}
+
+std::optional<std::string> ViscosityHighWarning(double correctedViscosity, double averageOilTemp) {
+    if (!(correctedViscosity > 150)) return std::nullopt;
+    return vb::Format(correctedViscosity, "###0") + " Cst VISCOSITY AT AVERAGE TEMPERATURE TOO HIGH. " +
+           "REFER TO SALES OFFICE\r\n" + vb::Format(averageOilTemp, "fixed") + kDegree + "C IS AVERAGE TEMPERATURE.";
+}
+
+std::string AirFaceVelocityText(double metresPerSecond) {
+    return vb::Format(metresPerSecond, "#.00") + " Metres/second";
 }
 
 bool InletTemperatureRed(double percentMargin, double correctedInletC) {

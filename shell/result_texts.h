@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 // How the results of a selection read on the results tab: masks, unit suffixes and the thresholds
@@ -44,6 +45,15 @@ LabelText MarginText(double percentMargin);
 // The pressure drop of an air-cooled or mobile cooler: "<" below 7.5 cSt and ">" above 151 cSt
 // (the viscosity at the corrected mean temperature), red above 2.5 bar.
 LabelText PressureDropText(double pressureDrop, double correctedViscosity);
+// The pressure drop of a water-cooled cooler: red above 2.5 bar; the engine's markers for a
+// viscosity above or below the model's correction table read "VISCOSITY HIGH" and "NEGLIGIBLE" in
+// red; any other value, 0 included, is a number.
+LabelText WaterPressureDropText(double pressureDrop);
+// The warning of a water-cooled cooler whose oil is too thick at its average temperature (above
+// 150 cSt), two lines; none otherwise.
+std::optional<std::string> ViscosityHighWarning(double correctedViscosity, double averageOilTemp);
+// The air face velocity of a mobile duty, in metres per second (no leading zero below 1).
+std::string AirFaceVelocityText(double metresPerSecond);
 // Whether the corrected inlet temperatures show red: a negative margin or above 100 degrees C.
 bool InletTemperatureRed(double percentMargin, double correctedInletC);
 // The warning for an oil flow beyond the capacity curve but within the model's maximum, or "".

@@ -3,13 +3,11 @@
 #include "child_windows.h"
 #include "customer_dialog.h"
 #include "main_window.h"
-#include "other_models_dialog.h"
 #include "question_dialog.h"
 
 #include "gui/center_form.h"
 #include "gui/dialog_service.h"
 #include "gui/drawing_window.h"
-#include "gui/fore_color.h"
 #include "gui/guarded.h"
 #include "gui/keyboard_helpers.h"
 #include "gui/mdi_frame.h"
@@ -22,7 +20,6 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -66,6 +63,8 @@ void SelectionDocument::FormLoad() {
     gui::Guarded([this] { NewRatingObject(); });
     dirty_ = false;
 }
+
+void SelectionDocument::NewRatingObject() { rating_ = MakeRatingObject(); }
 
 // --- Members of every document ---
 
@@ -140,9 +139,24 @@ void SelectionDocument::DisplayDxf() {
 void SelectionDocument::FindSuitableCooler() {
     gui::Guarded([this] {
         if (!ValidateInputs()) return;
-        if (!Rating()) NewRatingObject();
+        if (!rating_) NewRatingObject();
         Search();
     });
+}
+
+void SelectionDocument::Search() {
+    RatingObject& r = *rating_;
+    gui::WaitCursor wait;
+    HandDutyToRating();
+    r.FindCooler();
+    DisplaySelectionParameters();
+    if (r.OutOfRange()) {
+        ShowResults(false, r.ErrorMessage());
+        return;
+    }
+    r.Recalculate();
+    DisplayCoolerDetails();
+    ShowResults(true);
 }
 
 void SelectionDocument::cmdOK_Click() {
@@ -182,27 +196,19 @@ float SelectionDocument::BoxSingle(const char* name) const {
 
 double SelectionDocument::BoxDouble(const char* name) const { return vb::Val(TextBox(name)->text().toStdString()); }
 
-void SelectionDocument::SetLabel(const char* name, const std::string& text) {
-    Label(name)->setText(QString::fromStdString(text));
-}
-
-void SelectionDocument::SetLabel(const char* name, const LabelText& text) {
-    QLabel* label = Label(name);
-    label->setText(QString::fromStdString(text.text));
-    gui::SetForeColor(*label, text.red ? gui::kColorRed : gui::kColorBlack);
-}
-
 // --- Inputs ---
 
 bool SelectionDocument::ValidateInputs() {
     const ValidationRules& rules = description_.rules;
-    for (const char* name : rules.numericBoxes) {
-        QLineEdit* box = TextBox(name);
-        if (vb::IsNumeric(box->text().toStdString())) continue;
-        gui::Dialogs().MsgBox(rules.numericMessage, gui::vbOKOnly, kEntryTitle);
-        box->setFocus();
-        gui::SelectAllText(*box);
-        return false;
+    for (const NumericCheck& check : rules.numeric) {
+        for (const char* name : check.boxes) {
+            QLineEdit* box = TextBox(name);
+            if (vb::IsNumeric(box->text().toStdString())) continue;
+            gui::Dialogs().MsgBox(check.message, gui::vbOKOnly, kEntryTitle);
+            box->setFocus();
+            gui::SelectAllText(*box);
+            return false;
+        }
     }
     bool valid = true;
     const auto refuse = [&valid](const QString& message) {
@@ -214,7 +220,7 @@ bool SelectionDocument::ValidateInputs() {
     if (BoxSingle(rules.oilBox) <= BoxSingle(rules.colderBox)) refuse(rules.orderMessage);
     if (!valid) return false;
     ApplyTemperatureLimits();
-    // A clamped oil temperature can fall to or below an ambient (or water) temperature that
+    // A clamped temperature can leave the oil at or below an ambient (or water) temperature that
     // passed: such a duty has no temperature difference to work with.
     if (BoxSingle(rules.oilBox) <= BoxSingle(rules.colderBox)) {
         refuse(rules.orderMessage);
@@ -237,47 +243,6 @@ void SelectionDocument::ApplyTemperatureLimits() {
         gui::Dialogs().MsgBox(limit.firstLine + text + suffix + "\r\n" + limit.secondLine + text + suffix, gui::vbOKOnly,
                               "Temperature too high.");
     }
-}
-
-// --- Results ---
-
-void SelectionDocument::ShowResults(bool coolerSelected, const std::string& errorMessage) {
-    picture2_->setVisible(coolerSelected);
-    // The reason of an earlier search that found nothing must not stand beside a cooler.
-    SetLabel("lblErrorMsg", coolerSelected ? std::string() : errorMessage);
-    setWindowTitle(description_.resultCaption);
-    SetTab(1);
-}
-
-std::optional<long> SelectionDocument::ChooseAlternative(const AlternativeRequest& request) {
-    std::optional<gui::WaitCursor> wait(std::in_place);
-    const std::vector<ListedCooler> entries = request.list();
-    if (entries.empty()) {
-        wait.reset();
-        if (request.emptyTitle)
-            gui::Dialogs().MsgBox("No models available for selection.", gui::vbOKOnly, *request.emptyTitle);
-        return std::nullopt;
-    }
-    auto dialog = std::make_unique<OtherModelsDialog>(this);
-    dialog->SetTabStops(request.tabStops);
-    const QString shownModel = Label("lblModel")->text();
-    int position = 0;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        dialog->AddRow(request.rowText(entries[i]), entries[i].id);
-        if (QString::fromStdString(entries[i].name).compare(shownModel, Qt::CaseInsensitive) == 0) {
-            position = static_cast<int>(i);
-            dialog->SelectedCoolerID = entries[i].id;
-        }
-    }
-    dialog->List1()->setCurrentRow(position);
-    const long preselected = dialog->SelectedCoolerID;
-    wait.reset();
-    dialog->setWindowTitle(request.caption);
-    dialog->SetRowHeading(request.heading);
-    gui::CenterForm(*dialog, this);
-    gui::Dialogs().ShowModal(*dialog);
-    if (dialog->SelectedCoolerID == preselected) return std::nullopt;
-    return dialog->SelectedCoolerID;
 }
 
 // --- Closing ---

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,10 +50,12 @@ public:
     QString Attention() const { return attention_; }
     QString Reference() const { return reference_; }
     QString SizedBy() const { return sizedBy_; }
-    virtual void SelectOtherCooler() = 0;
-    virtual void SelectByPresDrop() = 0;
-    virtual void SelectByPrice() = 0;
-    virtual void SelectByNoise() = 0;
+    // Choose a larger or smaller model by performance; the three sorts, refused unless the family
+    // has sorted lists.
+    virtual void SelectOtherCooler();
+    virtual void SelectByPresDrop();
+    virtual void SelectByPrice();
+    virtual void SelectByNoise();
     void GetCustomerDetails();
     void PrintPreview();
     void PrintFormData();
@@ -72,7 +75,7 @@ public:
     // The option index that the Click of an array stored last.
     int OptionIndex(const char* name) const;
     // The page family of the quotation preview: 1 air-cooled, 2 mobile, 3 water-cooled.
-    virtual int PageFamily() const = 0;
+    int PageFamily() const { return description_.pageFamily; }
 
     // The close prompt: asks about unsaved changes, saves when told to, and says whether the
     // document may close. Closing the document afterwards does not ask again.
@@ -86,26 +89,49 @@ protected:
     // Form_Load, run at the end of the family's constructor: defaults, input tab, rating object,
     // clean.
     void FormLoad();
-    virtual void NewRatingObject() = 0;
-    virtual RatingObject* Rating() const = 0;
-    // The family's search, display included, once the inputs are valid.
-    virtual void Search() = 0;
 
-    bool ValidateInputs();
-    void ApplyTemperatureLimits();
-    // Shows that no cooler fits, or the selected one, after a search.
-    // After a search or the choice of another model: shows the selected cooler (Picture2), or
-    // hides it and shows why no cooler fits; the results tab comes to the front.
-    void ShowResults(bool coolerSelected, const std::string& errorMessage = {});
+    // What a family supplies: its rating object, how a search hands it the duty (in the family's
+    // order), and the two displays of the results tab.
+    virtual std::unique_ptr<RatingObject> MakeRatingObject() const = 0;
+    virtual void HandDutyToRating() = 0;
+    virtual void DisplaySelectionParameters() = 0;
+    virtual void DisplayCoolerDetails() = 0;
+
+    RatingObject* Rating() const { return rating_.get(); }
+    // The rating object as its family's interface (the family made it).
+    template <class FamilyRating>
+    FamilyRating& RatingAs() const {
+        return static_cast<FamilyRating&>(*rating_);
+    }
+
     void SetLabel(const char* name, const std::string& text);
     void SetLabel(const char* name, const LabelText& text);
     // The Single value of a box, as the checks compare it.
     float BoxSingle(const char* name) const;
     // The Double value of a box, as the search hands it on.
     double BoxDouble(const char* name) const;
-    // The alternative-model dialog over a list that `list` builds; the chosen cooler when it
-    // differs from the one shown. `emptyTitle`: the title of the message for an empty list, or
-    // none for no message.
+
+    // Parts of the results displays that every family shows alike.
+    // The desired inlet temperature, the ambient or water temperature and the ETD between them.
+    void DisplayTemperatures(const char* inletC, const char* inletF, const char* coolantC, const char* coolantF,
+                             double coolantTempC, double coolantTempF);
+    void DisplayHeatLoadUnits();
+    void DisplayHeatTransfer();
+    void DisplayOilFlowUnits();
+    // The oil type and its viscosity estimate.
+    void DisplayViscosityEstimate();
+    // Model, part number, leaflet, weight, description and maximum oil flow.
+    void DisplayModelParticulars();
+    void DisplayHeatTransferRating();
+    // The margin, and the corrected inlet temperatures in its colour rule.
+    void DisplayMarginAndInlet(const char* inletC, const char* inletF, const char* mask);
+    // Exit and average oil temperatures and the viscosity at the average.
+    void DisplayExitAndAverage(double averageOilTemp, double averageViscosity);
+    void DisplayOilFlowWarning();
+
+    // The alternative-model dialog over a list that `list` builds; the chosen cooler is loaded and
+    // shown when it differs from the one shown. `emptyTitle`: the title of the message for an
+    // empty list, or none for no message.
     struct AlternativeRequest {
         std::function<std::vector<ListedCooler>()> list;
         std::vector<int> tabStops;
@@ -114,13 +140,24 @@ protected:
         QString heading;
         std::optional<QString> emptyTitle;
     };
-    std::optional<long> ChooseAlternative(const AlternativeRequest& request);
+    void ChooseFromList(const AlternativeRequest& request);
 
     void closeEvent(QCloseEvent* event) override;
 
     const DocumentDescription description_;
 
 private:
+    void NewRatingObject();
+    // The search with the rating object there is, once the inputs are valid.
+    void Search();
+    bool ValidateInputs();
+    void ApplyTemperatureLimits();
+    // After a search or the choice of another model: shows the selected cooler (Picture2), or
+    // hides it and shows why no cooler fits; the results tab comes to the front.
+    void ShowResults(bool coolerSelected, const std::string& errorMessage = {});
+    std::optional<long> ChooseAlternative(const AlternativeRequest& request);
+    void ApplyAlternative(long coolerId);
+    void RefuseSort(const QString& sort);
     void BuildInputTab(QWidget* page);
     void BuildResultsTab(QWidget* page);
     void cmdOK_Click();
@@ -129,6 +166,7 @@ private:
     void ShowPreview(int modeFlag);
     bool SaveBeforeClose();
 
+    std::unique_ptr<RatingObject> rating_;
     QTabWidget* tabs_;
     QWidget* picture2_ = nullptr;
     std::map<std::string, int> optionIndexes_;

@@ -1,5 +1,5 @@
 #include "air_selection.h"
-#include "fake_air_rating.h"
+#include "fake_rating.h"
 #include "shell_fixture.h"
 
 #include "gui/fore_color.h"
@@ -213,7 +213,7 @@ TEST_F(AirDocument, ResultLabelsFollowTheRulesAndRedTurnsBlackAgain) {
     EXPECT_EQ(Text("lblHTRating"), "0.750 kW/" + kDeg + "C ETD");
     EXPECT_EQ(Text("lblExitOilTempF"), "113.0" + kDeg + "F");
 
-    *engine.values = FakeAirValues{};
+    *engine.values = FakeValues{};
     PressOK();
     EXPECT_EQ(Text("lblHTMargin"), "12.4");
     EXPECT_EQ(Colour("lblHTMargin"), 0);

@@ -1,6 +1,6 @@
 // Searches against the bundled sample database through the real rating engine.
 #include "air_selection.h"
-#include "engine_air_rating.h"
+#include "engine_ratings.h"
 #include "shell_fixture.h"
 #include "test_database.h"
 

@@ -1,6 +1,6 @@
 #include "air_selection.h"
 #include "child_windows.h"
-#include "fake_air_rating.h"
+#include "fake_rating.h"
 #include "main_window.h"
 #include "shell_fixture.h"
 #include "temp_folder.h"

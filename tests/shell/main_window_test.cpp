@@ -1,7 +1,7 @@
 #include "about_box.h"
 #include "air_selection.h"
 #include "child_windows.h"
-#include "fake_air_rating.h"
+#include "fake_rating.h"
 #include "main_window.h"
 #include "shell_fixture.h"
 #include "stand_in_windows.h"
