@@ -1,8 +1,6 @@
 #include "air_selection.h"
-#include "fake_rating.h"
-#include "shell_fixture.h"
+#include "document_fixture.h"
 
-#include "gui/fore_color.h"
 #include "gui/option_group.h"
 #include "gui/wait_cursor.h"
 
@@ -23,32 +21,14 @@ using gui::ScriptedDialogs;
 
 namespace {
 
-const QString kDeg = QString::fromUtf8(kDegree);
-
-class AirDocument : public ShellTest {
+class AirDocument : public DocumentTest<frmAirSelection, FakeAirEngine> {
 protected:
-    AirDocument() : document(std::make_unique<frmAirSelection>()) {
-        document->show();
-        QApplication::setActiveWindow(document.get());
-        engine.calls->clear();
-    }
-    ~AirDocument() override { document->IsDirty(false); }
-
     void Duty(const QString& heat, const QString& flow, const QString& air, const QString& oil) {
-        document->TextBox("txtHeatLoad")->setText(heat);
-        document->TextBox("txtOilFlow")->setText(flow);
-        document->TextBox("txtAirTemp")->setText(air);
-        document->TextBox("txtOilTemp")->setText(oil);
+        Type("txtHeatLoad", heat);
+        Type("txtOilFlow", flow);
+        Type("txtAirTemp", air);
+        Type("txtOilTemp", oil);
     }
-    void PressOK() { document->findChild<QPushButton*>("cmdOK")->click(); }
-    QString Text(const char* label) const { return document->Label(label)->text(); }
-    long Colour(const char* label) const { return gui::ForeColor(*document->Label(label)); }
-    bool Called(const std::string& call) const {
-        return std::find(engine.calls->begin(), engine.calls->end(), call) != engine.calls->end();
-    }
-
-    FakeAirEngine engine;
-    std::unique_ptr<frmAirSelection> document;
 };
 
 }  // namespace

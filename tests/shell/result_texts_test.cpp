@@ -76,3 +76,20 @@ TEST(ResultTexts, OilFlowWarningOnlyBeyondTheCurveAndBelowTheMaximum) {
     EXPECT_EQ(OilFlowLimitWarning(80, 90, 80), "");
     EXPECT_EQ(OilFlowLimitWarning(50, 90, 80), "");
 }
+
+TEST(ResultTexts, WaterPressureDropMarkersAreExactValues) {
+    EXPECT_EQ(WaterPressureDropText(-1).text, "VISCOSITY HIGH");
+    EXPECT_EQ(WaterPressureDropText(-1.0001).text, "-1.000 BAR");
+    EXPECT_FALSE(WaterPressureDropText(-1.0001).red);
+    EXPECT_EQ(WaterPressureDropText(2.501).text, "2.501 BAR");
+    EXPECT_TRUE(WaterPressureDropText(2.501).red);
+}
+
+TEST(ResultTexts, ViscosityWarningAbove150AndFaceVelocityMask) {
+    EXPECT_FALSE(ViscosityHighWarning(150, 40));
+    EXPECT_EQ(ViscosityHighWarning(460.5, 5), "461 Cst VISCOSITY AT AVERAGE TEMPERATURE TOO HIGH. REFER TO SALES OFFICE\r\n"
+                                              "5.00" + deg + "C IS AVERAGE TEMPERATURE.");
+    EXPECT_EQ(AirFaceVelocityText(0.5), ".50 Metres/second");
+    EXPECT_EQ(AirFaceVelocityText(5.555), "5.56 Metres/second");
+    EXPECT_EQ(AirFaceVelocityText(0), ".00 Metres/second");
+}

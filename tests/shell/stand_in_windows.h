@@ -5,6 +5,7 @@
 #include "gui/drawing_window.h"
 #include "gui/mdi_frame.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QWidget>
 
@@ -69,6 +70,9 @@ struct StandInWindows {
         quellmar::shell::ChildWindows().preview = [log = log] { return new StandInPreview(log); };
     }
     ~StandInWindows() {
+        // Previews of a document outside the main window are windows of their own.
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "frmPreview") window->close();
         gui::SetDrawingWindowFactory(nullptr);
         quellmar::shell::ChildWindows().preview = nullptr;
     }
