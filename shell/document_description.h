@@ -16,7 +16,7 @@ struct InputBoxSpec {
     const char* name;
     QString label;
     QString designText;
-    QString after;  // a text after the box (a unit), or none
+    QString after;  // a text beside the box (a unit), or none
 };
 
 struct OptionSpec {

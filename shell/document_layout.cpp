@@ -60,7 +60,9 @@ void SelectionDocument::BuildInputTab(QWidget* page) {
         label->setBuddy(box);
         boxes->addWidget(label, row, 0);
         boxes->addWidget(box, row, 1);
-        if (!spec.after.isEmpty()) boxes->addWidget(new QLabel(spec.after, page), row, 2);
+        // The unit goes under its box, so that the input column stays as narrow as on the other
+        // documents.
+        if (!spec.after.isEmpty()) boxes->addWidget(new QLabel(spec.after, page), ++row, 0, 1, 2, Qt::AlignRight);
         connect(box, &QLineEdit::textChanged, this, [this] { MarkDirty(); });
         gui::SelectAllOnFocus(*box);
         gui::EnterAsTab(*box);

@@ -1,8 +1,10 @@
 // Searches against the bundled sample database through the real rating engine.
 #include "air_selection.h"
 #include "engine_ratings.h"
+#include "mobile_selection.h"
 #include "shell_fixture.h"
 #include "test_database.h"
+#include "water_selection.h"
 
 #include "gui/option_group.h"
 #include "vb/format.h"
@@ -12,38 +14,50 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <map>
+#include <utility>
+#include <vector>
+
 using namespace quellmar::shell;
 
 namespace {
+
+// A duty as typed: the units chosen (heat, flow, temperature) and the texts of the boxes.
+struct TypedDuty {
+    int heatUnit = 0, flowUnit = 0, tempUnit = 0;
+    std::vector<std::pair<const char*, QString>> boxes;
+    std::vector<std::pair<const char*, int>> options;
+};
+
+using Results = std::map<std::string, QString>;
 
 class BundledDatabase : public ShellTest {
 protected:
     BundledDatabase() : database(quellmar::data::Contents::Full) {
         vb::SetProgramFolder(database.Folder());
         AirRatingMaker() = MakeEngineAirRating;
+        MobileRatingMaker() = MakeEngineMobileRating;
+        WaterRatingMaker() = MakeEngineWaterRating;
     }
     ~BundledDatabase() override {
         AirRatingMaker() = nullptr;
+        MobileRatingMaker() = nullptr;
+        WaterRatingMaker() = nullptr;
         vb::SetProgramFolder({});
     }
 
-    // The results of a search for one duty, typed in the given units.
-    std::map<std::string, QString> Search(int heatUnit, const QString& heat, int flowUnit, const QString& flow,
-                                          int tempUnit, const QString& air, const QString& oil) {
-        frmAirSelection document;
-        document.Options("optHeatUnits")->SetValue(heatUnit, true);
-        document.Options("optFlowRate")->SetValue(flowUnit, true);
-        document.Options("optTempUnits")->SetValue(tempUnit, true);
-        document.TextBox("txtHeatLoad")->setText(heat);
-        document.TextBox("txtOilFlow")->setText(flow);
-        document.TextBox("txtAirTemp")->setText(air);
-        document.TextBox("txtOilTemp")->setText(oil);
-        document.findChild<QPushButton*>("cmdOK")->click();
-        std::map<std::string, QString> results;
-        for (const char* name : {"lblModel", "lblHTRating", "lblHTMargin", "lblPressureDrop", "lblOilTempC",
-                                 "lblExitOilTemp", "lblAvgOilTemp", "lblAvgViscosity", "lblHeatkW", "lblOilFlowL",
-                                 "lblMaxAmbient", "lblCst"})
-            results[name] = document.Label(name)->text();
+    // The result labels after a search for one duty.
+    template <class Document>
+    Results Search(const TypedDuty& duty, std::initializer_list<const char*> labels) {
+        Document document;
+        document.Options("optHeatUnits")->SetValue(duty.heatUnit, true);
+        document.Options("optFlowRate")->SetValue(duty.flowUnit, true);
+        document.Options("optTempUnits")->SetValue(duty.tempUnit, true);
+        for (const auto& [group, index] : duty.options) document.Options(group)->SetValue(index, true);
+        for (const auto& [box, text] : duty.boxes) document.TextBox(box)->setText(text);
+        document.template findChild<QPushButton*>("cmdOK")->click();
+        Results results;
+        for (const char* name : labels) results[name] = document.Label(name)->text();
         results["shown"] = document.CoolerShown() ? "yes" : "no";
         document.IsDirty(false);
         return results;
@@ -53,17 +67,103 @@ protected:
 };
 
 QString Text(double value) { return QString::fromStdString(vb::CStr(value)); }
+QString KcalPerHour(double kw) { return Text(kw / 0.001162); }
+QString UsGallons(double litres) { return Text(litres / 3.785411784); }
+QString Fahrenheit(double celsius) { return Text(celsius * 9 / 5 + 32); }
 
 }  // namespace
 
 TEST_F(BundledDatabase, TypicalDutySelectsTheSameModelInEveryUnitSystem) {
-    const auto metric = Search(0, "20", 0, "60", 0, "30", "60");
+    const auto labels = {"lblModel",       "lblHTRating",   "lblHTMargin",     "lblPressureDrop",
+                         "lblOilTempC",    "lblExitOilTemp", "lblAvgOilTemp",  "lblAvgViscosity",
+                         "lblHeatkW",      "lblOilFlowL",   "lblMaxAmbient",   "lblCst"};
+    const auto metric = Search<frmAirSelection>(
+        {0, 0, 0, {{"txtHeatLoad", "20"}, {"txtOilFlow", "60"}, {"txtAirTemp", "30"}, {"txtOilTemp", "60"}}, {}},
+        labels);
     EXPECT_TRUE(Dialogs().Shown().empty());
     ASSERT_EQ(metric.at("shown"), "yes");
     EXPECT_FALSE(metric.at("lblModel").isEmpty());
     EXPECT_EQ(metric.at("lblHeatkW"), "20.00 kW");
 
-    const auto imperial = Search(2, Text(20 / 0.001162), 2, Text(60 / 3.785411784), 1, "86", "140");
+    const auto imperial = Search<frmAirSelection>({2,
+                                                   2,
+                                                   1,
+                                                   {{"txtHeatLoad", KcalPerHour(20)},
+                                                    {"txtOilFlow", UsGallons(60)},
+                                                    {"txtAirTemp", "86"},
+                                                    {"txtOilTemp", "140"}},
+                                                   {}},
+                                                  labels);
+    EXPECT_TRUE(Dialogs().Shown().empty());
+    EXPECT_EQ(imperial, metric);
+}
+
+TEST_F(BundledDatabase, TypicalWaterCooledDutySelectsTheSameModelInEveryUnitSystem) {
+    const auto labels = {"lblModel",        "lblHTRating",    "lblHTMargin",      "lblPressureDrop",
+                         "lblInletOilTempC", "lblExitOilTemp", "lblAvgOilTemp",   "lblAvgViscosity",
+                         "lblHeatkW",       "lblOilFlowL",    "lblWaterFlowL",    "lblAvailableETD",
+                         "lblExitWaterTemp", "lblMaxWaterFlow", "lblProductRange", "lblCst"};
+    const auto metric = Search<frmWaterSelection>({0,
+                                                   0,
+                                                   0,
+                                                   {{"txtHeatLoad", "50"},
+                                                    {"txtOilFlow", "100"},
+                                                    {"txtWaterFlow", "60"},
+                                                    {"txtWaterTemp", "25"},
+                                                    {"txtOilTemp", "55"}},
+                                                   {{"optSeries", 2}}},
+                                                  labels);
+    EXPECT_TRUE(Dialogs().Shown().empty());
+    ASSERT_EQ(metric.at("shown"), "yes");
+    EXPECT_FALSE(metric.at("lblModel").isEmpty());
+    EXPECT_EQ(metric.at("lblProductRange"), "WPM Series");
+    EXPECT_EQ(metric.at("lblWaterFlowL"), "60.0 l/min");
+
+    const auto imperial = Search<frmWaterSelection>({2,
+                                                     2,
+                                                     1,
+                                                     {{"txtHeatLoad", KcalPerHour(50)},
+                                                      {"txtOilFlow", UsGallons(100)},
+                                                      {"txtWaterFlow", UsGallons(60)},
+                                                      {"txtWaterTemp", Fahrenheit(25)},
+                                                      {"txtOilTemp", Fahrenheit(55)}},
+                                                     {{"optSeries", 2}}},
+                                                    labels);
+    EXPECT_TRUE(Dialogs().Shown().empty());
+    EXPECT_EQ(imperial, metric);
+}
+
+TEST_F(BundledDatabase, TypicalMobileDutySelectsTheSameModelInEveryUnitSystem) {
+    const auto labels = {"lblModel",       "lblHTRating",   "lblHTMargin",    "lblPressureDrop",
+                         "lblOilTempC",    "lblExitOilTemp", "lblAvgOilTemp", "lblAvgViscosity",
+                         "lblHeatkW",      "lblOilFlowL",   "lblMaxAmbient",  "lblCst",
+                         "lblAirFaceV"};
+    const auto metric = Search<frmMobileSelection>({0,
+                                                    0,
+                                                    0,
+                                                    {{"txtHeatLoad", "10"},
+                                                     {"txtOilFlow", "40"},
+                                                     {"txtAirTemp", "30"},
+                                                     {"txtOilTemp", "65"},
+                                                     {"txtAirFaceV", "5.55"}},
+                                                    {}},
+                                                   labels);
+    EXPECT_TRUE(Dialogs().Shown().empty());
+    ASSERT_EQ(metric.at("shown"), "yes");
+    EXPECT_FALSE(metric.at("lblModel").isEmpty());
+    EXPECT_EQ(metric.at("lblAirFaceV"), "5.55 Metres/second");
+
+    // The face velocity stays in metres per second whatever units the duty is typed in.
+    const auto imperial = Search<frmMobileSelection>({2,
+                                                      2,
+                                                      1,
+                                                      {{"txtHeatLoad", KcalPerHour(10)},
+                                                       {"txtOilFlow", UsGallons(40)},
+                                                       {"txtAirTemp", "86"},
+                                                       {"txtOilTemp", "149"},
+                                                       {"txtAirFaceV", "5.55"}},
+                                                      {}},
+                                                     labels);
     EXPECT_TRUE(Dialogs().Shown().empty());
     EXPECT_EQ(imperial, metric);
 }
@@ -84,4 +184,33 @@ TEST_F(BundledDatabase, DutyBeyondTheProgramShowsTheReason) {
     for (const QString& text : Dialogs().MessageTexts())
         EXPECT_TRUE(text.startsWith("No DXF file available") || text == "No models available for selection.") << text.toStdString();
     document.IsDirty(false);
+}
+
+TEST_F(BundledDatabase, WaterAndMobileDutiesBeyondTheProgramShowTheReason) {
+    const auto water = Search<frmWaterSelection>({0,
+                                                  0,
+                                                  0,
+                                                  {{"txtHeatLoad", "5000"},
+                                                   {"txtOilFlow", "100"},
+                                                   {"txtWaterFlow", "60"},
+                                                   {"txtWaterTemp", "25"},
+                                                   {"txtOilTemp", "55"}},
+                                                  {}},
+                                                 {"lblErrorMsg", "lblHeatkW"});
+    EXPECT_EQ(water.at("shown"), "no");
+    EXPECT_FALSE(water.at("lblErrorMsg").isEmpty());
+    EXPECT_EQ(water.at("lblHeatkW"), "5000.00 kW");
+    const auto mobile = Search<frmMobileSelection>({0,
+                                                    0,
+                                                    0,
+                                                    {{"txtHeatLoad", "500"},
+                                                     {"txtOilFlow", "40"},
+                                                     {"txtAirTemp", "30"},
+                                                     {"txtOilTemp", "65"}},
+                                                    {}},
+                                                   {"lblErrorMsg", "lblAirFaceV"});
+    EXPECT_EQ(mobile.at("shown"), "no");
+    EXPECT_FALSE(mobile.at("lblErrorMsg").isEmpty());
+    EXPECT_EQ(mobile.at("lblAirFaceV"), "5.55 Metres/second");
+    EXPECT_TRUE(Dialogs().Shown().empty());
 }

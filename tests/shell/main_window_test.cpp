@@ -3,10 +3,12 @@
 #include "child_windows.h"
 #include "fake_rating.h"
 #include "main_window.h"
+#include "mobile_selection.h"
 #include "shell_fixture.h"
 #include "stand_in_windows.h"
 #include "temp_folder.h"
 #include "test_database.h"
+#include "water_selection.h"
 
 #include "gui/mdi_frame.h"
 #include "vb/program_folder.h"
@@ -59,6 +61,14 @@ protected:
         document->TextBox("txtOilTemp")->setText("60");
         document->FindSuitableCooler();
         return document;
+    }
+
+    // The type chooser answers with the button of a family.
+    static ScriptedDialogs::ModalAction ChooseType(int type) {
+        return [type](QDialog& dialog) {
+            dialog.findChild<QWidget*>(QString("optType(%1)").arg(type))->setProperty("checked", true);
+            ScriptedDialogs::Click("cmdOK")(dialog);
+        };
     }
 
     FakeAirEngine engine;
@@ -185,14 +195,53 @@ TEST_F(MainWindow, ToolbarNewAsksTheTypeAndCancelCreatesNothing) {
     Dialogs().QueueModal(ScriptedDialogs::Click("cmdOK"));
     Button("new");
     EXPECT_EQ(Children(), 1);
-    // A family whose document is not part of this program yet opens nothing.
-    Dialogs().QueueModal([](QDialog& dialog) {
-        dialog.findChild<QWidget*>("optType(1)")->setProperty("checked", true);
-        ScriptedDialogs::Click("cmdOK")(dialog);
-    });
+    // A family whose document has not been registered opens nothing.
+    Dialogs().QueueModal(ChooseType(1));
     Button("new");
     EXPECT_EQ(Children(), 1);
     EXPECT_EQ(Dialogs().ModalNames().size(), 4u);
+}
+
+TEST_F(MainWindow, WaterAndMobileDocumentsOpenFromTheMenuAndTheTypeChooser) {
+    FakeWaterEngine water;
+    FakeMobileEngine mobile;
+    ChildWindows().waterSelection = [] { return new frmWaterSelection; };
+    ChildWindows().mobileSelection = [] { return new frmMobileSelection; };
+    Menu("mnuWater");
+    EXPECT_EQ(gui::FormName(gui::ActiveChild()), "frmWaterSelection");
+    Menu("mnuMobile");
+    EXPECT_EQ(gui::FormName(gui::ActiveChild()), "frmMobileSelection");
+    Dialogs().QueueModal(ChooseType(1));
+    Button("new");
+    EXPECT_EQ(gui::FormName(gui::ActiveChild()), "frmWaterSelection");
+    Dialogs().QueueModal(ChooseType(2));
+    Button("new");
+    EXPECT_EQ(gui::FormName(gui::ActiveChild()), "frmMobileSelection");
+    EXPECT_EQ(Children(), 4);
+    EXPECT_EQ(*water.made, 2);
+    EXPECT_EQ(*mobile.made, 2);
+    // Every document fits the main window's area.
+    for (QMdiSubWindow* child : frame.Area()->subWindowList()) {
+        EXPECT_EQ(child->pos(), QPoint(child->x(), 0));
+        EXPECT_GE(child->x(), 0) << gui::FormName(child->widget()).toStdString();
+        EXPECT_LE(child->minimumSizeHint().width(), frame.Area()->viewport()->width());
+    }
+
+    // The sort commands of the results tab reach the mobile document, which refuses them.
+    auto* document = qobject_cast<SelectionDocument*>(gui::ActiveChild());
+    document->SetTab(1);
+    Button("deltap");
+    Menu("mnuEditNoise");
+    const std::vector<QString> expected = {"Pressure Drop sort not available for mobile models.",
+                                           "Noise sort not available for mobile models."};
+    EXPECT_EQ(Dialogs().MessageTexts(), expected);
+    Menu("mnuPreview");
+    EXPECT_EQ(windows.log->calls, std::vector<std::string>{"SetPrintDetails  0 2 2"});
+    for (QMdiSubWindow* child : frame.Area()->subWindowList())
+        if (auto* open = qobject_cast<SelectionDocument*>(child->widget())) open->IsDirty(false);
+    frame.Area()->closeAllSubWindows();
+    ChildWindows().waterSelection = nullptr;
+    ChildWindows().mobileSelection = nullptr;
 }
 
 TEST_F(MainWindow, FileNewThreeTimesOpensThreeDocuments) {

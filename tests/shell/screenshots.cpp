@@ -1,12 +1,15 @@
-// Saves pictures of the main window with the air-cooled document (input tab; results tab with a
-// red warning) and of each dialog, for reviewers. Usage: shell_screenshots <output folder>.
+// Saves pictures of the main window with each selection document (input and results tabs; the
+// air-cooled results also with a red warning) and of each dialog, for reviewers.
+// Usage: shell_screenshots <output folder>.
 #include "about_box.h"
 #include "air_selection.h"
 #include "customer_dialog.h"
 #include "main_window.h"
+#include "mobile_selection.h"
 #include "program_services.h"
 #include "question_dialog.h"
 #include "select_type_dialog.h"
+#include "water_selection.h"
 
 #include "gui/dialog_service.h"
 #include "gui/scripted_dialogs.h"
@@ -16,11 +19,14 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QPushButton>
 
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <utility>
+#include <vector>
 
 using namespace quellmar::shell;
 
@@ -41,6 +47,20 @@ void Save(QWidget& widget, const QString& name) {
 }
 
 void Type(SelectionDocument& document, const char* box, const QString& text) { document.TextBox(box)->setText(text); }
+
+// A document of a family shown alone in the main window, with a duty typed, on its input tab and
+// after its search.
+void SaveDocument(QMdiArea& area, SelectionDocument* document, const std::vector<std::pair<const char*, QString>>& duty,
+                  const QString& name) {
+    ShowDocument(document);
+    for (const auto& [box, text] : duty) Type(*document, box, text);
+    Save(*area.window(), name + "-input");
+    document->findChild<QPushButton*>("cmdOK")->click();
+    Save(*area.window(), name + "-results");
+    document->IsDirty(false);
+    document->parentWidget()->close();
+    QApplication::processEvents();
+}
 
 void SaveDialog(QDialog& dialog, const QString& name) {
     dialog.show();
@@ -86,6 +106,17 @@ int main(int argc, char** argv) {
     document->SelectOtherCooler();
     Save(frame, "main-air-results-red");
 
+    document->IsDirty(false);
+    document->parentWidget()->close();
+    QApplication::processEvents();
+    SaveDocument(*frame.Area(), new frmWaterSelection,
+                 {{"txtHeatLoad", "50"}, {"txtOilFlow", "100"}, {"txtWaterFlow", "60"}, {"txtWaterTemp", "25"},
+                  {"txtOilTemp", "55"}},
+                 "main-water");
+    SaveDocument(*frame.Area(), new frmMobileSelection,
+                 {{"txtHeatLoad", "10"}, {"txtOilFlow", "40"}, {"txtAirTemp", "30"}, {"txtOilTemp", "65"}},
+                 "main-mobile");
+
     SelectTypeDialog chooser(&frame);
     SaveDialog(chooser, "frmSelectType");
     CustomerDialog customer(&frame);
@@ -101,7 +132,5 @@ int main(int argc, char** argv) {
 
     for (const gui::ShownDialog& shown : dialogs->Messages())
         std::cerr << "message: " << shown.title.toStdString() << ": " << shown.text.toStdString() << "\n";
-    // The documents are clean or their questions are answered by the script: close without asking.
-    document->IsDirty(false);
     return failed ? 1 : 0;
 }
