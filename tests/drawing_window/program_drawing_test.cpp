@@ -3,7 +3,7 @@
 #include "drawing_window_fixture.h"
 
 #include "air_selection.h"
-#include "engine_air_rating.h"
+#include "engine_ratings.h"
 #include "test_database.h"
 
 #include <QLabel>

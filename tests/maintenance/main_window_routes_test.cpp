@@ -1,5 +1,5 @@
 // The main window's commands open the maintenance windows.
-#include "fake_air_rating.h"
+#include "fake_rating.h"
 #include "maintenance_fixture.h"
 
 #include "main_window.h"

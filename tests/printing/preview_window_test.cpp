@@ -4,7 +4,7 @@
 
 #include "../shell/shell_fixture.h"
 #include "air_selection.h"
-#include "engine_air_rating.h"
+#include "engine_ratings.h"
 #include "main_window.h"
 #include "temp_folder.h"
 #include "test_database.h"

@@ -87,7 +87,7 @@ TEST_F(AirDocument, NonNumericInputFocusesTheFirstFailingBoxAndKeepsTheRatingObj
     Duty("", "x", "30", "60");
     PressOK();
     ASSERT_EQ(Dialogs().Messages().size(), 1u);
-    EXPECT_EQ(Dialogs().Messages()[0].text, "Heat Load, Oil Flow and Temparatues must be numeric.");
+    EXPECT_EQ(Dialogs().Messages()[0].text, kNumeric);
     EXPECT_EQ(Dialogs().Messages()[0].title, "Error entering data.");
     EXPECT_EQ(document->focusWidget(), document->TextBox("txtHeatLoad"));
     EXPECT_TRUE(engine.calls->empty());

@@ -16,6 +16,8 @@
 #include <string>
 
 inline const QString kDeg = QString::fromUtf8(quellmar::shell::kDegree);
+// The message of every document for a duty that is not a number.
+inline const QString kNumeric = "Heat Load, Oil Flow and Temparatues must be numeric.";
 
 // One document of a family, shown, with fakes behind its rating objects.
 template <class Document, class Engine>

@@ -29,7 +29,6 @@ protected:
     }
 };
 
-const QString kNumeric = "Heat Load, Oil Flow and Temparatues must be numeric.";
 const QString kFaceVelocity = "Air face velocity must be numeric.";
 
 }  // namespace

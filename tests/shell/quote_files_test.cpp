@@ -1,6 +1,6 @@
 // Saving and opening quotation files through the main window, on the bundled sample database.
 #include "air_selection.h"
-#include "engine_air_rating.h"
+#include "engine_ratings.h"
 #include "main_window.h"
 #include "quote_files.h"
 #include "shell_fixture.h"

@@ -30,7 +30,6 @@ protected:
     }
 };
 
-const QString kNumeric = "Heat Load, Oil Flow and Temparatues must be numeric.";
 const QString kOrder = "Inlet water temperature must be cooler than inlet oil temperature.";
 
 }  // namespace
