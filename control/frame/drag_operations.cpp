@@ -33,9 +33,7 @@ std::array<std::int32_t, 4> Shifted(const std::array<std::int32_t, 4>& box, doub
 std::int16_t DXFControl::ZoomInitiate(float X, float Y) {
     return Chained("ZoomInitiate", [&]() -> std::int16_t {
         switch (zoomFunction_) {
-        case dxfRedLineSelect:
-            HideGrips();
-            NotImplemented("RedlineHitTest");
+        case dxfRedLineSelect: RedlineSelect(X, Y); return 0;
         case dxfRedlineMove:
             drag_.ZoomActive = true;
             drag_.MoveBox = drag_.SelectionBox;

@@ -49,8 +49,7 @@ struct DragState {
 };
 
 // The control DXF: its window with the drawing surface, the saved properties, the load, the
-// views and drags, printing and the public properties. Members of the output and redline Parts
-// still raise "not implemented" through the base class.
+// views and drags, printing, the public properties, the DXF and metafile output and redlining.
 class DXFControl final : public DXFUnimplemented, public gui::ControlWindow, private ReaderHost, private DisplayHost {
 public:
     DXFControl();  // the control's Initialize
@@ -110,6 +109,31 @@ public:
 
     void Clear() override;
     bool GetExtents(float& Left, float& top, float& right, float& bottom) override;
+
+    // DXF and metafile output.
+    bool ExportDXF(std::string& strError) override;
+    std::string ExportFileName() override { return exportFileName_; }
+    void LetExportFileName(std::string value) override;
+    std::int16_t Save(const std::string& NewFileName) override;
+    std::int16_t SaveWMF(std::optional<vb::Variant> Filename) override;
+    std::int16_t SaveWMFOld(std::optional<vb::Variant> Filename) override;
+
+    // Redlining.
+    std::int32_t DXFAddLine(float X1, float Y1, float X2, float Y2, const std::string& LayerName,
+                            std::optional<std::int32_t> RedlineRectangleID) override;
+    std::int32_t DXFAddSolid(float X1, float Y1, float X2, float Y2, float X3, float Y3, float X4, float Y4,
+                             const std::string& LayerName) override;
+    std::int32_t DXFAddCircle(float CenterX, float CenterY, float RadiusX, float RadiusY,
+                              const std::string& LayerName) override;
+    std::int32_t DXFAddText(float X1, float Y1, const std::string& Text, const std::string& LayerName,
+                            CoordSystem CoordinateSystem, std::optional<vb::Variant> TextHeight,
+                            std::optional<vb::Variant> HorzAlignment, std::optional<vb::Variant> Rotation) override;
+    bool RedlineDeleteEntity(std::string& strError) override;
+    bool RedlineUnDeleteEntity(std::string& strError) override;
+    bool RedlineTagForDelete(std::string& strError, std::int32_t& EntityID) override;
+    bool SetInsertColor(std::string& strError, std::int32_t InsertIndex, std::int32_t BlockColor) override;
+
+    void About() override;
 
     // Properties of the frame.
     bool Enabled() override { return enabled_; }
@@ -235,6 +259,16 @@ private:
     void ShowTarget();
     void ApplyFont();
 
+    // Redline selection: the hit test of a click, and the grips around the selected entity.
+    void RedlineSelect(float X, float Y);
+    bool HandleHide(std::string& strError);
+    bool HandleMove(std::string& strError, const std::array<std::int32_t, 4>& Box);
+    // Deleting and undeleting end alike: the selection cleared and the view drawn again.
+    bool HideAndRefresh(std::string& strError);
+    // Metafiles of the current view.
+    void DrawIntoMetafile(gui::MetafileDevice& metafile);
+    void SavePlaceableWMF(const std::string& FileName);
+
     QPointer<UserControl> window_;
     gui::PictureBox* picTiraq_;
     vb::Ref<com::ControlSite> site_;
@@ -269,6 +303,7 @@ private:
     std::uint32_t backColor_ = 0xFFFFFF;  // as set: an RGB value or a system colour
     std::int32_t deviceHandle_ = 0;
     std::int32_t windowHandle_ = 0;
+    std::string exportFileName_;
 
     // View state.
     ViewRect targetView_;

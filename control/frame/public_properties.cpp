@@ -112,11 +112,13 @@ void DXFControl::LetRedlineTextHeight(float value) {
 }
 
 void DXFControl::LetRedlineEntitySelected(vb::Variant value) {
+    RequireUserMode();
     redlineEntitySelected_ = std::move(value);
     PropertyChanged("RedlineEntitySelected");
 }
 
 void DXFControl::LetRedlineEntityType(EntityTypesEnum value) {
+    RequireUserMode();
     redlineEntityType_ = value;
     PropertyChanged("RedlineEntityType");
 }
@@ -127,6 +129,7 @@ void DXFControl::LetRedlineCurrentLayer(std::string value) {
 }
 
 void DXFControl::LetRedlineEntityID(std::int32_t value) {
+    RequireUserMode();
     redlineEntityID_ = value;
     PropertyChanged("RedlineEntityID");
 }

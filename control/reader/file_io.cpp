@@ -7,6 +7,7 @@
 #include <memory>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tiraq {
 
@@ -44,6 +45,72 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
     // A folder opens but does not read.
     if (std::ferror(file.get())) RaiseFileError(errno == 0 ? EIO : errno);
     return text;
+}
+
+bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    if (a == b) return true;
+    std::error_code ec;
+    return std::filesystem::exists(b, ec) && std::filesystem::equivalent(a, b, ec);
+}
+
+namespace {
+
+// The permissions a replaced file keeps, or those a new file would get.
+mode_t ReplacedFileMode(const std::filesystem::path& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+ReplacingFile::ReplacingFile(const std::filesystem::path& target) : target_(target) {
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    temporary_ = (folder / (target.filename().string() + ".XXXXXX")).string();
+    const int fd = mkstemp(temporary_.data());
+    if (fd < 0) RaiseFileError(errno == ENOENT ? ENOTDIR : errno);
+    file_ = fdopen(fd, "w+b");
+    if (file_ == nullptr) {
+        const int error = errno;
+        close(fd);
+        std::remove(temporary_.c_str());
+        RaiseFileError(error);
+    }
+}
+
+ReplacingFile::~ReplacingFile() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        std::remove(temporary_.c_str());
+    }
+}
+
+void ReplacingFile::Write(std::string_view bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) RaiseFileError(errno);
+}
+
+void ReplacingFile::CheckStream() {
+    if (std::ferror(file_)) RaiseFileError(errno == 0 ? EIO : errno);
+}
+
+void ReplacingFile::Commit() {
+    CheckStream();
+    std::FILE* file = file_;
+    file_ = nullptr;
+    const bool closed = std::fclose(file) == 0;
+    const int closeError = errno;
+    if (!closed) {
+        std::remove(temporary_.c_str());
+        RaiseFileError(closeError);
+    }
+    chmod(temporary_.c_str(), ReplacedFileMode(target_));
+    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        const int error = errno;
+        std::remove(temporary_.c_str());
+        RaiseFileError(error);
+    }
 }
 
 }  // namespace tiraq

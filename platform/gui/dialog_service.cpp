@@ -85,6 +85,8 @@ public:
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     }
 
+    bool OpenWebPage(const QString& address) override { return QDesktopServices::openUrl(QUrl(address)); }
+
 private:
     static std::optional<QString> Ask(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
         NormalCursorWhileModal normal;

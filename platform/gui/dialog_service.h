@@ -48,6 +48,8 @@ public:
     virtual void Beep() = 0;
     // Opens a local page in the desktop's browser; false when no browser could be started.
     virtual bool OpenInBrowser(const QString& path) = 0;
+    // Opens a web page, given by its address, in the desktop's browser; false when none started.
+    virtual bool OpenWebPage(const QString& address) = 0;
 };
 
 // The service in force. Until one is installed, the production service is used.

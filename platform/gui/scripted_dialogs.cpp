@@ -116,4 +116,6 @@ bool ScriptedDialogs::OpenInBrowser(const QString& path) {
     return browserStarts_;
 }
 
+bool ScriptedDialogs::OpenWebPage(const QString& address) { return OpenInBrowser(address); }
+
 }  // namespace gui

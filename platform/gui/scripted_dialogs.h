@@ -16,7 +16,7 @@ struct ShownDialog {
     enum class Kind { Message, Save, Open, Printer, Modal, Browser };
     Kind kind = Kind::Message;
     QString title;       // message title, or the window title of a modal dialog
-    QString text;        // message prompt, the filter of a file dialog, or the browser's path
+    QString text;        // message prompt, the filter of a file dialog, or the browser's path or address
     int style = 0;       // message box style
     QString formName;    // object name of a modal dialog
     int mousePointer = 0;  // the screen pointer when the question came up
@@ -60,6 +60,7 @@ public:
     void ShowModal(QDialog& dialog) override;
     void Beep() override { ++beeps_; }
     bool OpenInBrowser(const QString& path) override;
+    bool OpenWebPage(const QString& address) override;
 
 private:
     std::optional<QString> NextFileName(ShownDialog::Kind kind, const FileDialogRequest& request);

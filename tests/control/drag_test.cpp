@@ -1,7 +1,5 @@
 #include "control_fixture.h"
 
-#include "com/error.h"
-
 namespace tiraq::test {
 namespace {
 
@@ -106,19 +104,6 @@ TEST_F(DragTest, ABandFollowsTheFunctionLastSetByTheHost) {
     restored->ZoomFeedback(150, 120);
     const QImage& screen = restored->DrawingSurface().ScreenImage();
     EXPECT_NE(gui::FromQRgb(screen.pixel(150, 110)), kWhite) << "a box, since the band's copy is still 0";
-}
-
-TEST_F(DragTest, RedlineDragsEndInTheChainUntilRedliningIsBuilt) {
-    dxf->LetZoomFunction(dxfRedLineLine);
-    dxf->ZoomInitiate(10, 10);
-    dxf->ZoomFeedback(50, 50);
-    try {
-        dxf->ZoomEnd();
-        FAIL();
-    } catch (const com::Error& e) {
-        EXPECT_EQ(e.Source(), "ZoomEnd");
-        EXPECT_EQ(e.Description(), "Not implemented\r\n ->  DXFAddLine.");
-    }
 }
 
 }  // namespace

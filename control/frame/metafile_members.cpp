@@ -1,0 +1,90 @@
+// The current view as a metafile, in a file or on the clipboard.
+
+#include "frame/dxf_control.h"
+
+#include "gui/dialog_service.h"
+#include "gui/picture_box.h"
+#include "output/metafile_clipboard.h"
+#include "output/metafile_output.h"
+#include "vb/convert.h"
+
+#include <functional>
+
+namespace tiraq {
+namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
+
+std::optional<std::string> GivenFileName(const std::optional<vb::Variant>& Filename) {
+    if (!Filename || Filename->IsEmpty()) return std::nullopt;
+    return Filename->ToString();
+}
+
+// The drawing picture as the metafile frames measure it.
+PictureGeometry Geometry(gui::PictureBox& picture) {
+    const double perMillimetre = picture.DotsPerInch() / kMillimetresPerInch;
+    return PictureGeometry{.WidthMm = picture.PixelWidth() / perMillimetre,
+                           .HeightMm = picture.PixelHeight() / perMillimetre,
+                           .Left = double(picture.x()),
+                           .Top = double(picture.y()),
+                           .Width = double(picture.PixelWidth()),
+                           .Height = double(picture.PixelHeight())};
+}
+
+}  // namespace
+
+void DXFControl::DrawIntoMetafile(gui::MetafileDevice& metafile) {
+    SyncLayout();
+    routine_.Zoom(state_.CurrentView, *picTiraq_, &metafile, false);
+}
+
+std::int16_t DXFControl::SaveWMF(std::optional<vb::Variant> Filename) {
+    return Chained("SaveWMF", [&]() -> std::int16_t {
+        SetMousePointer(kPointerHourglass);
+        SyncLayout();
+        const MetafileFrame frame = EnlargedFrame(Geometry(*picTiraq_));
+        const MetafilePass pass = std::bind_front(&DXFControl::DrawIntoMetafile, this);
+        if (const std::optional<std::string> name = GivenFileName(Filename)) {
+            if (!WriteEnhancedMetafile(*name, frame, kMetafileDescription, pass)) SavePlaceableWMF(*name);
+        } else if (const std::optional<std::string> metafile = EnhancedMetafileBytes(frame, kMetafileDescription, pass)) {
+            PutMetafileOnClipboard(*metafile, picTiraq_->Image());
+        }
+        SetMousePointer(kPointerDefault);
+        return 0;
+    });
+}
+
+std::int16_t DXFControl::SaveWMFOld(std::optional<vb::Variant> Filename) {
+    return Chained("SaveWMFOld", [&]() -> std::int16_t {
+        SetMousePointer(kPointerHourglass);
+        SyncLayout();
+        const MetafileFrame frame = PictureFrame(Geometry(*picTiraq_));
+        const MetafilePass pass = std::bind_front(&DXFControl::DrawIntoMetafile, this);
+        bool created = false;
+        if (const std::optional<std::string> name = GivenFileName(Filename)) {
+            created = WriteEnhancedMetafile(*name, frame, kOldMetafileDescription, pass);
+        } else if (const std::optional<std::string> metafile = EnhancedMetafileBytes(frame, kOldMetafileDescription, pass)) {
+            PutMetafileOnClipboard(*metafile, picTiraq_->Image());
+            created = true;
+        }
+        SetMousePointer(kPointerDefault);
+        // The runtime's default title: the control's project name.
+        if (!created) gui::Dialogs().MsgBox("WMF not created", gui::vbOKOnly, "TIRAQOCX");
+        return 0;
+    });
+}
+
+void DXFControl::SavePlaceableWMF(const std::string& FileName) {
+    Chained("SavePlaceableWMF", [&] {
+        SetMousePointer(kPointerHourglass);
+        const PlaceableHeader header{.Left = 0,
+                                     .Top = 0,
+                                     .Right = vb::CInt(picTiraq_->ScaleWidth()),
+                                     .Bottom = vb::CInt(picTiraq_->ScaleHeight()),
+                                     .Inch = std::uint16_t(vb::CInt(picTiraq_->DotsPerInch()))};
+        WritePlaceableMetafile(FileName, header, std::bind_front(&DXFControl::DrawIntoMetafile, this));
+        SetMousePointer(kPointerDefault);
+    });
+}
+
+}  // namespace tiraq

@@ -1,0 +1,254 @@
+#include "output/redline_save.h"
+
+#include "output/dxf_group_writer.h"
+#include "output/source_lines.h"
+#include "reader/ansi_text.h"
+#include "reader/colour_table.h"
+#include "reader/drawing_database.h"
+#include "reader/error_chain.h"
+#include "reader/file_io.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace tiraq {
+namespace {
+
+std::string Hex(std::uint64_t value) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    do {
+        text.insert(text.begin(), kDigits[value & 0xF]);
+        value >>= 4;
+    } while (value != 0);
+    return text;
+}
+
+// The value of a hexadecimal text, read up to its first character that is no hexadecimal digit.
+std::uint64_t HexValue(std::string_view text) {
+    std::uint64_t value = 0;
+    for (const char c : TrimBlanks(text)) {
+        int digit = 0;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else break;
+        value = value * 16 + std::uint64_t(digit);
+    }
+    return value;
+}
+
+// The records that a save adds, counted as the handle seed reserves room for them: every new
+// layer and every redline record, deleted ones included.
+std::uint64_t AddedRecordCount(const DrawingDatabase& db) {
+    std::uint64_t count = 0;
+    for (std::int32_t i = 1; i <= db.Layers->Count(); ++i) count += db.Layers->Item(i)->NewLayer() != 0;
+    for (const LineRecord& r : db.Lines) count += r.IsRedline != 0;
+    for (const TextRecord& r : db.Texts) count += r.IsRedline != 0;
+    for (const CircleRecord& r : db.Circles) count += r.IsRedline != 0;
+    for (const SolidRecord& r : db.Solids) count += r.IsRedline != 0;
+    return count;
+}
+
+// One pass over the source, group by group (a code line and its value line), copying every line
+// as it was read and adding the redline records where they belong.
+class RedlineCopy {
+public:
+    RedlineCopy(const DrawingDatabase& db, SourceLines& in, DxfGroupWriter& out) : db_(db), in_(in), out_(out) {}
+
+    void Run() {
+        bool sectionNameNext = false;
+        bool afterTableHead = false;
+        while (in_.Next(code_)) {
+            if (!in_.Next(value_)) {
+                out_.Line(code_);
+                break;
+            }
+            const std::string_view code = TrimBlanks(code_);
+            const bool endOfEntities = code == "0" && (value_ == "ENDSEC" || value_ == "EOF");
+            if (section_ == "ENTITIES" && endOfEntities && !redlinesWritten_) {
+                WriteRedlineEntities();
+                redlinesWritten_ = true;
+            }
+            out_.Line(code_);
+            out_.Line(value_);
+
+            if (sectionNameNext) {
+                sectionNameNext = false;
+                if (code == "2") section_ = value_;
+            } else if (code == "0" && value_ == "SECTION") {
+                sectionNameNext = true;
+            } else if (code == "0" && value_ == "ENDSEC") {
+                section_.clear();
+            } else if (code == "9" && value_ == "$HANDSEED") {
+                MoveHandleSeed();
+            } else if (afterTableHead && code == "2" && value_ == "LAYER" && section_ == "TABLES" && !layersWritten_) {
+                CopyLayerTable();
+                layersWritten_ = true;
+            }
+            afterTableHead = code == "0" && value_ == "TABLE";
+        }
+    }
+
+private:
+    // The seed is the next free handle: it moves past the room that the added records take.
+    void MoveHandleSeed() {
+        if (!in_.Next(code_)) return;
+        out_.Line(code_);
+        if (!in_.Next(value_)) return;
+        handle_ = HexValue(value_) + 10;
+        out_.Line(Hex(handle_ + AddedRecordCount(db_) + 1));
+        handles_ = true;
+    }
+
+    // The entries of the layer table as they are, then the new layers before its closing ENDTAB.
+    void CopyLayerTable() {
+        while (in_.Next(code_)) {
+            if (!in_.Next(value_)) {
+                out_.Line(code_);
+                return;
+            }
+            if (value_ == "ENDTAB") {
+                WriteNewLayers();
+                out_.Line(code_);
+                out_.Line(value_);
+                return;
+            }
+            out_.Line(code_);
+            out_.Line(value_);
+        }
+    }
+
+    void WriteNewLayers() {
+        const DXFLayers& layers = *db_.Layers;
+        for (std::int32_t i = 1; i <= layers.Count(); ++i) {
+            const DXFLayer& layer = *layers.Item(i);
+            if (layer.NewLayer() == 0) continue;
+            out_.Group(0, "LAYER");
+            if (handles_) {
+                Handle();
+                out_.Group(100, "AcDbSymbolTableRecord");
+                out_.Group(100, "AcDbLayerTableRecord");
+            }
+            out_.Group(2, layer.LayerName());
+            out_.Group(999, kRedlineLayerDescription);
+            out_.Group(70, "64");
+            const std::int32_t index = RGBToACI(layer.LayerColor());
+            out_.Integer(62, layer.LayerOn() == 0 ? -index : index);
+            out_.Group(6, "CONTINUOUS");
+        }
+    }
+
+    void WriteRedlineEntities() {
+        for (std::int32_t i = 1; i <= db_.SeqCount(); ++i) {
+            const SeqEntry& entry = db_.SeqArray[i];
+            switch (entry.EntityKind) {
+            case DisplayKind::Line: {
+                const LineRecord& line = db_.Lines.At(entry.Index);
+                if (Saved(line)) WriteLine(line);
+                break;
+            }
+            case DisplayKind::Text: {
+                const TextRecord& text = db_.Texts.At(entry.Index);
+                if (Saved(text)) WriteText(text);
+                break;
+            }
+            case DisplayKind::Circle: {
+                const CircleRecord& circle = db_.Circles.At(entry.Index);
+                if (Saved(circle)) WriteCircle(circle);
+                break;
+            }
+            case DisplayKind::Solid: {
+                const SolidRecord& solid = db_.Solids.At(entry.Index);
+                if (Saved(solid)) WriteSolid(solid);
+                break;
+            }
+            default: break;
+            }
+        }
+    }
+
+    template <typename Record>
+    static bool Saved(const Record& record) {
+        return record.IsRedline != 0 && record.IsDeleted == 0;
+    }
+
+    // A redline line keeps the caller's first point as its second end point.
+    void WriteLine(const LineRecord& line) {
+        Begin("LINE", "AcDbLine");
+        Layer(line.LayerIndex);
+        Point(10, line.X2, line.Y2);
+        Point(11, line.X1, line.Y1);
+    }
+
+    // The text goes out as its whole fixed-length field, blanks and all.
+    void WriteText(const TextRecord& text) {
+        Begin("TEXT");
+        Layer(text.LayerIndex);
+        Point(10, text.X1, text.Y1);
+        out_.Real(40, text.Height);
+        std::string field = text.Txt;
+        if (field.size() < kTextFieldWidth) field.resize(kTextFieldWidth, ' ');
+        out_.Group(1, field);
+        out_.Real(50, text.Rotation);
+    }
+
+    void WriteCircle(const CircleRecord& circle) {
+        Begin("CIRCLE");
+        Layer(circle.LayerIndex);
+        Point(10, circle.X1, circle.Y1);
+        out_.Real(40, circle.Radius);
+    }
+
+    void WriteSolid(const SolidRecord& solid) {
+        Begin("SOLID", "AcDbTrace");
+        Layer(solid.LayerIndex);
+        Point(10, solid.X1, solid.Y1);
+        Point(11, solid.X2, solid.Y2);
+        Point(12, solid.X4, solid.Y4);
+        Point(13, solid.X3, solid.Y3);
+    }
+
+    // The type, and with handles the record's handle and, for entities that take them, the
+    // subclass markers.
+    void Begin(std::string_view type, std::string_view subclass = {}) {
+        out_.Group(0, type);
+        if (!handles_) return;
+        Handle();
+        if (subclass.empty()) return;
+        out_.Group(100, "AcDbEntity");
+        out_.Group(100, subclass);
+    }
+    void Handle() { out_.Group(5, Hex(++handle_)); }
+    void Layer(std::int32_t index) { out_.Group(8, db_.Layers->Item(index)->LayerName()); }
+    void Point(int xCode, float x, float y) {
+        out_.Real(xCode, x);
+        out_.Real(xCode + 10, y);
+        out_.Group(xCode + 20, "0");
+    }
+
+    const DrawingDatabase& db_;
+    SourceLines& in_;
+    DxfGroupWriter& out_;
+    std::string code_, value_;
+    std::string section_;
+    bool handles_ = false;
+    std::uint64_t handle_ = 0;
+    bool layersWritten_ = false;
+    bool redlinesWritten_ = false;
+};
+
+}  // namespace
+
+void SaveWithRedlines(const DrawingDatabase& db, const std::string& SourceFileName, const std::string& NewFileName) {
+    if (IsSameFile(SourceFileName, NewFileName))
+        RaiseTiraqError("The drawing cannot be saved over the file it was loaded from.");
+    SourceLines in(SourceFileName);
+    ReplacingFile file(NewFileName);
+    DxfGroupWriter out(file);
+    RedlineCopy(db, in, out).Run();
+    out.Flush();
+    file.Commit();
+}
+
+}  // namespace tiraq

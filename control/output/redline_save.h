@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace tiraq {
+
+class DrawingDatabase;
+
+// The layer description that marks a layer added by redlining; the layer reader knows a layer
+// by the "REDLINE" in it when the file is loaded again.
+inline constexpr const char* kRedlineLayerDescription = "REDLINE LAYER CREATED BY TIRAQ OCX FROM OSMUN ENGINEERING";
+
+// Copies the DXF file `SourceFileName` line for line to `NewFileName` and adds what redlining
+// made: an entry in the layer table for every layer flagged new, and a record at the end of the
+// ENTITIES section for every redline line, text, circle and solid not marked deleted. When the
+// source has a handle seed, the added records get handles and the seed is moved past them.
+//
+// The copy is written under a temporary name and takes the place of `NewFileName` only when
+// complete; a new name that is the source itself is refused. Failures raise the runtime's error.
+void SaveWithRedlines(const DrawingDatabase& db, const std::string& SourceFileName, const std::string& NewFileName);
+
+}  // namespace tiraq
