@@ -1,0 +1,230 @@
+#include "dxf_groups.h"
+#include "reader_fixture.h"
+
+#include "output/redline_entities.h"
+#include "output/redline_save.h"
+#include "reader/ansi_text.h"
+#include "reader/colour_table.h"
+#include "reader/error_chain.h"
+
+namespace tiraq::test {
+namespace {
+
+// A drawing as a newer program writes it: a handle seed in the header, handles on its records.
+std::string HandledDrawing(std::string_view seed = "1F") {
+    DxfBuilder b;
+    b.Section("HEADER").Group(9, "$ACADVER").Group(1, "AC1015").Group(9, "$HANDSEED").Group(5, seed).EndSection();
+    b.Section("TABLES").Entity("TABLE", {{2, "LTYPE"}, {70, "1"}});
+    b.Entity("LTYPE", {{2, "LAYER"}, {70, "0"}}).EndTable();
+    b.LayerTable().Layer("0").Layer("WALLS", "3").EndTable().EndSection();
+    b.Section("BLOCKS").Block("LAYER").Line("0", "0", "1", "1").Entity("TEXT", {{8, "0"}, {1, "ENTITIES"}});
+    b.EndBlock().EndSection();
+    b.Section("ENTITIES").Entity("LINE", {{5, "1A"}, {8, "WALLS"}, {10, "0"}, {20, "0"}, {11, "9"}, {21, "9"}});
+    b.Entity("TEXT", {{5, "1B"}, {8, "LAYER"}, {10, "1"}, {20, "1"}, {40, "1"}, {1, "ENDTAB"}}).EndSection();
+    return b.Text();
+}
+
+class SaveTest : public ReaderTest {
+protected:
+    void LoadSource(const std::string& text) {
+        source = Write(text, "source.dxf");
+        ASSERT_TRUE(reader.ReadDrawing(dxfMergeNew, source));
+    }
+    std::string Save() {
+        SaveWithRedlines(db, source, target.string());
+        return ReadFile(target);
+    }
+    void AddNewLayer(const std::string& name, std::int32_t colour, bool on = true) {
+        db.Layers->Add(on ? -1 : 0, colour, name, -1, true, 0);
+    }
+    // The saved file without the lines that the save added must be the source.
+    static std::vector<std::string> Without(const std::vector<std::string>& lines, std::size_t from, std::size_t count) {
+        std::vector<std::string> rest = lines;
+        rest.erase(rest.begin() + std::ptrdiff_t(from), rest.begin() + std::ptrdiff_t(from + count));
+        return rest;
+    }
+
+    std::string source;
+    std::filesystem::path target = folder / "saved.dxf";
+};
+
+TEST_F(SaveTest, WithoutRedlinesTheCopyIsTheSourceLineForLine) {
+    DxfBuilder b;
+    b.Section("ENTITIES").Line("0", "0", "1", "1").Raw("999").Raw("a bare\nline feed stays inside its line");
+    b.EndSection();
+    const std::string text = b.Unclosed() + "  0\r\nEOF";  // the last line has no line end
+    LoadSource(text);
+    EXPECT_EQ(Save(), text + "\r\n");
+}
+
+TEST_F(SaveTest, WithoutAHandleSeedTheRedlinesHaveNeitherHandlesNorSubclassMarkers) {
+    DxfBuilder b;
+    b.Section("TABLES").LayerTable().Layer("0").EndTable().EndSection();
+    b.Section("ENTITIES").Line("0", "0", "1", "1").EndSection();
+    LoadSource(b.Text());
+    AddNewLayer("MARKUP", ACIToRGB(1), false);
+    AddRedlineLine(db, 1, 2, 3, 4, "MARKUP", 0);
+    AddRedlineText(db, 5, 6, "Note", "MARKUP", 2.5f, 0, 30);
+    AddRedlineCircle(db, 0, 0, 3, 4, "MARKUP");
+    AddRedlineSolid(db, 0, 0, 4, 0, 4, 3, 0, 3, "MARKUP");
+    const std::vector<std::string> lines = LinesOf(Save());
+    const std::vector<std::string> original = LinesOf(ReadFile(source));
+
+    const auto layer = std::find(lines.begin(), lines.end(), "MARKUP") - 3;
+    const std::vector<std::string> layerEntry(layer, layer + 12);
+    EXPECT_EQ(layerEntry, (std::vector<std::string>{"0", "LAYER", "2", "MARKUP", "999", kRedlineLayerDescription, "70",
+                                                    "64", "62", "-1", "6", "CONTINUOUS"}))
+        << "a layer that is off has a negative colour";
+    EXPECT_EQ(layer[12], "  0");
+    EXPECT_EQ(layer[13], "ENDTAB") << "the new layers stand before the table's closing pair";
+
+    const std::vector<std::string> tail(lines.end() - 76, lines.end());
+    const std::vector<std::string> expected{
+        "0", "LINE", "8", "MARKUP", "10", "1", "20", "2", "30", "0", "11", "3", "21", "4", "31", "0",
+        "0", "TEXT", "8", "MARKUP", "10", "5", "20", "6", "30", "0", "40", "2.5", "1",
+        "Note" + std::string(96, ' '), "50", "30",
+        "0", "CIRCLE", "8", "MARKUP", "10", "0", "20", "0", "30", "0", "40", "5",
+        "0", "SOLID", "8", "MARKUP", "10", "0", "20", "0", "30", "0", "11", "4", "21", "0", "31", "0",
+        "12", "0", "22", "3", "32", "0", "13", "4", "23", "3", "33", "0",
+        "  0", "ENDSEC", "  0", "EOF"};
+    EXPECT_EQ(tail, expected);
+    EXPECT_EQ(Without(Without(lines, std::size_t(layer - lines.begin()), 12), lines.size() - 12 - 76, 72), original)
+        << "nothing else changes";
+}
+
+TEST_F(SaveTest, AHandleSeedGivesTheAddedRecordsHandlesAndMovesPastThem) {
+    LoadSource(HandledDrawing("1F"));
+    AddNewLayer("RED1", ACIToRGB(1));
+    AddNewLayer("RED2", ACIToRGB(2));
+    AddRedlineLine(db, 0, 0, 1, 1, "RED1", 0);
+    const std::int32_t deleted = AddRedlineLine(db, 0, 0, 2, 2, "RED1", 0);
+    db.Lines[db.SeqArray[deleted].Index].IsDeleted = -1;
+    AddRedlineLine(db, 0, 0, 3, 3, "RED2", 0);
+    AddRedlineText(db, 1, 1, "T", "RED2", 1, 0, 0);
+    const auto groups = GroupsOf(Save());
+
+    const auto seed = std::find(groups.begin(), groups.end(), Group{"9", "$HANDSEED"});
+    ASSERT_NE(seed, groups.end());
+    EXPECT_EQ(*(seed + 1), (Group{"5", "30"})) << "1F + 10 + 6 records + 1";
+    const auto layers = EntitiesOf(groups, "LAYER");
+    ASSERT_EQ(layers.size(), 4u);
+    EXPECT_EQ(layers[2], G({{"0", "LAYER"}, {"5", "2A"}, {"100", "AcDbSymbolTableRecord"}, {"100", "AcDbLayerTableRecord"},
+                            {"2", "RED1"}, {"999", kRedlineLayerDescription}, {"70", "64"}, {"62", "1"},
+                            {"6", "CONTINUOUS"}}));
+    EXPECT_EQ(layers[3][1], (Group{"5", "2B"}));
+    const auto lines = EntitiesOf(groups, "LINE");
+    ASSERT_EQ(lines.size(), 4u) << "the block's line, the drawing's and two redlines";
+    EXPECT_EQ(std::vector(lines[2].begin(), lines[2].begin() + 5),
+              G({{"0", "LINE"}, {"5", "2C"}, {"100", "AcDbEntity"}, {"100", "AcDbLine"}, {"8", "RED1"}}));
+    EXPECT_EQ(lines[3][1], (Group{"5", "2D"}));
+    const auto texts = EntitiesOf(groups, "TEXT");
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(std::vector(texts[2].begin(), texts[2].begin() + 3), G({{"0", "TEXT"}, {"5", "2E"}, {"8", "RED2"}}));
+}
+
+// Names and texts that read like the file's keywords are only data.
+TEST_F(SaveTest, KeywordsAsNamesAndTextsDoNotMoveTheAdditions) {
+    LoadSource(HandledDrawing());
+    AddNewLayer("NEW", 0);
+    AddRedlineCircle(db, 0, 0, 1, 0, "NEW");
+    const auto groups = GroupsOf(Save());
+    EXPECT_EQ(EntitiesOf(groups, "LAYER").size(), 3u) << "written once, into the layer table";
+    const auto newLayer = std::find(groups.begin(), groups.end(), Group{"2", "NEW"});
+    const auto endOfLayers = std::find(newLayer, groups.end(), Group{"0", "ENDTAB"});
+    const auto blocks = std::find(groups.begin(), groups.end(), Group{"2", "BLOCKS"});
+    EXPECT_LT(newLayer, blocks);
+    EXPECT_LT(endOfLayers, blocks);
+    const auto circle = std::find(groups.begin(), groups.end(), Group{"0", "CIRCLE"});
+    const auto drawingText = std::find(groups.begin(), groups.end(), Group{"1", "ENDTAB"});
+    ASSERT_NE(circle, groups.end());
+    EXPECT_GT(circle, drawingText) << "after the last record of the ENTITIES section";
+    EXPECT_EQ(*(circle + 7), (Group{"0", "ENDSEC"}));
+}
+
+TEST_F(SaveTest, ARectangleIsFourLinesAndDeletedRecordsStayOut) {
+    DxfBuilder b;
+    b.Section("ENTITIES").EndSection();
+    LoadSource(b.Text());
+    for (const auto& [x1, y1, x2, y2] : {std::array{0, 0, 0, 5}, {0, 5, 8, 5}, {8, 5, 8, 0}, {8, 0, 0, 0}})
+        AddRedlineLine(db, float(x1), float(y1), float(x2), float(y2), "0", 1);
+    db.Circles.Resize(0);
+    const std::int32_t gone = AddRedlineCircle(db, 0, 0, 1, 1, "0");
+    db.Circles[db.SeqArray[gone].Index].IsDeleted = -1;
+    const auto groups = GroupsOf(Save());
+    const auto lines = EntitiesOf(groups, "LINE");
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(std::vector(lines[1].begin() + 2, lines[1].end()),
+              G({{"10", "0"}, {"20", "5"}, {"30", "0"}, {"11", "8"}, {"21", "5"}, {"31", "0"}}))
+        << "10/20 carry the first point the caller gave";
+    EXPECT_TRUE(EntitiesOf(groups, "CIRCLE").empty());
+}
+
+TEST_F(SaveTest, WithoutNewLayersOrAnEntitiesSectionNothingIsAdded) {
+    DxfBuilder b;
+    b.Section("TABLES").LayerTable().Layer("0").EndTable().EndSection();
+    const std::string text = b.Text();
+    LoadSource(text);
+    AddRedlineLine(db, 0, 0, 1, 1, "0", 0);
+    EXPECT_EQ(Save(), text);
+}
+
+TEST_F(SaveTest, AnEntitiesSectionThatRunsToTheEndGetsItsAdditionsBeforeTheEnd) {
+    DxfBuilder b;
+    b.Section("ENTITIES").Line("0", "0", "1", "1");
+    LoadSource(b.Text());
+    AddRedlineCircle(db, 0, 0, 1, 0, "0");
+    const std::vector<std::string> lines = LinesOf(Save());
+    ASSERT_GE(lines.size(), 14u);
+    EXPECT_EQ(std::vector(lines.end() - 14, lines.end()),
+              (std::vector<std::string>{"0", "CIRCLE", "8", "0", "10", "0", "20", "0", "30", "0", "40", "1", "  0", "EOF"}))
+        << "before the end of the file, there being no end of the section";
+}
+
+TEST_F(SaveTest, ASavedDrawingLoadsAgainWithItsRedlineLayersKnown) {
+    LoadSource(HandledDrawing());
+    AddNewLayer("MARKUP", ACIToRGB(5), false);
+    AddRedlineLine(db, 1, 2, 3, 4, "MARKUP", 0);
+    AddRedlineText(db, 5, 6, "Look here", "MARKUP", 2, 0, 0);
+    Save();
+    DrawingDatabase back;
+    RecordingHost backHost;
+    DXFReader backReader(back, backHost);
+    backReader.Properties.TmpFileNamePath = reader.Properties.TmpFileNamePath;
+    ASSERT_TRUE(backReader.ReadDrawing(dxfMergeNew, target.string()));
+    const DXFLayer& markup = *back.Layers->Item(back.SetLayerID("MARKUP"));
+    EXPECT_TRUE(markup.RedlineLayer());
+    EXPECT_EQ(markup.LayerOn(), 0);
+    EXPECT_EQ(markup.LayerColor(), ACIToRGB(5));
+    ASSERT_EQ(back.LineCount(), 2);
+    const LineRecord& line = back.Lines[2];
+    EXPECT_EQ(std::tie(line.X1, line.Y1, line.X2, line.Y2), std::tie(db.Lines[db.LineCount()].X2,
+                                                                     db.Lines[db.LineCount()].Y2,
+                                                                     db.Lines[db.LineCount()].X1,
+                                                                     db.Lines[db.LineCount()].Y1));
+    EXPECT_EQ(TrimBlanks(back.Texts[back.TextCount()].Txt), "Look here");
+}
+
+TEST_F(SaveTest, TheSourceItselfAndAMissingSourceAreRefusedAndNothingIsLost) {
+    LoadSource(HandledDrawing());
+    const std::string before = ReadFile(source);
+    AddRedlineLine(db, 0, 0, 1, 1, "0", 0);
+    try {
+        SaveWithRedlines(db, source, (folder / "." / "source.dxf").string());
+        FAIL();
+    } catch (const vb::RuntimeError& e) {
+        EXPECT_EQ(e.Description(), "The drawing cannot be saved over the file it was loaded from.");
+    }
+    EXPECT_EQ(ReadFile(source), before);
+
+    std::ofstream(target, std::ios::binary) << "kept";
+    try {
+        SaveWithRedlines(db, (folder / "gone.dxf").string(), target.string());
+        FAIL();
+    } catch (const vb::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), kErrFileNotFound);
+    }
+    EXPECT_EQ(ReadFile(target), "kept");
+}
+
+}  // namespace
+}  // namespace tiraq::test
