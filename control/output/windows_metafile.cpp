@@ -56,6 +56,17 @@ void AppendBytes(std::vector<std::uint16_t>& words, std::string_view bytes) {
     }
 }
 
+// A point count and the points, x before y, as polylines and polygons take them.
+std::vector<std::uint16_t> PointWords(std::span<const gui::PixelPoint> points) {
+    const std::size_t count = std::min<std::size_t>(points.size(), INT16_MAX);
+    std::vector<std::uint16_t> words{std::uint16_t(count)};
+    for (std::size_t i = 0; i < count; ++i) {
+        words.push_back(Word(points[i].x));
+        words.push_back(Word(points[i].y));
+    }
+    return words;
+}
+
 void PutLittleEndian(std::FILE* out, const std::vector<std::uint16_t>& words) {
     std::string bytes;
     bytes.reserve(words.size() * 2);
@@ -215,12 +226,7 @@ void WindowsMetafile::DrawLine(const gui::Pen& pen, gui::PixelPoint from, gui::P
 void WindowsMetafile::DrawPolyline(const gui::Pen& pen, std::span<const gui::PixelPoint> points) {
     if (points.size() < 2) return;
     UsePen(pen);
-    std::vector<std::uint16_t> words{std::uint16_t(std::min<std::size_t>(points.size(), INT16_MAX))};
-    for (std::size_t i = 0; i < words[0]; ++i) {
-        words.push_back(Word(points[i].x));
-        words.push_back(Word(points[i].y));
-    }
-    Record(kPolyline, words);
+    Record(kPolyline, PointWords(points));
 }
 
 void WindowsMetafile::DrawArc(const gui::Pen& pen, const gui::PixelRect& box, gui::PixelPoint start,
@@ -244,12 +250,7 @@ void WindowsMetafile::FillPolygon(std::span<const gui::PixelPoint> corners, gui:
     if (corners.size() < 2) return;
     UsePen(gui::Pen{gui::PenStyle::Solid, 1, colour});
     UseSolidBrush(colour);
-    std::vector<std::uint16_t> words{std::uint16_t(std::min<std::size_t>(corners.size(), INT16_MAX))};
-    for (std::size_t i = 0; i < words[0]; ++i) {
-        words.push_back(Word(corners[i].x));
-        words.push_back(Word(corners[i].y));
-    }
-    Record(kPolygon, words);
+    Record(kPolygon, PointWords(corners));
 }
 
 void WindowsMetafile::DrawRectangle(const gui::Pen& pen, const gui::PixelRect& box, bool filled) {

@@ -1,5 +1,5 @@
 #include "dxf_groups.h"
-#include "reader_fixture.h"
+#include "read_back.h"
 
 #include "output/dxf_export.h"
 #include "reader/colour_table.h"
@@ -183,11 +183,9 @@ TEST_F(ExportTest, ADrawingReadBackFromItsExportHasTheSameEntities) {
     ASSERT_EQ(original.SeqCount(), 9);
     Export();
 
-    DrawingDatabase back;
-    RecordingHost backHost;
-    DXFReader backReader(back, backHost);
-    backReader.Properties.TmpFileNamePath = reader.Properties.TmpFileNamePath;
-    ASSERT_TRUE(backReader.ReadDrawing(dxfMergeNew, target.string()));
+    ReadBack file(target, reader.Properties.TmpFileNamePath);
+    ASSERT_TRUE(file.loaded);
+    const DrawingDatabase& back = file.db;
 
     EXPECT_EQ(back.DrawingExtents, original.DrawingExtents);
     ASSERT_EQ(back.SeqCount(), original.SeqCount());
@@ -223,7 +221,7 @@ TEST_F(ExportTest, ADrawingReadBackFromItsExportHasTheSameEntities) {
             << i;
     }
     for (std::int32_t i = 1; i <= original.Layers->Count(); ++i) {
-        const std::int32_t j = back.SetLayerID(original.Layers->Item(i)->LayerName());
+        const std::int32_t j = back.Layers->FindByEntityName(original.Layers->Item(i)->LayerName());
         EXPECT_EQ(back.Layers->Item(j)->LayerColor(), original.Layers->Item(i)->LayerColor()) << i;
     }
 }

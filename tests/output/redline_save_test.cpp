@@ -1,5 +1,5 @@
 #include "dxf_groups.h"
-#include "reader_fixture.h"
+#include "read_back.h"
 
 #include "output/redline_entities.h"
 #include "output/redline_save.h"
@@ -186,12 +186,10 @@ TEST_F(SaveTest, ASavedDrawingLoadsAgainWithItsRedlineLayersKnown) {
     AddRedlineLine(db, 1, 2, 3, 4, "MARKUP", 0);
     AddRedlineText(db, 5, 6, "Look here", "MARKUP", 2, 0, 0);
     Save();
-    DrawingDatabase back;
-    RecordingHost backHost;
-    DXFReader backReader(back, backHost);
-    backReader.Properties.TmpFileNamePath = reader.Properties.TmpFileNamePath;
-    ASSERT_TRUE(backReader.ReadDrawing(dxfMergeNew, target.string()));
-    const DXFLayer& markup = *back.Layers->Item(back.SetLayerID("MARKUP"));
+    ReadBack file(target, reader.Properties.TmpFileNamePath);
+    ASSERT_TRUE(file.loaded);
+    const DrawingDatabase& back = file.db;
+    const DXFLayer& markup = *back.Layers->Item(back.Layers->FindByEntityName("MARKUP"));
     EXPECT_TRUE(markup.RedlineLayer());
     EXPECT_EQ(markup.LayerOn(), 0);
     EXPECT_EQ(markup.LayerColor(), ACIToRGB(5));
