@@ -285,6 +285,8 @@ private:
     ZoomFunctionEnum zoomFunction_ = dxfWindow;
     std::string filename_;
     std::string workingFileName_;
+    // The file the last Regen loaded, which Save copies: Filename may name another since.
+    std::string loadedFileName_;
     bool enabled_ = false;
     vb::Variant about_;
     bool lastPassDrawn_ = false;

@@ -22,9 +22,9 @@ std::optional<std::string> GivenFileName(const std::optional<vb::Variant>& Filen
 
 // The drawing picture as the metafile frames measure it.
 PictureGeometry Geometry(gui::PictureBox& picture) {
-    const double perMillimetre = picture.DotsPerInch() / kMillimetresPerInch;
-    return PictureGeometry{.WidthMm = picture.PixelWidth() / perMillimetre,
-                           .HeightMm = picture.PixelHeight() / perMillimetre,
+    const auto millimetres = [&](int pixels) { return pixels * kMillimetresPerInch / picture.DotsPerInch(); };
+    return PictureGeometry{.WidthMm = millimetres(picture.PixelWidth()),
+                           .HeightMm = millimetres(picture.PixelHeight()),
                            .Left = double(picture.x()),
                            .Top = double(picture.y()),
                            .Width = double(picture.PixelWidth()),

@@ -23,8 +23,7 @@ bool DXFControl::ExportDXF(std::string& strError) {
 std::int16_t DXFControl::Save(const std::string& NewFileName) {
     return Chained("Save", [&]() -> std::int16_t {
         SetMousePointer(kPointerHourglass);
-        // The file the last Regen loaded, whatever Filename says now.
-        SaveWithRedlines(db_, workingFileName_, NewFileName);
+        SaveWithRedlines(db_, loadedFileName_, NewFileName);
         SetMousePointer(kPointerDefault);
         return -1;
     });

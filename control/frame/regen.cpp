@@ -33,6 +33,7 @@ std::int32_t DXFControl::Regen(MergeEnum Merge, std::optional<float> XOffset, st
         dxfDisplayed_ = false;
         const float x = XOffset.value_or(0), y = YOffset.value_or(0);
         workingFileName_ = filename_;
+        loadedFileName_ = filename_;
         if (workingFileName_.empty()) {
             SetMousePointer(kPointerDefault);
             return 0;

@@ -1,0 +1,127 @@
+#include "control_fixture.h"
+#include "dxf_groups.h"
+
+#include "gui/wait_cursor.h"
+#include "output/metafile_clipboard.h"
+#include "reader/error_chain.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <cstring>
+
+namespace tiraq::test {
+namespace {
+
+std::uint32_t U32(const QByteArray& bytes, int at) {
+    std::uint32_t value = 0;
+    std::memcpy(&value, bytes.constData() + at, 4);
+    return value;
+}
+
+// The control's error chain of a member that must fail.
+template <typename Action>
+std::string ChainOf(Action action) {
+    try {
+        action();
+    } catch (const vb::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), kErrTiraq);
+        return e.Description();
+    }
+    ADD_FAILURE() << "no error";
+    return "";
+}
+
+class OutputTest : public ControlTest {
+protected:
+    OutputTest() { Load(); }
+    std::string Path(const std::string& name) { return (folder / name).string(); }
+};
+
+TEST_F(OutputTest, ExportWritesTheLoadedDrawingUnderTheExportFileName) {
+    site->changed.clear();
+    dxf->LetExportFileName(Path("export.dxf"));
+    EXPECT_EQ(site->changed, std::vector<std::string>{"ExportFileName"});
+    std::string error = "x";
+    ASSERT_TRUE(dxf->ExportDXF(error));
+    EXPECT_EQ(error, "");
+    const auto groups = GroupsOf(ReadFile(folder / "export.dxf"));
+    EXPECT_EQ(EntitiesOf(groups, "LINE").size(), 5u);
+    EXPECT_EQ(EntitiesOf(groups, "TEXT").size(), 4u);
+    EXPECT_EQ(gui::ScreenMousePointer(), 0);
+}
+
+TEST_F(OutputTest, SaveCopiesTheFileTheLastRegenLoadedWithTheRedlines) {
+    const std::string loaded = ReadFile(folder / "drawing.dxf");
+    dxf->LetFilename(Path("not-loaded.dxf"));
+    dxf->DXFAddCircle(200, 150, 210, 150, "0");
+    EXPECT_EQ(dxf->Save(Path("saved.dxf")), -1);
+    const std::string saved = ReadFile(folder / "saved.dxf");
+    EXPECT_EQ(EntitiesOf(GroupsOf(saved), "CIRCLE").size(), 1u);
+    EXPECT_EQ(saved.substr(0, 200), loaded.substr(0, 200));
+    EXPECT_EQ(gui::ScreenMousePointer(), 0);
+}
+
+TEST_F(OutputTest, ASaveThatFailsEndsInTheChainWithTheSurfaceClearedAndTheDefaultPointer) {
+    EXPECT_EQ(ChainOf([&] { dxf->Save(Path("missing/saved.dxf")); }), "Path not found\r\n ->  Save.");
+    EXPECT_EQ(gui::ScreenMousePointer(), 0);
+    EXPECT_EQ(Shown(0, 100), kWhite) << "the red frame is gone with the rest";
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+}
+
+TEST_F(OutputTest, SaveWMFWithoutANamePutsTheViewOnTheClipboardAndWritesNoFile) {
+    QGuiApplication::clipboard()->setText("before");
+    const int zoomCompletes = sink->zoomCompletes;
+    EXPECT_EQ(dxf->SaveWMF(std::nullopt), 0);
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data->hasFormat(kEnhancedMetafileMimeType));
+    const QByteArray emf = data->data(kEnhancedMetafileMimeType);
+    ASSERT_GT(emf.size(), 100);
+    EXPECT_EQ(U32(emf, 0), 1u) << "an enhanced metafile's header";
+    EXPECT_EQ(U32(emf, 32), 13758u) << "1.3 times the 105.8 mm of the picture, in hundredths";
+    EXPECT_EQ(U32(emf, 36), 10319u);
+    const QImage image = qvariant_cast<QImage>(data->imageData());
+    EXPECT_EQ(image.size(), QSize(400, 300));
+    EXPECT_EQ(gui::FromQRgb(image.pixel(0, 100)), kRed) << "the picture beside it shows the view";
+    EXPECT_FALSE(std::filesystem::exists("1.emf"));
+    EXPECT_GT(sink->zoomCompletes, zoomCompletes);
+    EXPECT_EQ(Shown(0, 100), kRed) << "the view is drawn again on the screen";
+    EXPECT_EQ(gui::ScreenMousePointer(), 0);
+}
+
+TEST_F(OutputTest, SaveWMFWithANameWritesTheFileAndLeavesTheClipboard) {
+    QGuiApplication::clipboard()->setText("before");
+    EXPECT_EQ(dxf->SaveWMF(vb::Variant(Path("view.emf"))), 0);
+    const std::string emf = ReadFile(folder / "view.emf");
+    ASSERT_GT(emf.size(), 100u);
+    EXPECT_EQ(emf.substr(40, 4), " EMF");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+}
+
+// Where no metafile can be made the placeable one is tried; when that fails too, the caller hears.
+TEST_F(OutputTest, ASaveWMFThatCannotWriteItsFileSaysSo) {
+    EXPECT_EQ(ChainOf([&] { dxf->SaveWMF(vb::Variant(Path("missing/view.emf"))); }),
+              "Path not found\r\n ->  SavePlaceableWMF.\r\n ->  SaveWMF.");
+    EXPECT_EQ(gui::ScreenMousePointer(), 0);
+}
+
+TEST_F(OutputTest, SaveWMFOldFramesThePictureItselfAndSaysWhenNoMetafileCanBeMade) {
+    EXPECT_EQ(dxf->SaveWMFOld(vb::Variant(Path("old.emf"))), 0);
+    const std::string emf = ReadFile(folder / "old.emf");
+    ASSERT_GT(emf.size(), 100u);
+    std::uint32_t right = 0, bottom = 0;
+    std::memcpy(&right, emf.data() + 32, 4);
+    std::memcpy(&bottom, emf.data() + 36, 4);
+    EXPECT_EQ(std::pair(right, bottom), std::pair(10583u, 7938u));
+    EXPECT_TRUE(dialogs->Messages().empty());
+
+    EXPECT_EQ(dxf->SaveWMFOld(vb::Variant(Path("missing/old.emf"))), 0);
+    ASSERT_EQ(dialogs->Messages().size(), 1u);
+    EXPECT_EQ(dialogs->Messages()[0].text, "WMF not created");
+    EXPECT_EQ(dialogs->Messages()[0].style, gui::vbOKOnly);
+    EXPECT_EQ(dialogs->Messages()[0].mousePointer, 0);
+}
+
+}  // namespace
+}  // namespace tiraq::test
