@@ -96,3 +96,24 @@ TEST_F(PropertyPageTest, APercentageThatIsNoNumberIsATypeMismatch) {
 
 }  // namespace
 }  // namespace tiraq::test
+
+namespace tiraq::test {
+namespace {
+
+// For reviewers: the about box and the property page as they look, under the build tree.
+TEST_F(DialogsTest, ScreenshotsOfTheAboutBoxAndThePropertyPage) {
+    const std::filesystem::path shots = std::filesystem::path(QUELLMAR_PROGRAM_DIR).parent_path() / "screenshots";
+    std::filesystem::create_directories(shots);
+    AboutBox box;
+    box.show();
+    EXPECT_TRUE(box.grab().save(QString::fromStdString((shots / "output_about_box.png").string())));
+    PropertyPage page;
+    page.SelectedControls = {dxf};
+    page.PropertyPage_SelectionChanged();
+    page.resize(320, 220);
+    page.show();
+    EXPECT_TRUE(page.grab().save(QString::fromStdString((shots / "output_property_page.png").string())));
+}
+
+}  // namespace
+}  // namespace tiraq::test

@@ -191,3 +191,26 @@ TEST_F(RedlineTest, TheDeleteMembersAnswerWithTheirOwnMessages) {
 
 }  // namespace
 }  // namespace tiraq::test
+
+namespace tiraq::test {
+namespace {
+
+// For reviewers: a selected redline rectangle in its grips, beside a line, a circle, a solid and a text.
+TEST_F(RedlineTest, ScreenshotOfASelectedRectangle) {
+    Drag(dxfRedLineRectangle, 100, 100, 200, 180);
+    Drag(dxfRedLineLine, 220, 60, 380, 120);
+    Drag(dxfRedLineCircle, 300, 200, 330, 200);
+    Drag(dxfRedlineSolid, 30, 200, 80, 260);
+    dxf->DXFAddText(120, 60, "CHECK", "MARKUP", dxfRealWorld, vb::Variant(16.0), {}, {});
+    std::string error;
+    dxf->Refresh(error);
+    Click(100, 140);
+    ASSERT_EQ(dxf->RedlineEntityType(), dxfRedLineNewLine);
+    const std::filesystem::path shots = std::filesystem::path(QUELLMAR_PROGRAM_DIR).parent_path() / "screenshots";
+    std::filesystem::create_directories(shots);
+    dxf->Widget()->show();
+    EXPECT_TRUE(dxf->Widget()->grab().save(QString::fromStdString((shots / "output_redline_selection.png").string())));
+}
+
+}  // namespace
+}  // namespace tiraq::test
