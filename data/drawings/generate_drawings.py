@@ -281,7 +281,7 @@ def load_models():
         "FROM Coolers c ORDER BY c.CoolerID").fetchall()
 
 
-class Spec:
+class DimensionPlan:
     """One dimension, in a view's own coordinates: kind "h" (horizontal) or "v" (vertical), the two
     points measured, the side of the view its line stands on, its row from the view's edge (0: the
     line at `inside`, within the view), and a prefix such as %%c."""
@@ -343,8 +343,8 @@ def sheet(model, layers, make_views, notes):
     label_y = max(view.box.y1 + (view.margin("above") - LABEL_ROOM + 4) * k for view in (front, side))
     for view, dx in ((front, dx_front), (side, dx_side)):
         drawing.add(*(e.moved(dx, dy) for e in view.entities))
-        for spec in view.dimensions:
-            drawing.add(place_dimension(spec, view, k, style).moved(dx, dy))
+        for plan in view.dimensions:
+            drawing.add(place_dimension(plan, view, k, style).moved(dx, dy))
         drawing.add(Text("NOTES", ((view.box.x0 + view.box.x1) / 2 + dx, label_y + dy), 5 * k, view.name, CENTRE,
                          style="ROMANS"))
         drawing.add(*(label.moved(dx, dy) for label in view.labels))
@@ -361,15 +361,15 @@ def sheet(model, layers, make_views, notes):
     return drawing
 
 
-def place_dimension(spec, view, k, style):
-    if spec.inside is not None:
-        position = spec.inside
+def place_dimension(plan, view, k, style):
+    if plan.inside is not None:
+        position = plan.inside
     else:
-        step = DIMENSION_STEP * spec.row * k
+        step = DIMENSION_STEP * plan.row * k
         position = {"below": view.box.y0 - step, "above": view.box.y1 + step,
-                    "left": view.box.x0 - step, "right": view.box.x1 + step}[spec.side]
-    return Dimension("DIMENSIONS", spec.p1, spec.p2, position, 0 if spec.kind == "h" else 90, style, spec.prefix,
-                     extension_lines=spec.inside is None)
+                    "left": view.box.x0 - step, "right": view.box.x1 + step}[plan.side]
+    return Dimension("DIMENSIONS", plan.p1, plan.p2, position, 0 if plan.kind == "h" else 90, style, plan.prefix,
+                     extension_lines=plan.inside is None)
 
 
 ARROW_SCALE = 0.7  # of the drawing scale: the arrows are 10.5 mm long on paper
@@ -503,9 +503,9 @@ class AirCooler(FanCooler):
         e += [a for a, _ in arrows]
         labels = [t for _, t in arrows]
         fh = self.foot_h
-        dims = [Spec("h", (-self.e, -fh), (W + self.e, -fh), "below", 2),
-                Spec("h", (-self.e / 2, -fh), (W + self.e / 2, -fh), "below", 1),
-                Spec("v", (-self.e, -fh), (0, H), "left", 1)]
+        dims = [DimensionPlan("h", (-self.e, -fh), (W + self.e, -fh), "below", 2),
+                DimensionPlan("h", (-self.e / 2, -fh), (W + self.e / 2, -fh), "below", 1),
+                DimensionPlan("v", (-self.e, -fh), (0, H), "left", 1)]
         return View("FRONT VIEW", e, dims, labels)
 
     def feet_front(self):
@@ -528,9 +528,9 @@ class AirCooler(FanCooler):
         for x in holes:
             e += hole_through(x, -fh, -fh + t, self.hole)
         end = tc + ts + g + self.lm
-        dims = [Spec("h", (holes[0], -fh), (holes[1], -fh), "below", 1),
-                Spec("h", (-8, -fh), (end, axis - self.dm / 2), "below", 2),
-                Spec("v", (tc / 2, self.y_out), (tc / 2, self.y_in), "left", 1)]
+        dims = [DimensionPlan("h", (holes[0], -fh), (holes[1], -fh), "below", 1),
+                DimensionPlan("h", (-8, -fh), (end, axis - self.dm / 2), "below", 2),
+                DimensionPlan("v", (tc / 2, self.y_out), (tc / 2, self.y_in), "left", 1)]
         return View("SIDE VIEW", e, dims, labels)
 
     def notes(self):
@@ -594,11 +594,11 @@ class MobileCooler(FanCooler):
         e += [a for a, _ in arrows]
         labels = [t for _, t in arrows]
         w, y0 = self.tab_w, self.tab[0]
-        dims = [Spec("h", (-w, y0), (W + w, y0), "below", 2),
-                Spec("h", (-w / 2, self.slots[0]), (W + w / 2, self.slots[0]), "below", 1),
-                Spec("v", (0, 0), (0, H), "left", 2),
-                Spec("v", (-w / 2, self.slots[0]), (-w / 2, self.slots[1]), "left", 1),
-                Spec("h", (ports[0], top), (ports[1], top), "above", 1)]
+        dims = [DimensionPlan("h", (-w, y0), (W + w, y0), "below", 2),
+                DimensionPlan("h", (-w / 2, self.slots[0]), (W + w / 2, self.slots[0]), "below", 1),
+                DimensionPlan("v", (0, 0), (0, H), "left", 2),
+                DimensionPlan("v", (-w / 2, self.slots[0]), (-w / 2, self.slots[1]), "left", 1),
+                DimensionPlan("h", (ports[0], top), (ports[1], top), "above", 1)]
         return View("FRONT VIEW", e, dims, labels)
 
     def side(self, k):
@@ -609,8 +609,8 @@ class MobileCooler(FanCooler):
         for y in self.slots:
             e.append(Line("CENTER", (-8, y), (4, y)))
         end = tc + self.ts + self.guard + self.lm + 40
-        dims = [Spec("h", (-4, self.tab[0]), (end, H / 2 - 5), "below", 1),
-                Spec("v", (0, 0), (tc / 2, H + self.stub), "left", 1)]
+        dims = [DimensionPlan("h", (-4, self.tab[0]), (end, H / 2 - 5), "below", 1),
+                DimensionPlan("v", (0, 0), (tc / 2, H + self.stub), "left", 1)]
         return View("SIDE VIEW", e, dims, labels)
 
     def notes(self):
@@ -745,11 +745,11 @@ class WaterCooler:
             holes.append(hx)
             e += hole_through(hx, yb, yb + self.base_t, self.hole)
         shell_x = 0.5 * (self.saddles[0] + self.saddles[1]) - 0.06 * L
-        dims = [Spec("h", (self.left, 0), (self.right, -R - fw), "below", 2),
-                Spec("h", (holes[0], yb), (holes[1], yb), "below", 1),
-                Spec("h", (self.oil_x[0], R - 2 + self.nozzle), (self.oil_x[1], R - 2 + self.nozzle), "above", 1),
-                Spec("v", (self.left, yb), (self.left, top), "left", 1),
-                Spec("v", (shell_x, -R), (shell_x, R), "inside", 0, "%%c", inside=shell_x)]
+        dims = [DimensionPlan("h", (self.left, 0), (self.right, -R - fw), "below", 2),
+                DimensionPlan("h", (holes[0], yb), (holes[1], yb), "below", 1),
+                DimensionPlan("h", (self.oil_x[0], R - 2 + self.nozzle), (self.oil_x[1], R - 2 + self.nozzle), "above", 1),
+                DimensionPlan("v", (self.left, yb), (self.left, top), "left", 1),
+                DimensionPlan("v", (shell_x, -R), (shell_x, R), "inside", 0, "%%c", inside=shell_x)]
         return View("ELEVATION", e, dims, labels)
 
     def end_view(self, k):
@@ -778,8 +778,8 @@ class WaterCooler:
         hx = bw - round(1.2 * self.hole)
         for x in (-hx, hx):
             e += hole_through(x, yb, yb + self.base_t, self.hole)
-        dims = [Spec("h", (-hx, yb), (hx, yb), "below", 1), Spec("h", (-bw, yb), (bw, yb), "below", 2),
-                Spec("v", (R + self.flange_w, 0), (bw, yb), "right", 1)]
+        dims = [DimensionPlan("h", (-hx, yb), (hx, yb), "below", 1), DimensionPlan("h", (-bw, yb), (bw, yb), "below", 2),
+                DimensionPlan("v", (R + self.flange_w, 0), (bw, yb), "right", 1)]
         return View("END VIEW, COVER REMOVED", e, dims)
 
     def notes(self):

@@ -4,9 +4,25 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Qt wants a private runtime folder and warns on every start without one; CI shells have none.
+void EnsureRuntimeFolder() {
+    if (std::getenv("XDG_RUNTIME_DIR")) return;
+    const std::string folder = "/tmp/quellmar-runtime-" + std::to_string(::getuid());
+    ::mkdir(folder.c_str(), 0700);
+    setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    EnsureRuntimeFolder();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
