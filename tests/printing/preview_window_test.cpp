@@ -1,118 +1,22 @@
-// The preview window and printing through the main window, on the bundled sample database; the
-// printer writes PDF files that poppler reads back.
-#include "preview_window.h"
+// The preview window and printing through the main window, on the bundled sample database.
+#include "preview_fixture.h"
 
-#include "../shell/shell_fixture.h"
-#include "air_selection.h"
-#include "engine_ratings.h"
-#include "main_window.h"
-#include "temp_folder.h"
-#include "test_database.h"
-
-#include "gui/mdi_frame.h"
-#include "gui/picture_box.h"
-#include "gui/printer_object.h"
-#include "gui/twips.h"
-#include "vb/program_folder.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPointer>
-#include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QToolBar>
-
-#include <cmath>
 
 using namespace quellmar::shell;
 using quellmar::printing::frmPreview;
 
 namespace {
 
-QString RunTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-class Preview : public ShellTest {
-protected:
-    Preview() : database(quellmar::data::Contents::Full) {
-        vb::SetProgramFolder(database.Folder());
-        AirRatingMaker() = MakeEngineAirRating;
-        quellmar::printing::RegisterPreviewWindow();
-        QPrinter& printer = gui::ProcessPrinter();
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(Pdf());
-        savedLayout = printer.pageLayout();
-        frame.resize(gui::TwipsToPixels(11880, 12500));
-        frame.show();
-    }
-    ~Preview() override {
-        for (QMdiSubWindow* child : frame.Area()->subWindowList())
-            if (auto* document = qobject_cast<SelectionDocument*>(child->widget())) document->IsDirty(false);
-        gui::ProcessPrinter().setPageLayout(savedLayout);
-        ChildWindows().preview = nullptr;
-        AirRatingMaker() = nullptr;
-        vb::SetProgramFolder({});
-    }
-
-    QString Pdf() const { return QString::fromStdString((folder / "quotation.pdf").string()); }
-    void Menu(const char* name) { frame.MenuItem(name)->trigger(); }
-
-    frmAirSelection* SearchedAir() {
-        Menu("mnuAir");
-        auto* document = qobject_cast<frmAirSelection*>(gui::ActiveChild());
-        document->TextBox("txtHeatLoad")->setText("20");
-        document->TextBox("txtOilFlow")->setText("60");
-        document->TextBox("txtAirTemp")->setText("30");
-        document->TextBox("txtOilTemp")->setText("60");
-        document->SetCustomerDetails(vb::DateSerial(2024, 3, 14), "Brünnhilde Hydraulik GmbH", "Werkstraße 4",
-                                     "Frau Weiß", "Anfrage 12", "Ann");
-        document->FindSuitableCooler();
-        return document;
-    }
-    frmPreview* ActivePreview() const { return qobject_cast<frmPreview*>(gui::ActiveChild()); }
-    int Previews() const {
-        int count = 0;
-        for (QMdiSubWindow* child : frame.Area()->subWindowList())
-            if (child->widget()->objectName() == "frmPreview") ++count;
-        return count;
-    }
-    static void Settle() {
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QApplication::processEvents();
-    }
-    // The text of the printed file, or nothing when there is none.
-    QString PrintedText() const { return QFile::exists(Pdf()) ? RunTool("pdftotext", {"-layout", Pdf(), "-"}) : QString(); }
-    int PrintedPages() const {
-        const QString info = RunTool("pdfinfo", {Pdf()});
-        const qsizetype at = info.indexOf("Pages:");
-        return at < 0 ? 0 : info.mid(at + 6).section('\n', 0, 0).trimmed().toInt();
-    }
-    void Screenshot(const QString& name) {
-        QDir().mkpath(QUELLMAR_SCREENSHOT_DIR);
-        QApplication::processEvents();
-        frame.grab().save(QString(QUELLMAR_SCREENSHOT_DIR) + "/" + name + ".png");
-    }
-
-    quellmar::test::TestDatabase database;
-    quellmar::test::TempFolder folder;
-    QPageLayout savedLayout;
-    frmQuellmar frame;
-};
+class Preview : public PreviewTest {};
 
 }  // namespace
 
 TEST_F(Preview, AirPreviewFitsThePageAndPrintsIt) {
-    frmAirSelection* document = SearchedAir();
+    SelectionDocument* document = Searched(kAirSelection);
     ASSERT_TRUE(document->CoolerShown());
     Menu("mnuPreview");
     frmPreview* preview = ActivePreview();
@@ -134,8 +38,6 @@ TEST_F(Preview, AirPreviewFitsThePageAndPrintsIt) {
     // Something was drawn on the picture before it showed.
     const QImage image = preview->Picture1().Image();
     EXPECT_NE(image.pixel(image.width() / 2, image.height() / 20), image.pixel(2, 2));
-    Screenshot("preview-air");
-    preview->Picture1().Image().save(QString(QUELLMAR_SCREENSHOT_DIR) + "/preview-air-page.png");
 
     QAction* print = preview->Toolbar1().findChild<QAction*>("Toolbar1.print");
     ASSERT_TRUE(print);
@@ -145,17 +47,12 @@ TEST_F(Preview, AirPreviewFitsThePageAndPrintsIt) {
     Settle();
     EXPECT_EQ(Previews(), 0);
     EXPECT_EQ(PrintedPages(), 1);
-    const QString text = PrintedText();
-    EXPECT_TRUE(text.contains("QUELLMAR HEAT EXCHANGER - KORVELANE")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Brünnhilde Hydraulik GmbH"));
-    EXPECT_TRUE(text.contains("14/3/2024"));
-    EXPECT_TRUE(text.contains(document->Label("lblModel")->text()));
-    EXPECT_TRUE(text.contains(document->Label("lblHTRating")->text()));
+    EXPECT_TRUE(PrintedText().contains(document->Label("lblModel")->text()));
     EXPECT_TRUE(Dialogs().Messages().empty());
 }
 
 TEST_F(Preview, PrintCommandPrintsWithoutAWindow) {
-    frmAirSelection* document = SearchedAir();
+    SelectionDocument* document = Searched(kAirSelection);
     Menu("mnuPrint");
     Settle();
     EXPECT_EQ(Previews(), 0);
@@ -164,30 +61,59 @@ TEST_F(Preview, PrintCommandPrintsWithoutAWindow) {
     EXPECT_EQ(gui::ActiveChild(), document);
 }
 
-TEST_F(Preview, PreviewOfAClosedDocumentPrintsWhatItShowed) {
-    frmAirSelection* document = SearchedAir();
+TEST_F(Preview, PreviewPrintsTheDocumentsLabelsOrWhatItShowedOnceTheDocumentClosed) {
+    QPointer<SelectionDocument> document = Searched(kAirSelection);
     const QString model = document->Label("lblModel")->text();
+    const QString rating = document->Label("lblHTRating")->text();
+
+    // While the document is open, printing reads its labels again.
     Menu("mnuPreview");
     QPointer<frmPreview> preview = ActivePreview();
     ASSERT_TRUE(preview);
+    document->Label("lblModel")->setText("Changed after the preview");
+    preview->Toolbar1_ButtonClick("print");
+    Settle();
+    EXPECT_TRUE(PrintedText().contains("Changed after the preview"));
+
+    // Once it has closed, the preview prints what it showed.
+    document->Label("lblModel")->setText(model);
+    document->PrintPreview();
+    preview = ActivePreview();
+    ASSERT_TRUE(preview);
+    document->Label("lblModel")->setText("Changed after the preview");
     document->IsDirty(false);
     qobject_cast<QMdiSubWindow*>(document->parentWidget())->close();
     Settle();
+    ASSERT_FALSE(document);
     ASSERT_TRUE(preview);
     preview->Toolbar1_ButtonClick("print");
     Settle();
-    EXPECT_TRUE(PrintedText().contains(model));
+    EXPECT_FALSE(preview);
+    const QString text = PrintedText();
+    EXPECT_TRUE(text.contains(model)) << text.toStdString();
+    EXPECT_TRUE(text.contains(rating));
+    EXPECT_TRUE(text.contains(kCompany));
+    EXPECT_FALSE(text.contains("Changed after the preview"));
 }
 
-TEST_F(Preview, PrinterThatCannotStartKeepsThePreview) {
-    SearchedAir();
+TEST_F(Preview, PrinterThatCannotStartIsReportedAndKeepsThePreview) {
+    SelectionDocument* document = Searched(kAirSelection);
+    const std::vector<QString> failed = {"The quotation could not be printed.\r\nPrinter error"};
+    gui::ProcessPrinter().setOutputFileName(Path("missing/page.pdf"));
+    // A direct print says so and leaves no window behind.
+    Menu("mnuPrint");
+    Settle();
+    EXPECT_EQ(Dialogs().MessageTexts(), failed);
+    EXPECT_EQ(Previews(), 0);
+    EXPECT_EQ(gui::ActiveChild(), document);
+
+    Dialogs().Clear();
     Menu("mnuPreview");
     QPointer<frmPreview> preview = ActivePreview();
-    gui::ProcessPrinter().setOutputFileName(QString::fromStdString((folder / "missing" / "page.pdf").string()));
     preview->Toolbar1_ButtonClick("print");
     Settle();
     ASSERT_TRUE(preview);
-    EXPECT_EQ(Dialogs().MessageTexts(), std::vector<QString>{"The quotation could not be printed.\r\nPrinter error"});
+    EXPECT_EQ(Dialogs().MessageTexts(), failed);
     // Once the printer works, the same preview prints.
     gui::ProcessPrinter().setOutputFileName(Pdf());
     preview->Toolbar1_ButtonClick("print");

@@ -1,23 +1,10 @@
 // Saving and opening quotation files through the main window, on the bundled sample database.
 #include "air_selection.h"
-#include "engine_ratings.h"
-#include "main_window.h"
+#include "program_fixture.h"
 #include "quote_files.h"
-#include "shell_fixture.h"
-#include "temp_folder.h"
-#include "test_database.h"
 
-#include "gui/mdi_frame.h"
-#include "gui/option_group.h"
-#include "vb/program_folder.h"
-
-#include <QAction>
-#include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 #include <csignal>
 #include <map>
@@ -30,59 +17,18 @@ namespace {
 
 using State = std::map<std::string, QString>;
 
-class QuoteFiles : public ShellTest {
+class QuoteFiles : public ProgramTest {
 protected:
-    QuoteFiles() : database(quellmar::data::Contents::Full) {
-        vb::SetProgramFolder(database.Folder());
-        AirRatingMaker() = MakeEngineAirRating;
-        frame.show();
-        frame.activateWindow();
-    }
-    ~QuoteFiles() override {
-        for (QMdiSubWindow* child : frame.Area()->subWindowList())
-            if (auto* document = qobject_cast<SelectionDocument*>(child->widget())) document->IsDirty(false);
-        AirRatingMaker() = nullptr;
-        vb::SetProgramFolder({});
-    }
-
-    void Menu(const char* name) { frame.MenuItem(name)->trigger(); }
-    QString Path(const char* name) const { return QString::fromStdString((folder / name).string()); }
-    QByteArray Bytes(const char* name) const {
+    QByteArray Bytes(const std::string& name) const {
         QFile file(Path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     }
-    void Write(const char* name, const QByteArray& bytes) const {
+    void Write(const std::string& name, const QByteArray& bytes) const {
         QFile file(Path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-    int Documents() const {
-        int count = 0;
-        for (QMdiSubWindow* child : frame.Area()->subWindowList())
-            if (qobject_cast<SelectionDocument*>(child->widget())) ++count;
-        return count;
-    }
-    SelectionDocument* Active() const { return qobject_cast<SelectionDocument*>(gui::ActiveChild()); }
-
-    // An air-cooled duty typed in US units, with customer particulars.
-    frmAirSelection* FilledAir() {
-        Menu("mnuAir");
-        auto* document = qobject_cast<frmAirSelection*>(Active());
-        document->Options("optHeatUnits")->SetValue(5, true);
-        document->Options("optFlowRate")->SetValue(2, true);
-        document->Options("optTempUnits")->SetValue(1, true);
-        document->Options("optViscosity")->SetValue(4, true);
-        document->Options("optMotor")->SetValue(1, true);
-        document->Options("optProduct")->SetValue(0, true);
-        document->TextBox("txtHeatLoad")->setText("68000");
-        document->TextBox("txtOilFlow")->setText("16");
-        document->TextBox("txtAirTemp")->setText("86");
-        document->TextBox("txtOilTemp")->setText("140");
-        document->SetCustomerDetails(vb::DateSerial(2004, 2, 29), "Société Lyonnaise, Fils", "12 Quai, Lyon",
-                                     "M. Dupont", "RFQ 7/3", "Ann");
-        document->FindSuitableCooler();
-        return document;
-    }
+    frmAirSelection* FilledAir() { return qobject_cast<frmAirSelection*>(Searched(kAirSelection)); }
 
     // What a user sees of a document: its inputs, options, customer particulars and results.
     static State StateOf(const SelectionDocument& document) {
@@ -102,7 +48,8 @@ protected:
         state["shown"] = document.CoolerShown() ? "yes" : "no";
         state["tab"] = QString::number(document.Tab());
         for (const QLabel* label : document.findChildren<QLabel*>())
-            if (label->objectName().startsWith("lbl")) state[label->objectName().toStdString()] = label->text();
+            if (label->objectName().startsWith("lbl"))
+                state[label->objectName().toStdString()] = (label->isHidden() ? "hidden " : "") + label->text();
         return state;
     }
 
@@ -112,32 +59,51 @@ protected:
         Menu("mnuOpen");
         return Documents() > before ? Active() : nullptr;
     }
-
-    quellmar::test::TestDatabase database;
-    quellmar::test::TempFolder folder;
-    frmQuellmar frame;
 };
+
+// A family's selection and the file it saves as.
+struct SavedSelection {
+    const TypedSelection& selection;
+    QByteArray bytes;
+};
+
+void PrintTo(const SavedSelection& saved, std::ostream* out) { *out << saved.selection.family; }
+
+class QuoteRoundTrip : public QuoteFiles, public ::testing::WithParamInterface<SavedSelection> {};
+
+const QByteArray kCustomerBytes = "2004-02-29,Soci\xE9t\xE9 Lyonnaise%54 Fils,12 Quai%54 Lyon,M. Dupont,RFQ 7/3,Ann\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    EachFamily, QuoteRoundTrip,
+    ::testing::Values(SavedSelection{kAirSelection, "Air,68000,5,16,2,86,140,1,4,1,0," + kCustomerBytes},
+                      SavedSelection{kWaterSelection, "Water,50,0,26.4,15.9,2,77,131,1,4,2," + kCustomerBytes},
+                      SavedSelection{kMobileSelection, "Mobile,10,0,40,0,30,65,0,6,4.8," + kCustomerBytes}),
+    [](const ::testing::TestParamInfo<SavedSelection>& info) { return std::string(info.param.selection.family); });
 
 }  // namespace
 
-TEST_F(QuoteFiles, SavedAirDocumentOpensWithTheSameSelection) {
-    frmAirSelection* document = FilledAir();
+TEST_P(QuoteRoundTrip, SavedDocumentOpensWithTheSameSelection) {
+    SelectionDocument* document = Searched(GetParam().selection);
     ASSERT_TRUE(document->CoolerShown());
     const State before = StateOf(*document);
-    Dialogs().QueueFileName(Path("air.quo"));
+    const QString form = document->objectName();
+    const std::string file = std::string(GetParam().selection.family) + ".quo";
+    const QString name = Path(file);
+    Dialogs().QueueFileName(name);
     Menu("mnuSaveAs");
-    EXPECT_EQ(Bytes("air.quo"), "Air,68000,5,16,2,86,140,1,4,1,0,2004-02-29,Soci\xE9t\xE9 Lyonnaise%54 Fils,"
-                                "12 Quai%54 Lyon,M. Dupont,RFQ 7/3,Ann\r\n");
-    EXPECT_EQ(document->SavedFileName(), Path("air.quo"));
+    EXPECT_EQ(Bytes(file), GetParam().bytes);
+    EXPECT_EQ(document->SavedFileName(), name);
     EXPECT_FALSE(document->IsDirty());
     EXPECT_TRUE(qobject_cast<QMdiSubWindow*>(document->parentWidget())->close());
+    Settle();
+    EXPECT_EQ(Documents(), 0);
 
-    SelectionDocument* opened = Open(Path("air.quo"));
+    SelectionDocument* opened = Open(name);
     ASSERT_TRUE(opened);
-    EXPECT_EQ(opened->objectName(), "frmAirSelection");
+    EXPECT_EQ(opened->objectName(), form);
     EXPECT_TRUE(opened->isVisible());
     EXPECT_EQ(StateOf(*opened), before);
-    EXPECT_EQ(opened->SavedFileName(), Path("air.quo"));
+    EXPECT_EQ(opened->SavedFileName(), name);
     EXPECT_FALSE(opened->IsDirty());
     EXPECT_TRUE(Dialogs().Messages().empty());
     // Closed unchanged, it asks nothing.

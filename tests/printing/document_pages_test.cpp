@@ -1,0 +1,100 @@
+// Each family's quotation page over its own document, on the bundled sample database: the page
+// reads labels the document has, and prints to one PDF page with the customer and the rating.
+#include "document_labels.h"
+#include "preview_fixture.h"
+#include "quotation_page.h"
+
+#include "gui/recording_target.h"
+
+#include <QLabel>
+#include <QPointer>
+
+#include <algorithm>
+#include <set>
+
+using namespace quellmar::printing;
+using quellmar::shell::SelectionDocument;
+
+namespace {
+
+struct FamilyPage {
+    const TypedSelection& selection;
+    int pageFamily;
+    const char* heading;
+};
+
+void PrintTo(const FamilyPage& page, std::ostream* out) { *out << page.selection.family; }
+
+class DocumentPages : public PreviewTest, public ::testing::WithParamInterface<FamilyPage> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    EachFamily, DocumentPages,
+    ::testing::Values(FamilyPage{kAirSelection, kAirPage, "AIR-COOLED HEAT EXCHANGER SELECTION PARAMETERS"},
+                      FamilyPage{kWaterSelection, kWaterPage, "WATER-COOLED HEAT EXCHANGER SELECTION PARAMETERS"},
+                      FamilyPage{kMobileSelection, kMobilePage, "MOBILE HEAT EXCHANGER SELECTION PARAMETERS"}),
+    [](const ::testing::TestParamInfo<FamilyPage>& info) { return std::string(info.param.selection.family); });
+
+// Passes a document's labels on and notes which the page asked for.
+class AskedLabels final : public LabelSource {
+public:
+    explicit AskedLabels(const LabelSource& labels) : labels_(labels) {}
+    std::string Caption(std::string_view label) const override {
+        asked.emplace(label);
+        return labels_.Caption(label);
+    }
+    bool Visible(std::string_view label) const override {
+        asked.emplace(label);
+        return labels_.Visible(label);
+    }
+
+    mutable std::set<std::string, std::less<>> asked;
+
+private:
+    const LabelSource& labels_;
+};
+
+}  // namespace
+
+TEST_P(DocumentPages, ThePageReadsLabelsTheDocumentHasAndPrintsTheirCaptions) {
+    SelectionDocument* document = Searched(GetParam().selection);
+    ASSERT_TRUE(document->CoolerShown());
+    const DocumentLabels shown(*document);
+    // The water-cooled page's whole recommendation is read when no viscosity warning stands in for it.
+    EXPECT_FALSE(shown.Visible("lblViscosityHigh"));
+    const AskedLabels labels(shown);
+    gui::RecordingTarget target(4800, 6300, 600);
+    target.SetScaleMode(gui::kScaleInches);
+    PrintPage(GetParam().pageFamily, target, 1.0, {8.5, 11, 8.0}, {"Acme", "", "", "", "", 0, true}, labels);
+
+    EXPECT_GT(labels.asked.size(), 30u);
+    std::vector<std::string> printed;
+    for (const gui::DrawCall& call : target.Recording().CallsOf(gui::DrawCall::Kind::Text)) printed.push_back(call.text);
+    for (const std::string& name : labels.asked) {
+        const QLabel* label = document->findChild<QLabel*>(QString::fromStdString(name));
+        ASSERT_TRUE(label) << name;
+        if (label->text().isEmpty() || name == "lblViscosityHigh") continue;
+        EXPECT_NE(std::find(printed.begin(), printed.end(), label->text().toStdString()), printed.end()) << name;
+    }
+}
+
+TEST_P(DocumentPages, PreviewPrintsOnePdfPageWithTheCustomerAndTheRating) {
+    SelectionDocument* document = Searched(GetParam().selection);
+    ASSERT_TRUE(document->CoolerShown());
+    Menu("mnuPreview");
+    QPointer<frmPreview> preview = ActivePreview();
+    ASSERT_TRUE(preview);
+    Screenshot(QString("preview-") + GetParam().selection.family, *preview);
+
+    preview->Toolbar1_ButtonClick("print");
+    Settle();
+    EXPECT_FALSE(preview);
+    EXPECT_TRUE(Dialogs().Messages().empty());
+    EXPECT_EQ(PrintedPages(), 1);
+    const QString text = PrintedText();
+    for (const QString& expected :
+         {QString("QUELLMAR HEAT EXCHANGER - KORVELANE"), QString(GetParam().heading), kCompany, QString("29/2/2004"),
+          document->Label("lblModel")->text(), document->Label("lblHTRating")->text()})
+        EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
+    // "Times New Roman" prints in its metric twin.
+    EXPECT_TRUE(PrintedFonts().contains("LiberationSerif")) << PrintedFonts().toStdString();
+}
