@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <set>
@@ -97,4 +98,22 @@ TEST_P(DocumentPages, PreviewPrintsOnePdfPageWithTheCustomerAndTheRating) {
         EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
     // "Times New Roman" prints in its metric twin.
     EXPECT_TRUE(PrintedFonts().contains("LiberationSerif")) << PrintedFonts().toStdString();
+}
+
+TEST_P(DocumentPages, DirectPrintPlacesThePageByThePrintersMargins) {
+    // Margins of 0.5 inch left and 0.3 inch right: the page's left edge is half the unprintable
+    // width, 0.4 inch, inside the printable area, which starts 0.5 inch from the paper's edge.
+    QPageLayout layout = gui::ProcessPrinter().pageLayout();
+    layout.setUnits(QPageLayout::Inch);
+    layout.setMargins(QMarginsF(0.5, 0.5, 0.3, 0.5));
+    gui::ProcessPrinter().setPageLayout(layout);
+    Searched(GetParam().selection);
+    Menu("mnuPrint");
+    Settle();
+    EXPECT_EQ(Previews(), 0);
+    const QString boxes = RunTool("pdftotext", {"-bbox", Pdf(), "-"});
+    const QRegularExpression company(R"re(<word xMin="([0-9.]+)"[^>]*>Company:</word>)re");
+    const QRegularExpressionMatch found = company.match(boxes);
+    ASSERT_TRUE(found.hasMatch()) << boxes.toStdString();
+    EXPECT_NEAR(found.captured(1).toDouble(), 0.9 * 72, 1.0);
 }

@@ -25,6 +25,7 @@ TEST_F(Preview, AirPreviewFitsThePageAndPrintsIt) {
     const QMdiSubWindow* frameOfPreview = qobject_cast<QMdiSubWindow*>(preview->parentWidget());
     EXPECT_EQ(frameOfPreview->size(), gui::TwipsToPixels(8310, 11520));
     EXPECT_EQ(frameOfPreview->y(), 0);
+    EXPECT_EQ(frameOfPreview->x(), (gui::ScaleSize(frame).width() - frameOfPreview->width()) / 2);
 
     // A4 portrait in the square picture: the height stays, the width shrinks to the page's.
     const gui::PictureBox& picture = preview->Picture1();
@@ -141,4 +142,26 @@ TEST_F(Preview, LandscapePaperKeepsThePicturesWidthAndAnUnknownFamilyDrawsNothin
     preview->findChild<QPushButton*>("cmdClose")->click();
     Settle();
     EXPECT_EQ(Previews(), 0);
+}
+
+TEST_F(Preview, WhileAPreviewIsActiveSaveDoesNothingAndItsOwnMenuPrintsAndCloses) {
+    Searched(kAirSelection);
+    Menu("mnuPreview");
+    QPointer<frmPreview> preview = ActivePreview();
+    ASSERT_TRUE(preview);
+    Menu("mnuSave");
+    Menu("mnuSaveAs");
+    EXPECT_TRUE(Dialogs().Shown().empty());
+    preview->findChild<QAction*>("mnuClose")->trigger();
+    Settle();
+    EXPECT_FALSE(preview);
+    EXPECT_FALSE(QFile::exists(Pdf()));
+
+    Menu("mnuPreview");
+    preview = ActivePreview();
+    ASSERT_TRUE(preview);
+    preview->findChild<QAction*>("mnuPrint")->trigger();
+    Settle();
+    EXPECT_FALSE(preview);
+    EXPECT_EQ(PrintedPages(), 1);
 }

@@ -264,16 +264,20 @@ TEST_F(QuoteFiles, OpeningAFileTwiceGivesTwoDocuments) {
 }
 
 TEST_F(QuoteFiles, RecordLayoutsNameTheDocumentsControls) {
-    Menu("mnuAir");
-    const SelectionDocument* document = Active();
-    for (const quellmar::quotation::InputField& field : quellmar::quotation::AirLayout().inputs) {
-        if (field.kind == quellmar::quotation::FieldKind::Text) {
-            EXPECT_TRUE(document->TextBox(field.control)) << field.control;
-        } else {
-            const gui::OptionGroup* options = document->Options(field.control);
-            ASSERT_TRUE(options) << field.control;
-            EXPECT_EQ(options->FirstIndex(), field.firstIndex) << field.control;
-            EXPECT_EQ(options->LastIndex(), field.lastIndex) << field.control;
+    for (const TypedSelection* selection : {&kAirSelection, &kWaterSelection, &kMobileSelection}) {
+        Menu(selection->menu);
+        const SelectionDocument* document = Active();
+        const quellmar::quotation::RecordLayout* layout = LayoutOfForm(document->objectName());
+        ASSERT_TRUE(layout) << selection->family;
+        for (const quellmar::quotation::InputField& field : layout->inputs) {
+            if (field.kind == quellmar::quotation::FieldKind::Text) {
+                EXPECT_TRUE(document->TextBox(field.control)) << field.control;
+            } else {
+                const gui::OptionGroup* options = document->Options(field.control);
+                ASSERT_TRUE(options) << field.control;
+                EXPECT_EQ(options->FirstIndex(), field.firstIndex) << field.control;
+                EXPECT_EQ(options->LastIndex(), field.lastIndex) << field.control;
+            }
         }
     }
 }
