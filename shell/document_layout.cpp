@@ -52,17 +52,17 @@ void SelectionDocument::BuildInputTab(QWidget* page) {
     auto* boxes = new QGridLayout;
     QWidget* previous = nullptr;
     int row = 0;
-    for (const InputBoxSpec& spec : description_.boxes) {
-        auto* label = new QLabel(spec.label, page);
-        auto* box = new QLineEdit(spec.designText, page);
-        box->setObjectName(spec.name);
+    for (const InputBoxSpec& input : description_.boxes) {
+        auto* label = new QLabel(input.label, page);
+        auto* box = new QLineEdit(input.designText, page);
+        box->setObjectName(input.name);
         box->setMaximumWidth(90);
         label->setBuddy(box);
         boxes->addWidget(label, row, 0);
         boxes->addWidget(box, row, 1);
         // The unit goes under its box, so that the input column stays as narrow as on the other
         // documents.
-        if (!spec.after.isEmpty()) boxes->addWidget(new QLabel(spec.after, page), ++row, 0, 1, 2, Qt::AlignRight);
+        if (!input.after.isEmpty()) boxes->addWidget(new QLabel(input.after, page), ++row, 0, 1, 2, Qt::AlignRight);
         connect(box, &QLineEdit::textChanged, this, [this] { MarkDirty(); });
         gui::SelectAllOnFocus(*box);
         gui::EnterAsTab(*box);
@@ -93,9 +93,9 @@ void SelectionDocument::BuildInputTab(QWidget* page) {
     // The option groups fill two columns beside the boxes, in their order.
     auto* options = new QGridLayout;
     int index = 0;
-    for (const OptionSpec& spec : description_.options) {
-        auto* group = new gui::OptionGroup(spec.name, spec.frameCaption, spec.captions, spec.firstIndex, spec.columns, page);
-        const std::string name = spec.name;
+    for (const OptionSpec& option : description_.options) {
+        auto* group = new gui::OptionGroup(option.name, option.frameCaption, option.captions, option.firstIndex, option.columns, page);
+        const std::string name = option.name;
         connect(group, &gui::OptionGroup::Click, this, [this, name](int clicked) {
             optionIndexes_[name] = clicked;
             MarkDirty();
