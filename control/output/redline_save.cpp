@@ -108,7 +108,7 @@ private:
                 out_.Line(code_);
                 return;
             }
-            if (value_ == "ENDTAB") {
+            if (TrimBlanks(code_) == "0" && value_ == "ENDTAB") {
                 WriteNewLayers();
                 out_.Line(code_);
                 out_.Line(value_);

@@ -67,6 +67,13 @@ mode_t ReplacedFileMode(const std::filesystem::path& path) {
 }  // namespace
 
 ReplacingFile::ReplacingFile(const std::filesystem::path& target) : target_(target) {
+    // A folder or a write-protected file by that name cannot be opened for output: the rename
+    // at the end must not replace it.
+    struct stat info {};
+    if (stat(target.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) RaiseFileError(EISDIR);
+        if (access(target.c_str(), W_OK) != 0) RaiseFileError(errno);
+    }
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     temporary_ = (folder / (target.filename().string() + ".XXXXXX")).string();
     const int fd = mkstemp(temporary_.data());

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include <unistd.h>
+
 namespace tiraq::test {
 namespace {
 
@@ -232,6 +234,22 @@ TEST_F(ExportTest, ABlankFileNameOrAFolderThatIsNotThereWritesNothing) {
     EXPECT_EQ(error, "The ExportFileName is blank.");
     EXPECT_FALSE(ExportDXF(db, (folder / "missing" / "x.dxf").string(), error));
     EXPECT_EQ(error, "Error 76 performing this action.  Path not found");
+    const std::filesystem::path subfolder = folder / "a folder";
+    std::filesystem::create_directory(subfolder);
+    EXPECT_FALSE(ExportDXF(db, subfolder.string(), error));
+    EXPECT_EQ(error, "Error 75 performing this action.  Path/File access error");
+    EXPECT_TRUE(std::filesystem::is_directory(subfolder));
+    EXPECT_TRUE(std::filesystem::is_empty(subfolder));
+}
+
+TEST_F(ExportTest, AWriteProtectedFileIsNotReplaced) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes any file";
+    std::ofstream(target, std::ios::binary) << "protected";
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read);
+    std::string error;
+    EXPECT_FALSE(ExportDXF(db, target.string(), error));
+    EXPECT_EQ(error, "Error 70 performing this action.  Permission denied");
+    EXPECT_EQ(ReadFile(target), "protected");
 }
 
 TEST_F(ExportTest, AFailureWhileWritingLeavesTheEarlierFileAsItWas) {

@@ -141,6 +141,22 @@ TEST_F(SaveTest, KeywordsAsNamesAndTextsDoNotMoveTheAdditions) {
     EXPECT_EQ(*(circle + 7), (Group{"0", "ENDSEC"}));
 }
 
+TEST_F(SaveTest, ALayerNamedEndtabIsCopiedWholeAndTheNewLayersFollowIt) {
+    DxfBuilder b;
+    b.Section("TABLES").LayerTable().Layer("ENDTAB", "3").Layer("0").EndTable().EndSection();
+    b.Section("ENTITIES").Line("0", "0", "1", "1", "ENDTAB").EndSection();
+    LoadSource(b.Text());
+    AddNewLayer("NEW", ACIToRGB(1));
+    const auto groups = GroupsOf(Save());
+    const auto layers = EntitiesOf(groups, "LAYER");
+    ASSERT_EQ(layers.size(), 3u);
+    EXPECT_EQ(layers[0], G({{"0", "LAYER"}, {"2", "ENDTAB"}, {"70", "0"}, {"62", "3"}, {"6", "CONTINUOUS"}}));
+    EXPECT_EQ(layers[1][1], (Group{"2", "0"}));
+    EXPECT_EQ(layers[2][1], (Group{"2", "NEW"}));
+    const auto newLayer = std::find(groups.begin(), groups.end(), Group{"2", "NEW"});
+    EXPECT_EQ(*(newLayer + 5), (Group{"0", "ENDTAB"})) << "the table's own closing pair follows the new layer";
+}
+
 TEST_F(SaveTest, ARectangleIsFourLinesAndDeletedRecordsStayOut) {
     DxfBuilder b;
     b.Section("ENTITIES").EndSection();
