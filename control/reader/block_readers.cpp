@@ -189,9 +189,11 @@ bool LoadPass::DXFBlockInsert(std::int32_t transformIndex) {
 void LoadPass::Replay(std::int32_t block, const Placement& placement, std::int32_t insertLayerIndex) {
     const EntryTransform transform(placement);
     for (const SpoolEntry& source : spools_.Entries(block)) {
+        // Every entry read counts, placed or not: a block of entries that are passed over costs
+        // the same reading for each of its inserts.
+        CountExpanded();
         // Ellipses of a block are not placed.
         if (!IsReplayed(source.Kind)) continue;
-        CountExpanded();
         SpoolEntry entry = source;
         // Entities on the drawing's first layer (normally "0") take the insert's layer.
         if (entry.LayerIndex == 1) entry.LayerIndex = insertLayerIndex;

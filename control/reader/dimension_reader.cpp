@@ -43,6 +43,7 @@ void LoadPass::ReplayDimension(std::int32_t block, double offsetX, double offset
     const auto x = [&](float value) { return vb::CSng(value + offsetX); };
     const auto y = [&](float value) { return vb::CSng(value + offsetY); };
     for (const SpoolEntry& source : spools_.Entries(block)) {
+        CountExpanded();
         SpoolEntry e;
         e.Kind = source.Kind;
         e.LayerIndex = layerIndex;
@@ -99,7 +100,6 @@ void LoadPass::ReplayDimension(std::int32_t block, double offsetX, double offset
                 // Polyline segments and ellipses of a dimension's block are not placed.
                 continue;
         }
-        CountExpanded();
         if (toSpool) spools_.Write(e);
     }
 }

@@ -6,11 +6,17 @@
 namespace tiraq {
 
 std::string EscapeQuotes(std::string& Text) {
-    std::size_t p = Text.find('"');
-    while (p != std::string::npos) {
-        Text.replace(p, 1, "''");
-        p = Text.find('"', p + 2);
+    // One pass into a new text: replacing in place moves the rest of the text for every quote.
+    if (Text.find('"') == std::string::npos) return Text;
+    std::string escaped;
+    escaped.reserve(Text.size() + 16);
+    for (const char c : Text) {
+        if (c == '"')
+            escaped += "''";
+        else
+            escaped += c;
     }
+    Text = std::move(escaped);
     return Text;
 }
 
@@ -29,20 +35,25 @@ float NormalizeAngle(float& Angle) {
 }
 
 void ApplyControlCodes(std::string& text, std::int32_t& underline) {
-    // Every step removes at least two characters, so the loop ends.
+    // One pass into a new text. The character before a code is never "%" (the code would begin
+    // there) and no replacement is "%", so a replacement never makes a new code with what lies
+    // before it: scanning on after each code gives what searching again from the start gives.
     std::size_t p = text.find("%%");
+    if (p == std::string::npos) return;
+    std::string out(text, 0, p);
+    out.reserve(text.size());
     while (p != std::string::npos) {
         const std::string_view code = std::string_view(text).substr(p + 2, 1);
         const std::string ch = ControlCodeChar(code);
-        const std::size_t length = std::min<std::size_t>(3, text.size() - p);
-        if (ch == "U") {
+        if (ch == "U")
             underline = -1;
-            text.erase(p, length);
-        } else {
-            text.replace(p, length, ch);
-        }
-        p = text.find("%%");
+        else
+            out += ch;
+        const std::size_t next = p + std::min<std::size_t>(3, text.size() - p);
+        p = text.find("%%", next);
+        out.append(text, next, (p == std::string::npos ? text.size() : p) - next);
     }
+    text = std::move(out);
 }
 
 }  // namespace tiraq

@@ -153,6 +153,17 @@ TEST_F(BlockReaders, DeepNestingIsRefusedAsTooComplex) {
     EXPECT_EQ(LoadError(BlocksAndEntities(blocks, entities)),
               "At entity type 'INSERT'. \r\nDrawing too complex\r\n ->  DXFBlockInsert.\r\n ->  LoadDXF.");
     EXPECT_EQ(SpoolEntriesLeft(), 0);
+
+    // Entries that a replay passes over (ellipses) are read for every insert all the same.
+    DxfBuilder ellipses;
+    ellipses.Block("E");
+    for (int i = 0; i < 10; ++i) ellipses.Entity("ELLIPSE", {{8, "0"}, {11, "1"}, {40, "0.5"}});
+    ellipses.EndBlock();
+    DxfBuilder inserts;
+    for (int i = 0; i < 200; ++i) inserts.Entity("INSERT", {{8, "0"}, {2, "E"}});
+    reader.MaxExpandedRecords = 1000;
+    EXPECT_EQ(LoadError(BlocksAndEntities(ellipses, inserts)),
+              "At entity type 'INSERT'. \r\nDrawing too complex\r\n ->  DXFBlockInsert.\r\n ->  LoadDXF.");
 }
 
 TEST_F(BlockReaders, AnUnterminatedBlockEndsAtTheNextBlockOrTheEntities) {

@@ -98,6 +98,20 @@ TEST_F(TextReader, CodesQuotesStylesAndLengths) {
     EXPECT_EQ(db.Texts[3].Txt, std::string(100, 'x'));
 }
 
+TEST_F(TextReader, AHugeTextOfCodesAndQuotesIsReadInOnePass) {
+    // A text whose every code or quote moved the rest of the text along would take many
+    // minutes over a line of a few megabytes.
+    std::string value;
+    for (int i = 0; i < 400000; ++i) value += "%%d\"%%u";
+    DxfBuilder dxf;
+    dxf.Entity("TEXT", {{8, "0"}, {1, value}});
+    ASSERT_TRUE(Load(Drawing(dxf)));
+    std::string expected;
+    for (int i = 0; i < 34; ++i) expected += "\xB0''";
+    EXPECT_EQ(db.Texts[1].Txt, expected.substr(0, 100));
+    EXPECT_EQ(db.Texts[1].Underline, -1);
+}
+
 TEST_F(TextReader, ALongTextStaysWholeInABlockUntilItIsPlaced) {
     DxfBuilder dxf;
     dxf.Section("BLOCKS").Block("B").Entity("TEXT", {{8, "0"}, {1, std::string(150, 'y')}}).EndBlock().EndSection();
