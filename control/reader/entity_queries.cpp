@@ -3,6 +3,8 @@
 #include "reader/ansi_text.h"
 #include "reader/error_chain.h"
 
+#include "vb/convert.h"
+
 #include <functional>
 
 namespace tiraq {
@@ -65,8 +67,7 @@ bool GetPolyLines(const DrawingDatabase& db, std::string& strError, KeyedCollect
 bool GetStrings(const DrawingDatabase& db, std::string& strError, KeyedCollection<clsString>& colStrings) {
     return CopyRecords("GetStrings", db.Texts, strError, colStrings, [&](const TextRecord& r) {
         return clsString{r.X1, r.Y1, LayerNameOf(db, r.LayerIndex), r.EntityColor, Trimmed(r.Txt), r.Height,
-                         r.Rotation, r.InsertID, static_cast<std::int16_t>(r.HorzAlign),
-                         static_cast<std::int16_t>(r.Underline), r.Z1};
+                         r.Rotation, r.InsertID, vb::CInt(r.HorzAlign), vb::CInt(r.Underline), r.Z1};
     });
 }
 

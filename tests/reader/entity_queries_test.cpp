@@ -122,6 +122,13 @@ TEST_F(EntityQueries, RecordsOfEveryFlagAreCopied) {
     KeyedCollection<clsPoint> points;
     ASSERT_TRUE(GetPoints(db, error, points));
     EXPECT_EQ(points[1].Z1, 3);
+
+    // The host's alignment field is an Integer: an alignment beyond it is an error, not a
+    // wrapped number.
+    db.AppendDrawn(TextRecord{.HorzAlign = 40000, .LayerIndex = layer});
+    EXPECT_FALSE(GetStrings(db, error, strings));
+    EXPECT_EQ(error, "An error occurred in GetStrings. The message is: Overflow");
+    EXPECT_EQ(strings.Count(), 1);
 }
 
 }  // namespace
