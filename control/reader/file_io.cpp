@@ -67,15 +67,20 @@ mode_t ReplacedFileMode(const std::filesystem::path& path) {
 }  // namespace
 
 ReplacingFile::ReplacingFile(const std::filesystem::path& target) : target_(target) {
-    // A folder or a write-protected file by that name cannot be opened for output: the rename
-    // at the end must not replace it.
+    // What an open for output would write to: a folder, a device, a pipe or a write-protected
+    // file cannot take the rename at the end, and a link is written through, not replaced.
     struct stat info {};
     if (stat(target.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode)) RaiseFileError(EISDIR);
+        if (!S_ISREG(info.st_mode)) RaiseFileError(EISDIR);
         if (access(target.c_str(), W_OK) != 0) RaiseFileError(errno);
+        std::error_code ec;
+        if (std::filesystem::is_symlink(target, ec)) {
+            const std::filesystem::path linked = std::filesystem::canonical(target, ec);
+            if (!ec) target_ = linked;
+        }
     }
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    temporary_ = (folder / (target.filename().string() + ".XXXXXX")).string();
+    const std::filesystem::path folder = target_.has_parent_path() ? target_.parent_path() : ".";
+    temporary_ = (folder / (target_.filename().string() + ".XXXXXX")).string();
     const int fd = mkstemp(temporary_.data());
     if (fd < 0) RaiseFileError(errno == ENOENT ? ENOTDIR : errno);
     file_ = fdopen(fd, "w+b");

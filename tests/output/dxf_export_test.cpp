@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tiraq::test {
@@ -240,6 +241,22 @@ TEST_F(ExportTest, ABlankFileNameOrAFolderThatIsNotThereWritesNothing) {
     EXPECT_EQ(error, "Error 75 performing this action.  Path/File access error");
     EXPECT_TRUE(std::filesystem::is_directory(subfolder));
     EXPECT_TRUE(std::filesystem::is_empty(subfolder));
+}
+
+TEST_F(ExportTest, APipeIsNotReplacedAndALinkIsWrittenThrough) {
+    const std::filesystem::path pipe = folder / "pipe";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string error;
+    EXPECT_FALSE(ExportDXF(db, pipe.string(), error));
+    EXPECT_EQ(error, "Error 75 performing this action.  Path/File access error");
+    EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);
+
+    std::ofstream(target, std::ios::binary) << "the earlier export";
+    const std::filesystem::path link = folder / "link.dxf";
+    std::filesystem::create_symlink(target, link);
+    EXPECT_TRUE(ExportDXF(db, link.string(), error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_TRUE(ReadFile(target).starts_with("0\r\nSECTION\r\n2\r\nHEADER\r\n")) << "the linked file holds the export";
 }
 
 TEST_F(ExportTest, AWriteProtectedFileIsNotReplaced) {
