@@ -27,7 +27,12 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 
 // A comma inside a text would split it into two fields; input texts are escaped like the
 // customer's, so that a thousands separator typed into a box does not make the file unreadable.
-std::string Escape(std::string_view text) { return ReplaceAll(text, kComma, kEscapedComma); }
+// A line break would end the record early (a pasted address keeps its line breaks): each one is
+// written as a space.
+std::string Escape(std::string_view text) {
+    const std::string oneLine = ReplaceAll(ReplaceAll(ReplaceAll(text, "\r\n", " "), "\r", " "), "\n", " ");
+    return ReplaceAll(oneLine, kComma, kEscapedComma);
+}
 std::string Unescape(std::string_view text) { return ReplaceAll(text, kEscapedComma, kComma); }
 
 std::vector<std::string_view> SplitFields(std::string_view line) {

@@ -56,7 +56,8 @@ struct QuoteRecord {
     CustomerFields customer;
 };
 
-// The record line without its line end. Every "," inside a text becomes "%54".
+// The record line without its line end. Every "," inside a text becomes "%54", every line break a
+// space.
 std::string RecordLine(const QuoteRecord& record);
 // The whole file: the record line in Windows-1252, then CR LF.
 std::string QuoteFileBytes(const QuoteRecord& record);

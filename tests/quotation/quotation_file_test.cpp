@@ -90,6 +90,17 @@ TEST(QuotationFile, CommaTypedIntoAnInputBoxKeepsTheFileReadable) {
     EXPECT_EQ(read.record.inputs[0].text, "1,250");
 }
 
+TEST(QuotationFile, LineBreaksInATextKeepTheRecordOnOneLine) {
+    // A pasted address keeps its line breaks in the box; the record must still be one line.
+    CustomerFields customer{0, "Acme", "1 Mill Lane\r\nLeeds\rWest\nYorkshire", "", "", ""};
+    const std::string bytes =
+        QuoteFileBytes(Record(AirLayout(), {"50\n", "100", "35", "60"}, {0, 0, 0, 5, 0, 2}, customer));
+    EXPECT_EQ(bytes, "Air,50 ,0,100,0,35,60,0,5,0,2,,Acme,1 Mill Lane Leeds West Yorkshire,,,\r\n");
+    const ReadResult read = ReadQuoteFile(bytes);
+    ASSERT_EQ(read.outcome, ReadOutcome::Accepted);
+    EXPECT_EQ(read.record.customer.address, "1 Mill Lane Leeds West Yorkshire");
+}
+
 TEST(QuotationFile, WrongFieldCountsAreRefused) {
     const std::string air = "Air,50,0,100,0,35,60,0,5,0,2,,,,,,";
     const std::string water = "Water,20,0,60,30,0,25,60,0,5,2,,,,,,";
