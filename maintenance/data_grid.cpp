@@ -84,6 +84,14 @@ void DataGrid::SubmitPending() {
     if (current.isValid()) setCurrentIndex(model()->index(std::min(current.row(), model()->rowCount() - 1), current.column()));
 }
 
+void DataGrid::CommitOpenCell() {
+    if (state() != QAbstractItemView::EditingState) return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void DataGrid::DeleteSelectedRows() {
     if (!control_ || !allowDelete_ || !selectionModel()) return;
     std::vector<int> rows;

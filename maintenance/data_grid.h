@@ -29,6 +29,9 @@ public:
 
     // Writes the edited rows now; errors are shown, the edits stay in the grid.
     void SubmitPending();
+    // Takes what is typed into a cell still open for editing into the rows, as leaving the cell
+    // does: a window that closes without the focus leaving the cell would otherwise lose it.
+    void CommitOpenCell();
     // Removes the rows of the current selection (whole rows), if deleting is allowed.
     void DeleteSelectedRows();
 

@@ -207,6 +207,7 @@ void ModelEditor::txtDescription_Validate() {
 
 bool ModelEditor::StorePendingEdits() {
     txtDescription_Validate();
+    for (DataGrid* grid : {grid1_, grid2_}) grid->CommitOpenCell();
     try {
         for (DataControl* data : {data1_, data2_, data3_}) data->UpdateRecord();
         return true;

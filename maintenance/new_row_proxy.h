@@ -35,6 +35,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Every cell is its own buddy: the view opens a cell only through its buddy, and the new row
+    // has none in the source, so it could never be typed into.
+    QModelIndex buddy(const QModelIndex& index) const override { return index; }
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:

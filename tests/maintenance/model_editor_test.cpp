@@ -276,3 +276,24 @@ TEST_F(ModelEditors, DeleteRemovesTheDrawingAndViewThenSaysThereIsNone) {
     Settle();
     EXPECT_EQ(Value("SELECT PartNumber || ' ' || coalesce(Dxf, 'none') FROM Coolers WHERE CoolerID = 2"), "B-22 none");
 }
+
+TEST_F(ModelEditors, ACellStillBeingTypedIntoIsStoredWhenTheWindowCloses) {
+    auto* editor = Open<frmEditAir>(1, 2);
+    const auto typeInto = [](DataGrid* grid, int row, int column, const QString& text) {
+        const QModelIndex cell = grid->model()->index(row, column);
+        grid->setCurrentIndex(cell);
+        grid->edit(cell);
+        auto* box = grid->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(box, nullptr) << "the cell opens for editing";
+        box->setText(text);
+    };
+    // A changed point in the capacity grid, a new point in the pressure-drop grid; neither cell is left.
+    typeInto(editor->DBGrid1(), 0, 2, "7.25");
+    typeInto(editor->DBGrid2(), editor->DBGrid2()->model()->rowCount() - 1, 1, "33");
+    editor->Unload();
+    Settle();
+    EXPECT_EQ(CountOf<frmEditAir>(), 0);
+    EXPECT_EQ(Value("SELECT CoolingCapacity FROM CoolingCapacity WHERE CoolerID = 1 ORDER BY CoolingCapacityOilFlow LIMIT 1"),
+              "7.25");
+    EXPECT_EQ(Column("SELECT CoolerID FROM PressureDrop WHERE PressureDropOilFlow = 33"), (std::vector<std::string>{"1"}));
+}
