@@ -376,12 +376,17 @@ void frmQuellmar::OpenQuote() {
 
 void frmQuellmar::closeEvent(QCloseEvent* event) {
     // Every document with changes is asked first; if one refuses, nothing closes.
-    std::vector<SelectionDocument*> asked;
+    std::vector<QPointer<SelectionDocument>> asked;
+    // A document whose answer was not acted on asks again when it closes later.
+    const auto withdrawApprovals = [&asked] {
+        for (const QPointer<SelectionDocument>& approved : asked)
+            if (approved) approved->WithdrawCloseApproval();
+    };
     for (QMdiSubWindow* frame : area_->subWindowList(QMdiArea::CreationOrder)) {
         auto* document = qobject_cast<SelectionDocument*>(frame->widget());
         if (!document) continue;
         if (!document->QueryUnload()) {
-            for (SelectionDocument* approved : asked) approved->WithdrawCloseApproval();
+            withdrawApprovals();
             event->ignore();
             return;
         }
@@ -389,6 +394,9 @@ void frmQuellmar::closeEvent(QCloseEvent* event) {
     }
     for (QMdiSubWindow* frame : area_->subWindowList(QMdiArea::CreationOrder)) {
         if (!frame->close()) {
+            // Another window refused: the documents still open keep their changes and their
+            // question.
+            withdrawApprovals();
             event->ignore();
             return;
         }

@@ -7,6 +7,7 @@
 
 #include "gui/mdi_frame.h"
 
+#include <QCloseEvent>
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
@@ -177,4 +178,31 @@ TEST_F(ClosePrompt, ExitWithOneCancelClosesNothing) {
     Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(1)"));
     EXPECT_TRUE(frame.close());
     EXPECT_EQ(Dialogs().ModalNames().size(), 4u);
+}
+
+TEST_F(ClosePrompt, ExitStoppedByAnotherWindowLeavesTheDocumentsAskingAgain) {
+    // A window that refuses to close (as a model editor with an edit it cannot store does) and,
+    // after it, a document with changes.
+    class RefusingWindow : public QWidget {
+    protected:
+        void closeEvent(QCloseEvent* event) override { event->ignore(); }
+    };
+    auto* refusing = new RefusingWindow;
+    refusing->setObjectName("frmEditAir");
+    gui::ShowMdiChild(refusing);
+    auto document = NewDirtyDocument();
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(1)"));
+    EXPECT_FALSE(frame.close());
+    ASSERT_TRUE(document);
+    EXPECT_TRUE(document->IsDirty());
+
+    // The answer No was for an exit that did not happen: closing the document later asks again.
+    document->TextBox("txtOilFlow")->setText("60");
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(2)"));
+    EXPECT_FALSE(Close(document));
+    EXPECT_TRUE(document);
+    EXPECT_TRUE(document->IsDirty());
+    EXPECT_EQ(Dialogs().ModalNames().size(), 2u);
+    refusing->setParent(nullptr);
+    delete refusing;
 }
