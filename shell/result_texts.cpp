@@ -1,8 +1,9 @@
 #include "result_texts.h"
 
 #include "engine/water_cooled.h"
-#include "vb/convert.h"
 #include "vb/format.h"
+
+#include <cmath>
 
 namespace quellmar::shell {
 namespace {
@@ -18,7 +19,11 @@ std::string Degrees(double value, const char* mask, char unit) {
     return vb::Format(value, mask) + kDegree + unit;
 }
 
-std::string Whole(double value) { return std::to_string(vb::CLng(value)); }
+std::string Whole(double value) {
+    // Rounded as CLng rounds (the default rounding mode takes a half to the even neighbour), but
+    // a duty too large for a Long is still shown rather than failing the whole display.
+    return vb::Format(std::nearbyint(value) + 0.0, "0");
+}
 
 std::array<std::string, 6> HeatLoadTexts(double kw, double kjh, double kcalh, double btuMin, double hp, double btuH) {
     return {vb::Format(kw, "##0.00") + " kW",      Whole(kjh) + " kJ/h",          Whole(kcalh) + " kCal/h",

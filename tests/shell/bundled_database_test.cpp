@@ -183,6 +183,15 @@ TEST_F(BundledDatabase, DutyBeyondTheProgramShowsTheReason) {
     document.SelectByPresDrop();
     for (const QString& text : Dialogs().MessageTexts())
         EXPECT_TRUE(text.startsWith("No DXF file available") || text == "No models available for selection.") << text.toStdString();
+
+    // A heat load whose kJ/h no longer fits a Long is shown in whole numbers all the same, beside
+    // the reason.
+    Dialogs().Clear();
+    document.TextBox("txtHeatLoad")->setText("1000000");
+    document.findChild<QPushButton*>("cmdOK")->click();
+    EXPECT_TRUE(Dialogs().Shown().empty()) << Dialogs().Shown()[0].text.toStdString();
+    EXPECT_EQ(document.Label("lblHeatKjH")->text(), "3600000000 kJ/h");
+    EXPECT_FALSE(document.Label("lblErrorMsg")->text().isEmpty());
     document.IsDirty(false);
 }
 

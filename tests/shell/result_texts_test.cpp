@@ -21,6 +21,10 @@ TEST(ResultTexts, WholeNumberUnitsRoundHalfToEven) {
     EXPECT_EQ(flow[1], "26.4 Imp GPM");
     EXPECT_EQ(flow[2], "31.7 US GPM");
     EXPECT_EQ(flow[3], "7322 Cu Ins/min");
+    // Beyond a Long the whole number is shown all the same; nothing rounds to "-0".
+    EXPECT_EQ(Whole(3600000000.5), "3600000000");
+    EXPECT_EQ(Whole(-2.5), "-2");
+    EXPECT_EQ(Whole(-0.4), "0");
 }
 
 TEST(ResultTexts, TemperaturesAndHeatTransferCarryTheirUnits) {
