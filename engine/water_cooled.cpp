@@ -88,9 +88,14 @@ void WaterCooled::LoadCoolerDetails() {
     const auto rows = data_.Execute(
         "SELECT ShellOilSidePressureRating, WaterSidePressureRating FROM Coolers WHERE CoolerID = ?1", {selected_.ID()});
     if (rows.Rows() == 0) throw DataError("Cooler " + std::to_string(selected_.ID()) + " is not in the cooler database.");
+    // Both ratings are read before the particulars change, so a model that lacks one leaves the
+    // previous selection's details whole.
+    const std::string model = "cooler " + std::to_string(selected_.ID());
+    const double shell = RequiredNumber(rows.At(0, 0), "the shell oil-side pressure rating of " + model);
+    const double waterSide = RequiredNumber(rows.At(1, 0), "the water-side pressure rating of " + model);
     CoolerRating::LoadCoolerDetails();
-    shellOilSidePressure_ = RequiredNumber(rows.At(0, 0), "the shell oil-side pressure rating of " + details_.name);
-    waterSidePressure_ = RequiredNumber(rows.At(1, 0), "the water-side pressure rating of " + details_.name);
+    shellOilSidePressure_ = shell;
+    waterSidePressure_ = waterSide;
 }
 
 void WaterCooled::ClearSelection() {

@@ -98,6 +98,19 @@ TEST_F(WaterRating, TheSeriesChoosesTheModelsAndAnUnknownSeriesFindsNone) {
     EXPECT_EQ(Search(100, 60, 40)->MaxWaterFlowByModel(), 0);  // nothing selected
 }
 
+TEST_F(WaterRating, AModelWithoutAPressureRatingCannotBeChosenAndTheSelectionStaysWhole) {
+    db_.Add({203, "WC 12", 2, 0, 0, 2, 100, {{10, .6}, {80, 1.2}}, {{10, .1}, {80, .8}}});
+    db_.HeatTransferTable(203, {10, 40}, {10, 100}, {{1, 1}, {1, 1}});
+    db_.Exec("UPDATE Coolers SET ShellOilSidePressureRating = NULL WHERE CoolerID = 203");
+    const auto w = Search(.01, 60, 20);
+    ASSERT_EQ(w->CoolerName(), "WC 10");
+    const double performance = w->SelectedPerformance();
+    EXPECT_THROW(w->SetCoolerID(203), quellmar::engine::DataError);
+    EXPECT_EQ(w->CoolerName(), "WC 10");
+    EXPECT_EQ(w->SelectedPerformance(), performance);
+    EXPECT_EQ(w->ShellOilSidePressure(), 16);
+}
+
 TEST_F(WaterRating, AMalformedCorrectionTableLeavesTheModelOutOfTheSearch) {
     db_.Add({203, "WC 12", 2, 0, 0, 2, 100, {{10, .6}, {80, 1.2}}, {{10, .1}, {80, .8}}});
     db_.HeatTransferTable(203, {10, 20, 40}, {10, 100}, {{1, 1}, {1, 1}});  // a row short
