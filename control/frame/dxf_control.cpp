@@ -168,9 +168,42 @@ bool DXFControl::GetCurrentZoom(float& Left, float& top, float& right, float& bo
     return state_.GetCurrentZoom(Left, top, right, bottom);
 }
 
-float DXFControl::IntToRealX(const vb::Variant& XPixel) { return state_.IntToRealX(XPixel.ToDouble()); }
-float DXFControl::IntToRealY(const vb::Variant& YPixel) { return state_.IntToRealY(YPixel.ToDouble()); }
-std::int32_t DXFControl::CvtX(float X) { return state_.CvtX(X); }
-std::int32_t DXFControl::CvtY(float Y) { return state_.CvtY(Y); }
+// A failed conversion leaves the host with the default pointer; one from pixels also clears the
+// surface, as every procedure of the error chain does.
+float DXFControl::PixelToWorld(const vb::Variant& pixel, float (DisplayState::*convert)(double) const,
+                               std::string_view trace) {
+    try {
+        double value = 0;
+        try {
+            value = pixel.ToDouble();
+        } catch (...) {
+            throw ChainedError(trace);
+        }
+        return (state_.*convert)(value);
+    } catch (...) {
+        SetMousePointer(kPointerDefault);
+        ClearDrawing();
+        throw;
+    }
+}
+
+float DXFControl::IntToRealX(const vb::Variant& XPixel) {
+    return PixelToWorld(XPixel, &DisplayState::IntToRealX, " ->  IntToRealX.");
+}
+float DXFControl::IntToRealY(const vb::Variant& YPixel) {
+    return PixelToWorld(YPixel, &DisplayState::IntToRealY, " ->  IntToRealY.");
+}
+
+std::int32_t DXFControl::WorldToPixel(float value, std::int32_t (DisplayState::*convert)(float) const) {
+    try {
+        return (state_.*convert)(value);
+    } catch (...) {
+        SetMousePointer(kPointerDefault);
+        throw;
+    }
+}
+
+std::int32_t DXFControl::CvtX(float X) { return WorldToPixel(X, &DisplayState::CvtX); }
+std::int32_t DXFControl::CvtY(float Y) { return WorldToPixel(Y, &DisplayState::CvtY); }
 
 }  // namespace tiraq

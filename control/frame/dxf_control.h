@@ -258,6 +258,8 @@ private:
     // Draws the target view of a window zoom or pan and makes it the view on screen.
     void ShowTarget();
     void ApplyFont();
+    float PixelToWorld(const vb::Variant& pixel, float (DisplayState::*convert)(double) const, std::string_view trace);
+    std::int32_t WorldToPixel(float value, std::int32_t (DisplayState::*convert)(float) const);
 
     // Redline selection: the hit test of a click, and the grips around the selected entity.
     void RedlineSelect(float X, float Y);

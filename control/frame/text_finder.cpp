@@ -2,6 +2,8 @@
 
 #include "reader/ansi_text.h"
 
+#include "vb/cp1252.h"
+
 #include <string>
 
 namespace tiraq {
@@ -11,7 +13,8 @@ std::int32_t TextFinder::Next(const DrawingDatabase& db, std::string_view TextTo
         LastFindIndex = 0;
         LastFindLayer = LayerID;
     }
-    const std::string sought = UpperCase(TextToFind);
+    // The drawing's texts are the file's Windows-1252 bytes; the host's text is UTF-8.
+    const std::string sought = UpperCase(vb::Utf8ToCp1252(TextToFind));
     const std::int32_t count = db.TextCount();
     std::int32_t found = 0;
     std::string candidate;

@@ -11,8 +11,8 @@ namespace tiraq {
 // again at the first text after the last one or when the layer changes.
 class TextFinder {
 public:
-    // The 1-based text record whose text, trimmed of blanks, equals `TextToFind` regardless of
-    // letter case, on layer `LayerID` (0 for any layer); 0 when none is left.
+    // The 1-based text record whose text, trimmed of blanks, equals `TextToFind` (UTF-8) regardless
+    // of letter case, on layer `LayerID` (0 for any layer); 0 when none is left.
     std::int32_t Next(const DrawingDatabase& db, std::string_view TextToFind, std::int16_t LayerID);
     // A new drawing: the next search starts at its first text.
     void Reset() { LastFindIndex = 0; }

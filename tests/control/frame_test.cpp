@@ -1,8 +1,11 @@
 #include "control_fixture.h"
 
 #include "gui/control_window.h"
+#include "gui/wait_cursor.h"
 
 #include <QTest>
+
+#include <functional>
 
 namespace tiraq::test {
 namespace {
@@ -177,6 +180,39 @@ TEST_F(ControlTest, ClearErasesOnlyTheSurface) {
     float l, t, r, b;
     EXPECT_TRUE(dxf->GetExtents(l, t, r, b));
     EXPECT_TRUE(ViewNear(ViewRect{l, t, r, b}, kExtents));
+}
+
+TEST_F(ControlTest, FailedConversionsRestoreThePointerAndThoseFromPixelsClearTheSurface) {
+    Load();
+    const auto description = [](const std::function<void()>& call) {
+        try {
+            call();
+        } catch (const vb::RuntimeError& e) {
+            EXPECT_EQ(e.Number(), kErrTiraq);
+            return e.Description();
+        }
+        return std::string("no error");
+    };
+    gui::SetScreenMousePointer(11);
+    EXPECT_EQ(description([&] { dxf->CvtX(3e38f); }), "Error in CvtX.");
+    EXPECT_EQ(gui::ScreenMousePointer(), 0);
+    gui::SetScreenMousePointer(11);
+    EXPECT_EQ(description([&] { dxf->CvtY(-3e38f); }), "Error in CvtY.");
+    EXPECT_EQ(gui::ScreenMousePointer(), 0);
+    EXPECT_EQ(Shown(200, 150), kRed) << "the world-to-pixel conversions leave the surface alone";
+
+    gui::SetScreenMousePointer(11);
+    const std::string overflow = description([&] { dxf->IntToRealX(vb::Variant(1e300)); });
+    EXPECT_TRUE(overflow.ends_with("\r\n ->  IntToRealX.")) << overflow;
+    EXPECT_EQ(gui::ScreenMousePointer(), 0);
+    EXPECT_EQ(Shown(200, 150), kWhite) << "cleared";
+
+    dxf->DXFRefresh();
+    gui::SetScreenMousePointer(11);
+    const std::string mismatch = description([&] { dxf->IntToRealY(vb::Variant(std::string("abc"))); });
+    EXPECT_TRUE(mismatch.ends_with("\r\n ->  IntToRealY.")) << mismatch;
+    EXPECT_EQ(gui::ScreenMousePointer(), 0);
+    EXPECT_EQ(Shown(200, 150), kWhite) << "cleared";
 }
 
 TEST_F(ControlTest, BackColorIsUsedByTheNextPass) {

@@ -100,5 +100,16 @@ TEST(TextFinder, GoesOnAfterTheLastHitAndStartsAgainAtTheEnd) {
     EXPECT_EQ(finder.Next(db, "pump", 0), 1);
 }
 
+TEST(TextFinder, FindsTheHostsTextInTheDrawingsCodePage) {
+    DrawingDatabase db;
+    db.ResetEntities();
+    TextRecord t;
+    t.LayerIndex = db.SetLayerID("0");
+    t.Txt = "\xC4RGER 45\xB0";  // as the file holds it: Windows-1252 bytes
+    db.AppendDrawn(t);
+    TextFinder finder;
+    EXPECT_EQ(finder.Next(db, "\xC3\xA4rger 45\xC2\xB0", 0), 1) << "UTF-8, lower case";
+}
+
 }  // namespace
 }  // namespace tiraq
