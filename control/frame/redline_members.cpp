@@ -8,6 +8,7 @@
 #include "output/redline_entities.h"
 #include "output/redline_selection.h"
 #include "vb/convert.h"
+#include "vb/cp1252.h"
 
 namespace tiraq {
 
@@ -40,7 +41,8 @@ std::int32_t DXFControl::DXFAddText(float X1, float Y1, const std::string& Text,
         const float height = TextHeight ? vb::CSng(TextHeight->ToDouble()) : reader_.Properties.RedlineTextHeight;
         const std::int32_t alignment = HorzAlignment ? HorzAlignment->ToLong() : dxfLeft;
         const float rotation = Rotation ? vb::CSng(Rotation->ToDouble()) : 0.0f;
-        return AddRedlineText(db_, x, y, Text, LayerName, height, alignment, rotation);
+        // The host's text is UTF-8; the drawing keeps its texts in its own code page.
+        return AddRedlineText(db_, x, y, vb::Utf8ToCp1252(Text), LayerName, height, alignment, rotation);
     });
 }
 

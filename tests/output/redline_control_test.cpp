@@ -153,6 +153,19 @@ TEST_F(RedlineTest, PixelTextsLandWhereTheViewShowsThemAndTakeTheDefaultHeight) 
     EXPECT_FLOAT_EQ(given.Rotation, 45);
 }
 
+// A mark-up text in the host's UTF-8 is kept in the drawing's code page, like the texts read from the file,
+// so it is found again by the text the host typed.
+TEST_F(RedlineTest, AMarkupTextWithAccentsIsStoredInTheDrawingsCodePage) {
+    dxf->DXFAddText(10, 20, "45\u00B0 \u00D8", "MARKUP", dxfRealWorld, vb::Variant(1.0), {}, {});
+    std::string error;
+    vb::Ref<vb::Collection> texts;
+    ASSERT_TRUE(dxf->GetStrings(error, texts)) << error;
+    const clsString added =
+        com::QueryInterface<DXFRecord<clsString>>(texts->Item(texts->Count()).ToObject())->Record();
+    EXPECT_TRUE(added.Txt.starts_with("45\xB0 \xD8")) << added.Txt;
+    EXPECT_EQ(dxf->Find("45\u00B0 \u00D8", 0, {}), texts->Count());
+}
+
 TEST_F(RedlineTest, TheSelectionCanBeSetOnlyWhileTheProgramRuns) {
     site->userMode = false;
     for (const auto& set : std::initializer_list<std::function<void()>>{
