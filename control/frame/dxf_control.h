@@ -258,6 +258,8 @@ private:
     // Draws the target view of a window zoom or pan and makes it the view on screen.
     void ShowTarget();
     void ApplyFont();
+    // The cursor of MousePointer; the custom pointer shows MouseIcon once it holds a picture.
+    void ApplyMousePointer();
     float PixelToWorld(const vb::Variant& pixel, float (DisplayState::*convert)(double) const, std::string_view trace);
     std::int32_t WorldToPixel(float value, std::int32_t (DisplayState::*convert)(float) const);
 

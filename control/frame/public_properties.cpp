@@ -9,6 +9,7 @@
 #include "gui/picture_box.h"
 
 #include <QCursor>
+#include <QPixmap>
 
 #include <cmath>
 
@@ -16,6 +17,7 @@ namespace tiraq {
 namespace {
 
 constexpr double kHimetricPerInch = 2540;
+constexpr std::int16_t kCustomPointer = 99;
 
 Qt::CursorShape CursorOf(std::int16_t pointer) {
     switch (pointer) {
@@ -219,22 +221,31 @@ void DXFControl::LetScaleWidth(float value) {
     PropertyChanged("ScaleWidth");
 }
 
-void DXFControl::LetMousePointer(std::int16_t value) {
-    mousePointer_ = value;
-    if (value == 0)
+void DXFControl::ApplyMousePointer() {
+    const QImage icon = mousePointer_ == kCustomPointer ? ImageOfPicture(mouseIcon_.get()) : QImage();
+    if (!icon.isNull())
+        picTiraq_->setCursor(QCursor(QPixmap::fromImage(icon)));
+    else if (mousePointer_ == 0)
         picTiraq_->unsetCursor();
     else
-        picTiraq_->setCursor(CursorOf(value));
+        picTiraq_->setCursor(CursorOf(mousePointer_));
+}
+
+void DXFControl::LetMousePointer(std::int16_t value) {
+    mousePointer_ = value;
+    ApplyMousePointer();
     PropertyChanged("MousePointer");
 }
 
 void DXFControl::SetMouseIcon(vb::Ref<com::Picture> value) {
     mouseIcon_ = std::move(value);
+    ApplyMousePointer();
     PropertyChanged("MouseIcon");
 }
 
 void DXFControl::SetPicture(vb::Ref<com::Picture> value) {
     picture_ = std::move(value);
+    picTiraq_->SetPicture(ImageOfPicture(picture_.get()));
     PropertyChanged("Picture");
 }
 

@@ -88,10 +88,29 @@ void PictureBox::SetAutoRedraw(bool on) {
     update();
 }
 
+void PictureBox::DrawPicture(QImage& image) const {
+    if (picture_.isNull()) return;
+    QPainter painter(&image);
+    painter.drawImage(0, 0, picture_);
+}
+
+void PictureBox::SetPicture(QImage picture) {
+    if (picture.isNull() && picture_.isNull()) return;
+    picture_ = std::move(picture);
+    SyncSize();
+    ChangeImages([&] {
+        persistent_.fill(ToQColor(BackColor()));
+        DrawPicture(persistent_);
+        screen_ = persistent_.copy();
+    });
+    update();
+}
+
 void PictureBox::Cls() {
     SyncSize();
     if (autoRedraw_) {
         DrawingTarget::Cls();
+        if (!picture_.isNull()) ChangeImages([&] { DrawPicture(persistent_); });
     } else {
         ChangeImages([&] { screen_ = persistent_.copy(); });
         SetCurrentX(ScaleLeft());

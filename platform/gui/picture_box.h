@@ -27,6 +27,10 @@ public:
     bool AutoRedraw() const { return autoRedraw_; }
     void SetAutoRedraw(bool on);
 
+    // The picture the box shows under what is drawn on it: it fills the persistent image at once and
+    // again at every Cls. A null image is no picture.
+    void SetPicture(QImage picture);
+
     void Cls() override;
     void Refresh() override;
     DrawingSurface& Surface() override;
@@ -62,8 +66,11 @@ private:
     void SyncSize();
     void EmitMouse(void (PictureBox::*signal)(int, int, double, double), QMouseEvent* event, int button);
 
+    void DrawPicture(QImage& image) const;
+
     QImage persistent_;
     QImage screen_;
+    QImage picture_;
     PainterSurface surface_;
     bool autoRedraw_ = false;
 };

@@ -1,5 +1,6 @@
 #include "control_fixture.h"
 
+#include "frame/image_picture.h"
 #include "gui/control_window.h"
 #include "gui/wait_cursor.h"
 
@@ -242,6 +243,29 @@ TEST_F(ControlTest, AutoSizeTakesThePicturesSize) {
     dxf->LetAutoSize(true);
     EXPECT_TRUE(dxf->AutoSize());
     EXPECT_EQ(dxf->Widget()->size(), QSize(400, 300));
+}
+
+// The host's picture lies under the drawing and comes back at every clear; the custom pointer shows the icon.
+TEST_F(ControlTest, ThePictureIsShownUnderTheDrawingAndTheMouseIconIsTheCustomPointer) {
+    QImage green(20, 10, QImage::Format_RGB32);
+    green.fill(QColor(0, 255, 0));
+    const vb::Ref<com::Picture> picture = MakeImagePicture(green, gui::PictureBox::kScreenDotsPerInch);
+    dxf->SetPicture(picture);
+    EXPECT_EQ(Shown(5, 5), 0x00FF00u) << "shown at once";
+    dxf->Clear();
+    EXPECT_EQ(Shown(19, 9), 0x00FF00u) << "and again after a clear";
+    EXPECT_EQ(Shown(20, 10), kWhite) << "the back colour beyond it";
+    dxf->SetPicture(nullptr);
+    dxf->Clear();
+    EXPECT_EQ(Shown(5, 5), kWhite);
+
+    dxf->LetMousePointer(99);
+    EXPECT_EQ(Picture().cursor().shape(), Qt::ArrowCursor) << "no icon yet";
+    dxf->SetMouseIcon(picture);
+    EXPECT_EQ(Picture().cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(Picture().cursor().pixmap().size(), QSize(20, 10));
+    dxf->LetMousePointer(2);
+    EXPECT_EQ(Picture().cursor().shape(), Qt::CrossCursor);
 }
 
 }  // namespace
