@@ -158,7 +158,7 @@ void DXFControl::LetStatusBarLocation(StatusBarPosEnum value) {
 
 void DXFControl::LetInsertCount(std::int32_t value) {
     RequireUserMode();
-    db_.Inserts.Resize(value);
+    db_.SetInsertCount(value);
     PropertyChanged("InsertCount");
 }
 

@@ -99,7 +99,7 @@ void DXFControl::ReadProperties(const com::PropertyBag& bag) {
     statusBarLocation_ = StatusBarPosEnum(ToInteger(read("StatusBarLocation", IntegerValue(posBottom))));
     vb::Ref<com::Font> ambient = site_ ? site_->AmbientFont() : vb::Ref<com::Font>();
     SetFont(ToObject<com::Font>(read("Font", vb::Variant(ambient))));
-    db_.Inserts.Resize(read("InsertCount", IntegerValue(0)).ToLong());
+    db_.SetInsertCount(read("InsertCount", IntegerValue(0)).ToLong());
     redlineEntityID_ = read("RedlineEntityID", IntegerValue(0)).ToLong();
     db_.DXFComplete = read("DXFComplete", false).ToBool();
     picTiraq_->SetCurrentX(ToSingle(read("CurrentX", SingleValue(0))));

@@ -177,7 +177,7 @@ bool LoadPass::DXFBlockInsert(std::int32_t transformIndex) {
             // Outside any block, an undefined block has nothing to be placed into later.
             return true;
         }
-        db_.Inserts.Append(InsertRecord{vb::CSng(static_cast<double>(placement.X) * placement.XScale),
+        db_.AppendInsert(InsertRecord{vb::CSng(static_cast<double>(placement.X) * placement.XScale),
                                         vb::CSng(static_cast<double>(placement.Y) * placement.YScale),
                                         vb::CSng(static_cast<double>(placement.Z) * placement.ZScale),
                                         FitField(name, kBlockNameFieldWidth), insertLayerIndex_});

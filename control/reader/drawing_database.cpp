@@ -1,6 +1,7 @@
 #include "reader/drawing_database.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tiraq {
 
@@ -15,11 +16,27 @@ void DrawingDatabase::ResetEntities() {
     Circles.Reset(10);
     Solids.Reset(10);
     Inserts.Reset(10);
+    insertCount_ = 0;
     Layers = std::make_shared<DXFLayers>();
     Attribs.Reset(5);
     InsertTransforms.Reset();
     Points.Reset();
     Ellipses.Reset();
+}
+
+void DrawingDatabase::SetInsertCount(std::int32_t count) {
+    insertCount_ = count;
+    if (Inserts.Count() > std::max(count, 0)) Inserts.Resize(std::max(count, 0));
+}
+
+std::int32_t DrawingDatabase::AppendInsert(InsertRecord record) {
+    if (insertCount_ == std::numeric_limits<std::int32_t>::max()) throw vb::RuntimeError(vb::kErrOverflow, "Overflow");
+    const std::int32_t index = insertCount_ + 1;
+    if (index < 1) throw vb::RuntimeError(kErrSubscriptOutOfRange, "Subscript out of range");
+    Inserts.Resize(index - 1);
+    Inserts.Append(std::move(record));
+    insertCount_ = index;
+    return index;
 }
 
 template <typename Record>

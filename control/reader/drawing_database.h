@@ -52,9 +52,15 @@ public:
     std::int32_t PointCount() const noexcept { return Points.Count(); }
     std::int32_t EllipseCount() const noexcept { return Ellipses.Count(); }
     std::int32_t AttribCount() const noexcept { return Attribs.Count(); }
-    std::int32_t InsertCount() const noexcept { return Inserts.Count(); }
+    std::int32_t InsertCount() const noexcept { return insertCount_; }
     std::int32_t InsertTransformCount() const noexcept { return InsertTransforms.Count(); }
     std::int32_t BlockIndex() const noexcept { return Blocks.Count(); }
+
+    // A host may set the public insert count to any number. It is kept as a number: the records stay
+    // those placed (fewer when the count drops), and the next insert placed takes the index after it.
+    void SetInsertCount(std::int32_t count);
+    // Places an insert record at the index after the count; returns that index, the new count.
+    std::int32_t AppendInsert(InsertRecord record);
 
     // Empties every entity array and the display list and makes a new, empty layer collection.
     void ResetEntities();
@@ -78,6 +84,7 @@ public:
     void CheckExtents(float X1, float Y1, float X2, float Y2) noexcept;
 
 private:
+    std::int32_t insertCount_ = 0;
     template <typename Record>
     std::int32_t AppendWithEntry(RecordArray<Record>& array, DisplayKind kind, Record&& record);
 };

@@ -6,6 +6,7 @@
 #include "vb/convert.h"
 
 #include <functional>
+#include <optional>
 
 namespace tiraq {
 namespace {
@@ -21,12 +22,14 @@ std::string Trimmed(const std::string& field) { return std::string(TrimBlanks(fi
 template <typename Record, typename Object, typename Copy>
 bool CopyRecords(const char* method, const RecordArray<Record>& records, std::string& strError,
                  KeyedCollection<Object>& out, Copy copy,
-                 const std::function<void(std::int32_t)>& beforeEach = nullptr) {
+                 const std::function<void(std::int32_t)>& beforeEach = nullptr,
+                 std::optional<std::int32_t> count = std::nullopt) {
     try {
         KeyedCollection<Object> collection;
-        for (std::int32_t i = 1; i <= records.Count(); ++i) {
+        const std::int32_t last = count.value_or(records.Count());
+        for (std::int32_t i = 1; i <= last; ++i) {
             if (beforeEach) beforeEach(i);
-            collection.Add(copy(records[i]), std::to_string(i));
+            collection.Add(copy(records.At(i)), std::to_string(i));
         }
         out = std::move(collection);
         strError.clear();
@@ -94,7 +97,7 @@ bool GetAttribs(const DrawingDatabase& db, std::string& strError, KeyedCollectio
 bool GetInserts(const DrawingDatabase& db, std::string& strError, KeyedCollection<clsInsert>& colInserts) {
     return CopyRecords("GetInserts", db.Inserts, strError, colInserts, [&](const InsertRecord& r) {
         return clsInsert{r.X, r.Y, Trimmed(r.BlockName), LayerNameOf(db, r.LayerIndex), 0};
-    });
+    }, nullptr, db.InsertCount());
 }
 
 bool GetBlocks(const DrawingDatabase& db, std::string& strError, KeyedCollection<clsBlock>& colBlocks) {

@@ -4,10 +4,38 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace tiraq::test {
 namespace {
 
 using EntityQueries = ReaderTest;
+
+// The host may set the insert count to any number: it is kept as a number, not as so many records.
+TEST_F(EntityQueries, AnInsertCountSetByTheHostIsANumberTheNextInsertFollows) {
+    std::string error;
+    KeyedCollection<clsInsert> inserts;
+    db.SetInsertCount(std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(db.InsertCount(), std::numeric_limits<std::int32_t>::max());
+    EXPECT_FALSE(GetInserts(db, error, inserts));
+    EXPECT_EQ(error, "An error occurred in GetInserts. The message is: Subscript out of range");
+    EXPECT_THROW(db.AppendInsert(InsertRecord{}), vb::RuntimeError) << "the count cannot pass a Long";
+
+    db.SetInsertCount(2);
+    EXPECT_EQ(db.AppendInsert(InsertRecord{.BlockName = "B", .LayerIndex = db.SetLayerID("0")}), 3);
+    EXPECT_EQ(db.Inserts.Count(), 3);
+    std::string name;
+    float x = 0, y = 0;
+    KeyedCollection<clsInsertAttrib> attribs;
+    ASSERT_TRUE(GetInsert(db, error, 3, name, x, y, attribs)) << error;
+    EXPECT_EQ(name, "B");
+    db.SetInsertCount(1);
+    EXPECT_EQ(db.Inserts.Count(), 1) << "records beyond the count are dropped";
+    db.SetInsertCount(-4);
+    ASSERT_TRUE(GetInserts(db, error, inserts));
+    EXPECT_EQ(inserts.Count(), 0);
+    EXPECT_THROW(db.AppendInsert(InsertRecord{}), vb::RuntimeError);
+}
 
 TEST_F(EntityQueries, AnEmptyDrawingGivesEmptyCollections) {
     ASSERT_TRUE(Load(Drawing(DxfBuilder())));
