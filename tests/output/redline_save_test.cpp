@@ -92,6 +92,18 @@ TEST_F(SaveTest, WithoutAHandleSeedTheRedlinesHaveNeitherHandlesNorSubclassMarke
         << "nothing else changes";
 }
 
+TEST_F(SaveTest, ALineBreakInAHostsTextIsSavedAsASpaceSoEveryGroupKeepsItsPlace) {
+    DxfBuilder b;
+    b.Section("ENTITIES").Line("0", "0", "1", "1").EndSection();
+    LoadSource(b.Text());
+    AddRedlineText(db, 5, 6, "two\r\nlines\rand\na feed", "0", 1, 0, 0);
+    const std::vector<std::string> lines = LinesOf(Save());
+    const auto text = std::find(lines.begin(), lines.end(), "TEXT");
+    ASSERT_NE(text, lines.end());
+    EXPECT_EQ(text[12], "two lines and\na feed" + std::string(79, ' '));
+    EXPECT_EQ(text[13], "50");
+}
+
 TEST_F(SaveTest, AHandleSeedGivesTheAddedRecordsHandlesAndMovesPastThem) {
     LoadSource(HandledDrawing("1F"));
     AddNewLayer("RED1", ACIToRGB(1));
