@@ -17,7 +17,6 @@ namespace tiraq {
 namespace {
 
 constexpr double kHimetricPerInch = 2540;
-constexpr std::int16_t kCustomPointer = 99;
 
 Qt::CursorShape CursorOf(std::int16_t pointer) {
     switch (pointer) {
@@ -222,10 +221,10 @@ void DXFControl::LetScaleWidth(float value) {
 }
 
 void DXFControl::ApplyMousePointer() {
-    const QImage icon = mousePointer_ == kCustomPointer ? ImageOfPicture(mouseIcon_.get()) : QImage();
+    const QImage icon = mousePointer_ == kPointerCustom ? ImageOfPicture(mouseIcon_.get()) : QImage();
     if (!icon.isNull())
         picTiraq_->setCursor(QCursor(QPixmap::fromImage(icon)));
-    else if (mousePointer_ == 0)
+    else if (mousePointer_ == kPointerDefault)
         picTiraq_->unsetCursor();
     else
         picTiraq_->setCursor(CursorOf(mousePointer_));

@@ -6,6 +6,8 @@ namespace tiraq {
 
 inline constexpr int kPointerDefault = 0;
 inline constexpr int kPointerHourglass = 11;
+// The host's own picture, the control's MouseIcon.
+inline constexpr int kPointerCustom = 99;
 
 // What the reader needs of the control around it: the status-bar progress, the screen mouse
 // pointer, the drawing picture, the previous-view stack and the LinesRead event. Every member
