@@ -3,9 +3,6 @@
 #include "connection.h"
 #include "database_error.h"
 
-#include "vb/format.h"
-#include "vb/val.h"
-
 #include <QSqlRecord>
 
 namespace quellmar::maintenance {
@@ -29,13 +26,8 @@ const ArrayTable kTables[kCorrectionArrays] = {
 
 const QString kFactorColumns = "c1, c2, c3, c4, c5, c6, c7, c8";
 
-std::optional<double> Value(const QVariant& field) {
-    if (field.isNull()) return std::nullopt;
-    return field.toDouble();
-}
-
-// A Single is stored as the decimal text it is written as, so "1.10" is stored as 1.1.
-double StoredValue(float value) { return vb::Val(vb::SingleToText(value)); }
+// Each axis cell is a row of its own; a matrix row holds 8 cells.
+int CellsPerRow(const ArrayTable& table) { return table.field ? 1 : kCorrectionColumns; }
 
 }  // namespace
 
@@ -57,21 +49,23 @@ StoredCorrections ReadCorrectionTables(const QString& databasePath, qint64 coole
         const auto rows = db.Select(QString("select %1 from %2 where coolerid = ? order by %3").arg(columns, table.table, table.order),
                                     {coolerId});
         const std::size_t size = static_cast<std::size_t>(CorrectionArraySize(static_cast<CorrectionArray>(array)));
-        std::vector<std::optional<double>>& values = stored.values[static_cast<std::size_t>(array)];
+        std::vector<CorrectionCell>& cells = stored.cells[static_cast<std::size_t>(array)];
         for (const QSqlRecord& row : rows) {
-            if (values.size() >= size) break;
-            for (int column = 0; column < row.count(); ++column) values.push_back(Value(row.value(column)));
+            if (cells.size() >= size) break;
+            // Kept as the database gives it, so that a cell nobody changes is written back bit for bit.
+            for (int column = 0; column < row.count(); ++column) cells.push_back(row.value(column));
         }
+        cells.resize(size);
     }
     return stored;
 }
 
-void SaveCorrectionTables(const QString& databasePath, qint64 coolerId, const CorrectionValues& values,
+void SaveCorrectionTables(const QString& databasePath, qint64 coolerId, const CorrectionCells& cells,
                           std::bitset<kCorrectionArrays> changed) {
     if (changed.none()) return;
     for (int array = 0; array < kCorrectionArrays; ++array)
         if (changed[static_cast<std::size_t>(array)] &&
-            values[static_cast<std::size_t>(array)].size() !=
+            cells[static_cast<std::size_t>(array)].size() !=
                 static_cast<std::size_t>(CorrectionArraySize(static_cast<CorrectionArray>(array))))
             throw DatabaseError("A correction table is incomplete; nothing was stored.");
     Connection db(databasePath);
@@ -79,22 +73,26 @@ void SaveCorrectionTables(const QString& databasePath, qint64 coolerId, const Co
     for (int array = 0; array < kCorrectionArrays; ++array) {
         if (!changed[static_cast<std::size_t>(array)]) continue;
         const ArrayTable& table = kTables[array];
-        const std::vector<float>& boxes = values[static_cast<std::size_t>(array)];
+        const std::vector<CorrectionCell>& boxes = cells[static_cast<std::size_t>(array)];
         db.Execute(QString("delete from %1 where coolerid = ?").arg(table.table), {coolerId});
-        if (table.field) {
-            const QString insert = QString("insert into %1 (CoolerID, %2) VALUES (?, ?)").arg(table.table, table.field);
-            for (float value : boxes) db.Execute(insert, {coolerId, StoredValue(value)});
-            continue;
-        }
-        const QString insert = table.rowNumbers
-                                   ? QString("insert into %1 (CoolerID, RowNum, %2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                                   : QString("insert into %1 (CoolerID, %2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
-        for (int row = 0; row < kCorrectionRows; ++row) {
+        const int perRow = CellsPerRow(table);
+        // A matrix keeps every row up to the last one that holds anything, so that each row stays
+        // with its water flow or viscosity; an axis simply has no value where a box is empty.
+        int rows = 0;
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            if (boxes[i]) rows = static_cast<int>(i) / perRow + 1;
+        const QString insert =
+            table.field ? QString("insert into %1 (CoolerID, %2) VALUES (?, ?)").arg(table.table, table.field)
+            : table.rowNumbers
+                ? QString("insert into %1 (CoolerID, RowNum, %2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(table.table, kFactorColumns)
+                : QString("insert into %1 (CoolerID, %2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)").arg(table.table, kFactorColumns);
+        for (int row = 0; row < rows; ++row) {
+            if (table.field && !boxes[static_cast<std::size_t>(row)]) continue;
             QVariantList bound{coolerId};
             if (table.rowNumbers) bound << row + 1;
-            for (int column = 0; column < kCorrectionColumns; ++column)
-                bound << StoredValue(boxes[static_cast<std::size_t>(row * kCorrectionColumns + column)]);
-            db.Execute(insert.arg(table.table, kFactorColumns), bound);
+            for (int column = 0; column < perRow; ++column)
+                bound << boxes[static_cast<std::size_t>(row * perRow + column)].value_or(QVariant());
+            db.Execute(insert, bound);
         }
     }
     transaction.Commit();

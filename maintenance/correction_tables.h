@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 #include <array>
 #include <bitset>
@@ -20,23 +21,25 @@ inline constexpr int kCorrectionRows = 6;
 // How many values an array holds: 8 oil flows, 6 water flows or viscosities, 48 factors.
 int CorrectionArraySize(CorrectionArray array);
 
+// A cell of a table: absent (no row holds it), Null, or the value exactly as stored.
+using CorrectionCell = std::optional<QVariant>;
+// Every array at its full size, cell by cell; a factor matrix row by row, 8 cells each.
+using CorrectionCells = std::array<std::vector<CorrectionCell>, kCorrectionArrays>;
+
 // A model's tables as stored: each axis in ascending order, the heat-transfer rows by row number,
 // the pressure-drop rows in the order they were written (the order the rating engine takes them
-// in, one per viscosity). An array holds at most its size; a factor matrix row by row, 8 values
-// each. A Null value stays empty.
+// in, one per viscosity). The cells past what the model holds are absent.
 struct StoredCorrections {
     QString name;
-    std::array<std::vector<std::optional<double>>, kCorrectionArrays> values;
+    CorrectionCells cells;
 };
 StoredCorrections ReadCorrectionTables(const QString& databasePath, qint64 coolerId);
 
-// Single-precision values of every array at its full size, as the correction editor holds them.
-using CorrectionValues = std::array<std::vector<float>, kCorrectionArrays>;
-
-// Rewrites each table whose flag is set with its values (its rows of the model deleted, then one
-// row per axis value or per matrix row inserted), all tables in one transaction: a failure leaves
-// every table as it was. Throws DatabaseError.
-void SaveCorrectionTables(const QString& databasePath, qint64 coolerId, const CorrectionValues& values,
+// Rewrites each table whose flag is set with its cells (its rows of the model deleted, then one
+// row per present axis cell, and the matrix rows up to the last one that holds a present cell,
+// absent cells of those rows Null), all tables in one transaction: a failure leaves every table as
+// it was. Throws DatabaseError.
+void SaveCorrectionTables(const QString& databasePath, qint64 coolerId, const CorrectionCells& cells,
                           std::bitset<kCorrectionArrays> changed);
 
 }  // namespace quellmar::maintenance

@@ -105,35 +105,57 @@ void frmWaterCorrection::Form_Load() {
     databasePath_ = CoolerDatabasePath();
     const StoredCorrections stored = ReadCorrectionTables(databasePath_, id_);
     txtName_->setText(stored.name);
+    loaded_ = stored.cells;
     for (int array = 0; array < kCorrectionArrays; ++array) {
-        const auto& values = stored.values[static_cast<std::size_t>(array)];
-        for (std::size_t i = 0; i < values.size(); ++i)
-            Box(static_cast<CorrectionArray>(array), static_cast<int>(i))
-                ->setText(values[i] ? Shown(*values[i], array) : QString());
+        const std::vector<CorrectionCell>& cells = loaded_[static_cast<std::size_t>(array)];
+        std::vector<QString>& texts = loadedTexts_[static_cast<std::size_t>(array)];
+        texts.clear();
+        // A Null cell, and a cell the model does not have, shows an empty box.
+        for (const CorrectionCell& cell : cells) texts.push_back(cell && !cell->isNull() ? Shown(cell->toDouble(), array) : QString());
+        for (std::size_t i = 0; i < texts.size(); ++i) Box(static_cast<CorrectionArray>(array), static_cast<int>(i))->setText(texts[i]);
     }
     changed_.reset();
     if (mode_ == 3) cmdCancel_->setEnabled(false);
 }
 
+bool frmWaterCorrection::BoxCell(CorrectionArray array, int index, CorrectionCell& cell) {
+    const auto a = static_cast<std::size_t>(array);
+    const auto i = static_cast<std::size_t>(index);
+    QLineEdit* box = Box(array, index);
+    // The boxes show the cells rounded; a box left as it was keeps its cell as stored.
+    if (box->text() == loadedTexts_[a][i]) {
+        cell = loaded_[a][i];
+        return true;
+    }
+    if (box->text().trimmed().isEmpty()) {
+        cell.reset();
+        return true;
+    }
+    const std::string text = box->text().toStdString();
+    if (!vb::IsNumeric(text)) {
+        gui::Dialogs().MsgBox("\"" + box->text() + "\" is not a number. Nothing was saved.", gui::vbOKOnly | gui::vbExclamation,
+                              "Data Changed");
+        box->setFocus();
+        gui::SelectAllText(*box);
+        return false;
+    }
+    // A typed number is stored as the Single it is, written as decimal text: "1.10" is stored as 1.1.
+    cell = QVariant(vb::Val(vb::SingleToText(vb::CSng(vb::Val(text)))));
+    return true;
+}
+
 bool frmWaterCorrection::SaveCorrections() {
     if (changed_.none()) return true;
-    CorrectionValues values;
+    CorrectionCells cells;
     for (int array = 0; array < kCorrectionArrays; ++array) {
         if (!changed_[static_cast<std::size_t>(array)]) continue;
-        for (QLineEdit* box : boxes_[static_cast<std::size_t>(array)]) {
-            const std::string text = box->text().toStdString();
-            // Every box of a table is checked before the table is touched.
-            if (!vb::IsNumeric(text)) {
-                gui::Dialogs().MsgBox("\"" + box->text() + "\" is not a number. Nothing was saved.",
-                                      gui::vbOKOnly | gui::vbExclamation, "Data Changed");
-                box->setFocus();
-                gui::SelectAllText(*box);
-                return false;
-            }
-            values[static_cast<std::size_t>(array)].push_back(vb::CSng(vb::Val(text)));
-        }
+        std::vector<CorrectionCell>& table = cells[static_cast<std::size_t>(array)];
+        table.resize(boxes_[static_cast<std::size_t>(array)].size());
+        // Every box of every changed table is checked before any table is touched.
+        for (std::size_t i = 0; i < table.size(); ++i)
+            if (!BoxCell(static_cast<CorrectionArray>(array), static_cast<int>(i), table[i])) return false;
     }
-    return Handle([&] { SaveCorrectionTables(databasePath_, id_, values, changed_); });
+    return Handle([&] { SaveCorrectionTables(databasePath_, id_, cells, changed_); });
 }
 
 void frmWaterCorrection::cmdOK_Click() {

@@ -47,7 +47,14 @@ private:
     int mode_ = 2;
     QPointer<ModelList> myParent_;
     QString databasePath_;
+    // The cell a box stands for at save time: as loaded while its text is, else as typed. False
+    // (with a message, the focus on the box) when the text is no number.
+    bool BoxCell(CorrectionArray array, int index, CorrectionCell& cell);
+
     std::array<std::vector<QLineEdit*>, kCorrectionArrays> boxes_;
+    // What each box was loaded with: the stored cell and the text it was shown as.
+    CorrectionCells loaded_;
+    std::array<std::vector<QString>, kCorrectionArrays> loadedTexts_;
     std::bitset<kCorrectionArrays> changed_;
     bool cancelled_ = false;
     bool saved_ = false;

@@ -8,6 +8,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
 namespace {
 
 const char* const kModels = R"SQL(
@@ -57,9 +61,11 @@ std::string Text(sqlite3_stmt* statement, int column) {
 
 }  // namespace
 
-MaintenanceTest::MaintenanceTest() : area(new QMdiArea) {
-    database.Exec(kModels);
-    AddCorrectionRows(database);
+MaintenanceTest::MaintenanceTest(quellmar::data::Contents contents) : database(contents), area(new QMdiArea) {
+    if (contents == quellmar::data::Contents::Base) {
+        database.Exec(kModels);
+        AddCorrectionRows(database);
+    }
     vb::SetProgramFolder(database.Folder());
     frame.setCentralWidget(area);
     frame.resize(1400, 1000);
@@ -91,6 +97,36 @@ std::vector<std::string> MaintenanceTest::Column(const std::string& sql) const {
     sqlite3_finalize(statement);
     sqlite3_close(db);
     return values;
+}
+
+std::vector<std::vector<std::string>> MaintenanceTest::ExactRows(const std::string& sql) const {
+    sqlite3* db = nullptr;
+    std::vector<std::vector<std::string>> rows;
+    EXPECT_EQ(sqlite3_open_v2(database.Path().c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    sqlite3_stmt* statement = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &statement, nullptr), SQLITE_OK) << sqlite3_errmsg(db) << " in " << sql;
+    while (statement && sqlite3_step(statement) == SQLITE_ROW) {
+        std::vector<std::string>& row = rows.emplace_back();
+        for (int column = 0; column < sqlite3_column_count(statement); ++column) {
+            switch (sqlite3_column_type(statement, column)) {
+                case SQLITE_NULL: row.push_back("null"); break;
+                case SQLITE_INTEGER: row.push_back("integer " + std::to_string(sqlite3_column_int64(statement, column))); break;
+                case SQLITE_FLOAT: {
+                    const double value = sqlite3_column_double(statement, column);
+                    std::uint64_t bits = 0;
+                    std::memcpy(&bits, &value, sizeof bits);
+                    char hex[17];
+                    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(bits));
+                    row.push_back(std::string("real ") + hex);
+                    break;
+                }
+                default: row.push_back("text " + Text(statement, column)); break;
+            }
+        }
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return rows;
 }
 
 std::string MaintenanceTest::Value(const std::string& sql) const {

@@ -16,14 +16,18 @@
 //   air:    1 "Alpha" (motor 3, range 2), 2 "beta" (motor 1, range 1), each with curves
 //   mobile: 3 "Mob 1"
 //   water:  4 "W 1" (full 8 by 6 correction tables), 5 "W 2" (a few rows only)
+// With Contents::Full it holds the bundled sample models instead.
 class MaintenanceTest : public ShellTest {
 protected:
-    MaintenanceTest();
+    explicit MaintenanceTest(quellmar::data::Contents contents = quellmar::data::Contents::Base);
     ~MaintenanceTest() override;
 
     // The first column of the query's rows as text ("NULL" for Null).
     std::vector<std::string> Column(const std::string& sql) const;
     std::string Value(const std::string& sql) const;
+    // Every row of the query, each cell as its storage class and its exact stored bytes (a REAL's
+    // eight bytes in hex), read straight from the file: equal texts are byte-identical cells.
+    std::vector<std::vector<std::string>> ExactRows(const std::string& sql) const;
     long long Count(const std::string& sql) const;
     void Exec(const std::string& sql) const { database.Exec(sql); }
     // Makes the database refuse a kind of statement on a table: `when` is "INSERT", "UPDATE" or "DELETE".

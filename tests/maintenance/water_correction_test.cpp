@@ -1,7 +1,9 @@
 // The water-cooler correction-factor editor.
 #include "maintenance_fixture.h"
 
+#include "model_editor.h"
 #include "model_list.h"
+#include "new_model_form.h"
 #include "water_correction.h"
 
 #include <QLineEdit>
@@ -17,8 +19,30 @@ namespace {
 const char* const kTables[] = {"HTCorrectionOilFlow", "HTCorrectionWaterFlow", "HTCorrection",
                                "PDCorrectionOilFlow", "PDCorrectionViscosity", "PDCorrection"};
 
+// How each table's rows are read: the axes and the pressure-drop rows in stored order, the
+// heat-transfer rows by row number; the key is left out, so two models' tables compare.
+const char* const kTableRows[] = {
+    "SELECT HTCorrectionOilFlow FROM HTCorrectionOilFlow WHERE CoolerID = %1 ORDER BY rowid",
+    "SELECT HTCorrectionWaterFlow FROM HTCorrectionWaterFlow WHERE CoolerID = %1 ORDER BY rowid",
+    "SELECT RowNum, c1, c2, c3, c4, c5, c6, c7, c8 FROM HTCorrection WHERE CoolerID = %1 ORDER BY RowNum",
+    "SELECT PDCorrectionOilFlow FROM PDCorrectionOilFlow WHERE CoolerID = %1 ORDER BY rowid",
+    "SELECT PDCorrectionViscosity FROM PDCorrectionViscosity WHERE CoolerID = %1 ORDER BY rowid",
+    "SELECT c1, c2, c3, c4, c5, c6, c7, c8 FROM PDCorrection WHERE CoolerID = %1 ORDER BY rowid"};
+
 class Corrections : public MaintenanceTest {
 protected:
+    explicit Corrections(quellmar::data::Contents contents = quellmar::data::Contents::Base) : MaintenanceTest(contents) {}
+
+    using Rows = std::vector<std::vector<std::string>>;
+    // A table of a model, cell by cell as stored.
+    Rows Table(CorrectionArray array, qint64 id) const {
+        return ExactRows(QString(kTableRows[array]).arg(id).toStdString());
+    }
+    std::vector<Rows> Tables(qint64 id) const {
+        std::vector<Rows> tables;
+        for (int array = 0; array < 6; ++array) tables.push_back(Table(static_cast<CorrectionArray>(array), id));
+        return tables;
+    }
     frmWaterCorrection* Open(qint64 id, int mode, ModelList* list = nullptr) {
         auto* window = new frmWaterCorrection;
         window->Initialise(id, mode, list);
@@ -62,22 +86,76 @@ TEST_F(Corrections, TheBoxesShowEachAxisInOrderAndEachMatrixRowByRow) {
     EXPECT_EQ(Text(window, PDFactors, 40), "4.10");
 }
 
-TEST_F(Corrections, AModelWithFewRowsShowsTheRestAsZeroAndASaveStoresThemAll) {
+TEST_F(Corrections, CorrectionNullAndAbsentCellsShowEmptyAndStayAsTheyAreWhenUntouched) {
+    Exec("UPDATE HTCorrection SET c3 = NULL WHERE CoolerID = 5");
+    const std::vector<Rows> before = Tables(5);
     auto* window = Open(5, 2);
     EXPECT_EQ(Text(window, HTOilFlow, 1), "25.0");
-    EXPECT_EQ(Text(window, HTOilFlow, 2), "0.0");
-    EXPECT_EQ(Text(window, HTFactors, 7), "8.00");
-    EXPECT_EQ(Text(window, HTFactors, 8), "0.0");
-    EXPECT_EQ(Text(window, PDFactors, 0), "0.0");
-    window->Box(HTOilFlow, 2)->setText("35");
-    window->Box(PDFactors, 3)->setText("1.10");
+    EXPECT_EQ(Text(window, HTOilFlow, 2), "") << "a flow the model does not have";
+    EXPECT_EQ(Text(window, HTFactors, 2), "") << "a Null factor";
+    EXPECT_EQ(Text(window, HTFactors, 8), "") << "a row the model does not have";
+    EXPECT_EQ(Text(window, PDFactors, 0), "");
+    window->Box(HTFactors, 0)->setText("1.5");
     window->cmdOK_Click();
     Settle();
+    EXPECT_TRUE(Dialogs().Messages().empty());
+    EXPECT_EQ(CountOf<frmWaterCorrection>(), 0);
+    Rows factors = before[HTFactors];
+    factors[0][1] = ExactRows("SELECT 1.5")[0][0];
+    EXPECT_EQ(Table(HTFactors, 5), factors) << "one row still, its Null still Null";
+    for (CorrectionArray other : {HTOilFlow, HTWaterFlow, PDOilFlow, PDViscosity, PDFactors})
+        EXPECT_EQ(Table(other, 5), before[other]) << kTables[other];
+
+    // After an add every table is written from the boxes: untouched ones come back as they were.
+    const std::vector<Rows> edited = Tables(5);
+    Open(5, 3)->cmdOK_Click();
+    Settle();
+    EXPECT_TRUE(Dialogs().Messages().empty());
+    EXPECT_EQ(Tables(5), edited);
+}
+
+TEST_F(Corrections, CorrectionEmptyBoxesDropAxisValuesAndLeaveNullFactorsInTheirRows) {
+    auto* window = Open(4, 2);
+    window->Box(HTOilFlow, 7)->setText("");
+    window->Box(HTFactors, 13)->setText("");
+    // The whole last pressure-drop row and the whole of a middle one.
+    for (int column = 0; column < 8; ++column) {
+        window->Box(PDFactors, 40 + column)->setText("");
+        window->Box(PDFactors, 16 + column)->setText(" ");
+    }
+    window->cmdOK_Click();
+    Settle();
+    EXPECT_TRUE(Dialogs().Messages().empty());
+    EXPECT_EQ(Count("HTCorrectionOilFlow WHERE CoolerID = 4"), 7);
+    EXPECT_EQ(Value("SELECT max(HTCorrectionOilFlow) FROM HTCorrectionOilFlow WHERE CoolerID = 4"), "70.0");
+    EXPECT_EQ(Value("SELECT coalesce(c6, 'Null') || ' ' || c5 FROM HTCorrection WHERE CoolerID = 4 AND RowNum = 2"), "Null 5.5");
+    // The middle row stays in its place, so the rows after it keep their viscosities.
+    EXPECT_EQ(Column("SELECT coalesce(c1, 'Null') FROM PDCorrection WHERE CoolerID = 4 ORDER BY rowid"),
+              (std::vector<std::string>{"9.1", "8.1", "Null", "6.1", "5.1"}));
+
+    // A value typed into a row the model did not have adds that row, Null but for what was typed.
+    auto* few = Open(5, 2);
+    few->Box(HTOilFlow, 2)->setText("35");
+    few->Box(HTFactors, 8 + 3)->setText("2.25");
+    few->cmdOK_Click();
+    Settle();
     EXPECT_EQ(Column("SELECT HTCorrectionOilFlow FROM HTCorrectionOilFlow WHERE CoolerID = 5 ORDER BY rowid"),
-              (std::vector<std::string>{"15.0", "25.0", "35.0", "0.0", "0.0", "0.0", "0.0", "0.0"}));
-    EXPECT_EQ(Count("PDCorrection WHERE CoolerID = 5"), 6);
-    EXPECT_EQ(Value("SELECT c4 FROM PDCorrection WHERE CoolerID = 5 ORDER BY rowid LIMIT 1"), "1.1");
-    EXPECT_EQ(Count("HTCorrection WHERE CoolerID = 5"), 1) << "an unchanged table is left alone";
+              (std::vector<std::string>{"15.0", "25.0", "35.0"}));
+    EXPECT_EQ(Column("SELECT RowNum || ':' || coalesce(c1, 'Null') || ':' || c4 FROM HTCorrection WHERE CoolerID = 5 ORDER BY RowNum"),
+              (std::vector<std::string>{"1:1.0:4.0", "2:Null:2.25"}));
+}
+
+TEST_F(Corrections, CorrectionTypedNumbersAreStoredWithTheirOwnPrecisionNotAsShown) {
+    Exec("UPDATE HTCorrection SET c1 = 0.6817, c2 = 0.80845 WHERE CoolerID = 4 AND RowNum = 1");
+    auto* window = Open(4, 2);
+    EXPECT_EQ(Text(window, HTFactors, 0), "0.68");
+    EXPECT_EQ(Text(window, HTFactors, 1), "0.81");
+    window->Box(HTFactors, 2)->setText("0.6823");
+    window->Box(HTFactors, 3)->setText("1.10");
+    window->cmdOK_Click();
+    Settle();
+    EXPECT_EQ(ExactRows("SELECT c1, c2, c3, c4 FROM HTCorrection WHERE CoolerID = 4 AND RowNum = 1"),
+              ExactRows("SELECT 0.6817, 0.80845, 0.6823, 1.1"));
 }
 
 TEST_F(Corrections, ChangingOneFactorRewritesOnlyThatTable) {
@@ -135,17 +213,22 @@ TEST_F(Corrections, ClosingAfterAChangeAsksAndNoLeavesTheDatabaseAsItWas) {
     EXPECT_EQ(Value("SELECT min(PDCorrectionOilFlow) FROM PDCorrectionOilFlow WHERE CoolerID = 4"), "11.0");
 }
 
-TEST_F(Corrections, AfterAnAddOkWritesEveryTableAndRefillsTheList) {
+TEST_F(Corrections, AfterAnAddOkWritesWhatTheBoxesHoldAndRefillsTheList) {
     auto* list = Show(new frmSelectEditWater);
     Exec("INSERT INTO Coolers (CoolerID, Name, CoolerType) VALUES (9, 'Fresh', 2)");
     auto* window = Open(9, 3, list);
     EXPECT_FALSE(window->findChild<QPushButton*>("cmdCancel")->isEnabled());
+    window->Box(HTOilFlow, 0)->setText("10");
+    window->Box(HTWaterFlow, 0)->setText("5");
+    window->Box(HTFactors, 0)->setText("0.9");
     window->cmdOK_Click();
     Settle();
-    const int sizes[] = {8, 6, 6, 8, 6, 6};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(Count(std::string(kTables[i]) + " WHERE CoolerID = 9"), sizes[i]) << kTables[i];
-    EXPECT_EQ(Column("SELECT RowNum FROM HTCorrection WHERE CoolerID = 9 ORDER BY rowid"),
-              (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
+    EXPECT_TRUE(Dialogs().Messages().empty());
+    EXPECT_EQ(Value("SELECT HTCorrectionOilFlow FROM HTCorrectionOilFlow WHERE CoolerID = 9"), "10.0");
+    EXPECT_EQ(Value("SELECT HTCorrectionWaterFlow FROM HTCorrectionWaterFlow WHERE CoolerID = 9"), "5.0");
+    EXPECT_EQ(Value("SELECT RowNum || ' ' || c1 || ' ' || coalesce(c2, 'Null') FROM HTCorrection WHERE CoolerID = 9"), "1 0.9 Null");
+    for (const char* empty : {"PDCorrectionOilFlow", "PDCorrectionViscosity", "PDCorrection"})
+        EXPECT_EQ(Count(std::string(empty) + " WHERE CoolerID = 9"), 0) << "empty boxes store no rows";
     EXPECT_TRUE(list->FormVisible());
     EXPECT_EQ(list->List1()->count(), 3);
 }
@@ -176,4 +259,97 @@ TEST_F(Corrections, ASaveTheDatabaseRefusesPartWayLeavesEveryTableAsItWas) {
     EXPECT_TRUE(Dialogs().Messages()[0].text.contains("refused by the test"));
     EXPECT_EQ(Snapshot(4), before);
     EXPECT_EQ(Newest<frmWaterCorrection>(), window);
+}
+
+namespace {
+
+// The bundled sample models, whatever their values are.
+class BundledCorrections : public Corrections {
+protected:
+    BundledCorrections() : Corrections(quellmar::data::Contents::Full) {}
+
+    // The water model with the fewest pressure-drop oil flows: the most boxes over Null cells.
+    qint64 SparsestWaterModel() const {
+        return std::stoll(Value("SELECT CoolerID FROM Coolers WHERE CoolerType = 2 ORDER BY (SELECT count(*) FROM "
+                                "PDCorrectionOilFlow p WHERE p.CoolerID = Coolers.CoolerID), Name LIMIT 1"));
+    }
+    // Everything outside the model's correction tables.
+    std::vector<Rows> Elsewhere(qint64 id) const {
+        std::vector<Rows> rest{ExactRows("SELECT * FROM Coolers ORDER BY CoolerID")};
+        for (const char* table : kTables)
+            rest.push_back(ExactRows(std::string("SELECT * FROM ") + table + " WHERE CoolerID <> " + std::to_string(id) +
+                                     " ORDER BY rowid"));
+        return rest;
+    }
+};
+
+}  // namespace
+
+TEST_F(BundledCorrections, CorrectionOneFactorEditChangesThatCellAloneKeepingUntouchedPrecisionAndNull) {
+    const qint64 id = SparsestWaterModel();
+    const std::vector<Rows> before = Tables(id);
+    const std::vector<Rows> rest = Elsewhere(id);
+    ASSERT_FALSE(before[PDFactors].empty());
+    ASSERT_NE(before[PDFactors][0][1], ExactRows("SELECT 0.4321")[0][0]);
+    auto* window = Open(id, 2);
+    window->Box(PDFactors, 1)->setText("0.4321");
+    window->cmdOK_Click();
+    Settle();
+    EXPECT_TRUE(Dialogs().Messages().empty()) << Dialogs().Messages()[0].text.toStdString();
+    EXPECT_EQ(CountOf<frmWaterCorrection>(), 0) << "saved and closed";
+    std::vector<Rows> expected = before;
+    expected[PDFactors][0][1] = ExactRows("SELECT 0.4321")[0][0];
+    EXPECT_EQ(Tables(id), expected);
+    EXPECT_EQ(Elsewhere(id), rest);
+}
+
+TEST_F(BundledCorrections, TheAddWaterModelFlowFinishesThroughTheCorrectionEditorWithUntouchedTablesCopiedExactly) {
+    auto* list = Show(new frmSelectEditWater);
+    const qint64 templateId = list->List1()->currentItem()->data(Qt::UserRole).toLongLong();
+    const int models = list->List1()->count();
+    list->cmdNew_Click();
+    Settle();
+    auto* form = Newest<frmAddWater>();
+    ASSERT_NE(form, nullptr);
+    form->findChild<QLineEdit*>("txtName")->setText("Added in a test");
+    const qint64 id = form->NewCoolerID();
+    form->cmdOK_Click();
+    Settle();
+    auto* editor = Newest<frmEditWater>();
+    ASSERT_NE(editor, nullptr);
+    editor->cmdOK_Click();
+    Settle();
+    auto* corrections = Newest<frmWaterCorrection>();
+    ASSERT_NE(corrections, nullptr);
+    EXPECT_FALSE(corrections->findChild<QPushButton*>("cmdCancel")->isEnabled());
+    // A slip of the keyboard is reported and mended; the flow still finishes.
+    const QString shown = Text(corrections, HTWaterFlow, 0);
+    corrections->Box(HTWaterFlow, 0)->setText("5,5");
+    corrections->cmdOK_Click();
+    Settle();
+    ASSERT_EQ(Dialogs().Messages().size(), 1u);
+    EXPECT_EQ(Newest<frmWaterCorrection>(), corrections);
+    corrections->Box(HTWaterFlow, 0)->setText(shown);
+    corrections->cmdOK_Click();
+    Settle();
+    EXPECT_EQ(Dialogs().Messages().size(), 1u);
+    EXPECT_EQ(CountOf<frmWaterCorrection>(), 0);
+    EXPECT_TRUE(list->FormVisible());
+    EXPECT_EQ(list->List1()->count(), models + 1);
+    EXPECT_EQ(Tables(id), Tables(templateId));
+}
+
+TEST_F(BundledCorrections, TheAddWaterModelFlowCancelsStoringNothing) {
+    auto* list = Show(new frmSelectEditWater);
+    const long long models = Count("Coolers");
+    list->cmdNew_Click();
+    Settle();
+    auto* form = Newest<frmAddWater>();
+    ASSERT_NE(form, nullptr);
+    form->findChild<QLineEdit*>("txtName")->setText("Never stored");
+    form->cmdCancel_Click();
+    Settle();
+    EXPECT_EQ(CountOf<frmAddWater>(), 0);
+    EXPECT_TRUE(list->FormVisible());
+    EXPECT_EQ(Count("Coolers"), models);
 }
