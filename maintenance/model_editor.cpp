@@ -24,6 +24,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,6 +63,21 @@ QVBoxLayout* CurveColumn(QWidget* parent, const QString& heading, const QString&
     column->addLayout(axes);
     column->addWidget(grid);
     return column;
+}
+
+// A field the user may not change is drawn on the window's colour, as an inactive box is.
+void LookReadOnly(QWidget& field) {
+    QPalette palette = field.palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    field.setPalette(palette);
+}
+
+// The width a column of the header needs to show `text` whole: the header's own measure of its
+// caption, with the caption's text exchanged for `text`.
+int HeaderWidth(const QHeaderView& header, int column, const QString& text) {
+    const QFontMetrics metrics = header.fontMetrics();
+    const QString caption = header.model()->headerData(column, Qt::Horizontal).toString();
+    return header.sectionSizeHint(column) - metrics.horizontalAdvance(caption) + metrics.horizontalAdvance(text);
 }
 
 }  // namespace
@@ -161,8 +177,16 @@ void ModelEditor::BindFields() {
 }
 
 void ModelEditor::FormatCurveGrids() {
-    const int flowWidth = fontMetrics().horizontalAdvance("LPM Oil Flow");
-    const int valueWidth = fontMetrics().horizontalAdvance("Cooling Capacity");
+    // The headers show the curves' axis captions rather than the field names, in columns wide
+    // enough for them.
+    for (auto [grid, valueCaption] : {std::pair{grid1_, "kW/degree C"}, std::pair{grid2_, "BAR@30Cst"}}) {
+        BoundTableModel& model = grid->DataSource()->Model();
+        model.setHeaderData(1, Qt::Horizontal, "LPM Oil Flow");
+        model.setHeaderData(2, Qt::Horizontal, valueCaption);
+    }
+    const QHeaderView& header = *grid1_->horizontalHeader();
+    const int flowWidth = HeaderWidth(header, 1, "LPM Oil Flow");
+    const int valueWidth = HeaderWidth(header, 1, "Cooling Capacity");
     for (DataGrid* grid : {grid1_, grid2_}) {
         const BoundTableModel& model = grid->DataSource()->Model();
         grid->setColumnHidden(0, true);
@@ -171,17 +195,21 @@ void ModelEditor::FormatCurveGrids() {
         grid->setColumnWidth(1, flowWidth);
         grid->setColumnWidth(2, valueWidth);
     }
-    grid1_->setFixedWidth(flowWidth + valueWidth + 2 * fontMetrics().horizontalAdvance("LPM"));
+    grid1_->setFixedWidth(flowWidth + valueWidth + 2 * header.fontMetrics().horizontalAdvance("LPM"));
 }
 
 void ModelEditor::LockForView() {
-    for (QLineEdit* box : findChildren<QLineEdit*>()) box->setReadOnly(true);
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->setReadOnly(true);
+        LookReadOnly(*box);
+    }
     for (QRadioButton* option : findChildren<QRadioButton*>()) option->setEnabled(false);
     for (QCheckBox* check : findChildren<QCheckBox*>()) check->setEnabled(false);
     for (DataGrid* grid : findChildren<DataGrid*>()) {
         grid->SetAllowAddNew(false);
         grid->SetAllowUpdate(false);
         grid->SetAllowDelete(false);
+        LookReadOnly(*grid);
     }
 }
 

@@ -9,7 +9,9 @@
 #include "gui/option_group.h"
 #include "gui/wait_cursor.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -24,6 +26,8 @@ namespace {
 
 class ModelEditors : public MaintenanceTest {
 protected:
+    explicit ModelEditors(quellmar::data::Contents contents = quellmar::data::Contents::Base) : MaintenanceTest(contents) {}
+
     template <typename Editor>
     Editor* Open(qint64 id, int mode, ModelList* list = nullptr) {
         auto* editor = new Editor;
@@ -51,7 +55,14 @@ TEST_F(ModelEditors, ViewModeShowsTheModelAndLetsNothingBeChangedButTheDrawingBe
     EXPECT_EQ(editor->windowTitle(), "View Air-Cooled Model");
     EXPECT_EQ(Box(editor, "txtName")->text(), "Alpha");
     EXPECT_EQ(Box(editor, "txtWeight")->text(), "12.5");
-    for (QLineEdit* box : editor->findChildren<QLineEdit*>()) EXPECT_TRUE(box->isReadOnly()) << box->objectName().toStdString();
+    // Read-only and drawn so: on the window's colour, where an editable box is white.
+    const auto looksReadOnly = [](QWidget* field) { return field->palette().color(QPalette::Base) == field->palette().color(QPalette::Window); };
+    for (QLineEdit* box : editor->findChildren<QLineEdit*>()) {
+        EXPECT_TRUE(box->isReadOnly()) << box->objectName().toStdString();
+        EXPECT_TRUE(looksReadOnly(box)) << box->objectName().toStdString();
+    }
+    EXPECT_TRUE(looksReadOnly(editor->DBGrid1()));
+    EXPECT_FALSE(looksReadOnly(Box(Open<frmEditAir>(1, 2), "txtName")));
     for (QRadioButton* option : editor->findChildren<QRadioButton*>()) EXPECT_FALSE(option->isEnabled());
     for (DataGrid* grid : {editor->DBGrid1(), editor->DBGrid2()}) {
         EXPECT_FALSE(grid->AllowAddNew());
@@ -120,16 +131,21 @@ TEST_F(ModelEditors, ACurvePointAddedInEitherGridCarriesTheModelsKey) {
     EXPECT_EQ(Column("SELECT CoolerID FROM PressureDrop WHERE PressureDropOilFlow = 25"), (std::vector<std::string>{"3"}));
 }
 
-TEST_F(ModelEditors, TheCapacityGridIsAsWideAsItsColumnsAndTwiceLpm) {
+TEST_F(ModelEditors, TheGridHeadersShowTheAxisCaptionsWholeAndTheCapacityGridIsAsWideAsItsColumnsAndTwiceLpm) {
     auto* editor = Open<frmEditAir>(1, 2);
-    const QFontMetrics metrics = editor->fontMetrics();
-    const int flow = metrics.horizontalAdvance("LPM Oil Flow");
-    const int value = metrics.horizontalAdvance("Cooling Capacity");
-    EXPECT_EQ(editor->DBGrid1()->columnWidth(1), flow);
-    EXPECT_EQ(editor->DBGrid1()->columnWidth(2), value);
-    EXPECT_EQ(editor->DBGrid2()->columnWidth(2), value);
-    EXPECT_EQ(editor->DBGrid1()->width(), flow + value + 2 * metrics.horizontalAdvance("LPM"));
-    EXPECT_NE(editor->DBGrid2()->width(), editor->DBGrid1()->width());
+    for (auto [grid, value] : {std::pair{editor->DBGrid1(), "kW/degree C"}, std::pair{editor->DBGrid2(), "BAR@30Cst"}}) {
+        QHeaderView* header = grid->horizontalHeader();
+        EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), "LPM Oil Flow");
+        EXPECT_EQ(grid->model()->headerData(2, Qt::Horizontal).toString(), value);
+        for (int column : {1, 2}) EXPECT_LE(header->sectionSizeHint(column), grid->columnWidth(column)) << "clipped";
+    }
+    // The same two widths in both grids, the first one as wide as they are and twice "LPM".
+    EXPECT_EQ(editor->DBGrid2()->columnWidth(1), editor->DBGrid1()->columnWidth(1));
+    EXPECT_EQ(editor->DBGrid2()->columnWidth(2), editor->DBGrid1()->columnWidth(2));
+    EXPECT_GE(editor->DBGrid1()->columnWidth(2), editor->DBGrid1()->horizontalHeader()->fontMetrics().horizontalAdvance("Cooling Capacity"));
+    EXPECT_EQ(editor->DBGrid1()->width(), editor->DBGrid1()->columnWidth(1) + editor->DBGrid1()->columnWidth(2) +
+                                              2 * editor->DBGrid1()->horizontalHeader()->fontMetrics().horizontalAdvance("LPM"));
+    EXPECT_LT(editor->DBGrid2()->minimumWidth(), editor->DBGrid2()->maximumWidth()) << "the second grid keeps its own width";
 }
 
 TEST_F(ModelEditors, ClosingAfterAnAddRefillsTheListAndAfterAnEditOnlyShowsIt) {
