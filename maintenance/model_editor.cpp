@@ -22,6 +22,7 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -45,7 +46,11 @@ public:
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut) handler_();
+        // Another window or a menu taking the focus for a while is no leaving of the box.
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) handler_();
+        }
         return false;
     }
 
@@ -234,7 +239,9 @@ void ModelEditor::txtDescription_Validate() {
 }
 
 bool ModelEditor::StorePendingEdits() {
-    txtDescription_Validate();
+    // A description typed into and never left is checked as leaving the box would have; one the
+    // user did not change is kept as stored.
+    if (findChild<QLineEdit*>("txtDescription")->text() != data1_->Field("Description").toString()) txtDescription_Validate();
     for (DataGrid* grid : {grid1_, grid2_}) grid->CommitOpenCell();
     try {
         for (DataControl* data : {data1_, data2_, data3_}) data->UpdateRecord();

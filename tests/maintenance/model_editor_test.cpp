@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -109,7 +110,7 @@ TEST_F(ModelEditors, ADescriptionOfMoreThanEightyCharactersIsCutWithAMessage) {
     EXPECT_EQ(Dialogs().Messages()[0].text, "Description field has a maximum of 80 characters");
     EXPECT_EQ(Dialogs().Messages()[0].style, gui::vbOKOnly);
     EXPECT_EQ(description->text(), QString(80, 'y'));
-    // Left by the close box without the focus ever leaving the box, it is cut all the same.
+    // Typed into and left by the close box without the focus ever leaving the box, it is cut all the same.
     description->setText(QString(90, 'w'));
     editor->Unload();
     Settle();
@@ -312,4 +313,45 @@ TEST_F(ModelEditors, ACellStillBeingTypedIntoIsStoredWhenTheWindowCloses) {
     EXPECT_EQ(Value("SELECT CoolingCapacity FROM CoolingCapacity WHERE CoolerID = 1 ORDER BY CoolingCapacityOilFlow LIMIT 1"),
               "7.25");
     EXPECT_EQ(Column("SELECT CoolerID FROM PressureDrop WHERE PressureDropOilFlow = 33"), (std::vector<std::string>{"1"}));
+}
+
+namespace {
+
+class BundledEditors : public ModelEditors {
+protected:
+    BundledEditors() : ModelEditors(quellmar::data::Contents::Full) {}
+};
+
+}  // namespace
+
+TEST_F(BundledEditors, AnUntouchedLongDescriptionIsKeptAndATypedOneIsCutWhenTheFocusLeavesIt) {
+    // A new-model form stores a description of any length.
+    const std::string id = Value("SELECT CoolerID FROM Coolers WHERE CoolerType = 2 ORDER BY Name LIMIT 1");
+    const std::string longText(95, 'd');
+    Exec("UPDATE Coolers SET Description = '" + longText + "' WHERE CoolerID = " + id);
+    auto* editor = Open<frmEditWater>(std::stoll(id), 2);
+    EXPECT_EQ(Box(editor, "txtDescription")->text().toStdString(), longText);
+    Box(editor, "txtWeight")->setText("99");
+    // Another window taking the focus for a while is no leaving of the box.
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(Box(editor, "txtDescription"), &away);
+    editor->Unload();
+    Settle();
+    auto* again = Open<frmEditWater>(std::stoll(id), 2);
+    again->cmdOK_Click();
+    Settle();
+    EXPECT_TRUE(Dialogs().Messages().empty());
+    EXPECT_EQ(Value("SELECT Description || ' ' || Weight FROM Coolers WHERE CoolerID = " + id), longText + " 99.0");
+
+    // Typed into, it is checked when the focus goes on to another box.
+    auto* typed = Open<frmEditWater>(std::stoll(id), 2);
+    QApplication::setActiveWindow(&frame);
+    QLineEdit* description = Box(typed, "txtDescription");
+    description->setFocus();
+    ASSERT_TRUE(description->hasFocus());
+    description->setText(QString(81, 'e'));
+    Box(typed, "txtPartNo")->setFocus();
+    ASSERT_EQ(Dialogs().Messages().size(), 1u);
+    EXPECT_EQ(Dialogs().Messages()[0].text, "Description field has a maximum of 80 characters");
+    EXPECT_EQ(description->text(), QString(80, 'e'));
 }
