@@ -2,8 +2,8 @@
 
 #include "connection.h"
 #include "database_error.h"
+#include "drawing_import.h"
 
-#include <QFile>
 #include <QSqlRecord>
 
 namespace quellmar::maintenance {
@@ -20,15 +20,11 @@ std::optional<StoredDrawing> ReadStoredDrawing(const QString& databasePath, qint
 }
 
 void LoadDxfFile(qint64 coolerId, const QString& databasePath, const QString& dxfFileName) {
-    QFile file(dxfFileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseError(("The drawing file " + dxfFileName + " cannot be read: " + file.errorString()).toStdString());
-    const QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw DatabaseError(("The drawing file " + dxfFileName + " cannot be read: " + file.errorString()).toStdString());
+    const std::string fileText = DrawingFileText(dxfFileName);
+    const QByteArray text = QByteArray::fromRawData(fileText.data(), qsizetype(fileText.size()));
     Connection db(databasePath);
-    // One statement: the old drawing stays until the new one is stored whole. Stored as text with the file's bytes unchanged; an empty file gives an empty text, not Null.
-    if (db.Execute("update coolers set dxf = coalesce(cast(? as text), '') where coolerid = ?", {text, coolerId}) == 0)
+    // One statement: the old drawing stays until the new one is stored whole. Stored as text with the bytes unchanged.
+    if (db.Execute("update coolers set dxf = cast(? as text) where coolerid = ?", {text, coolerId}) == 0)
         throw DatabaseError(QString("The model with the key %1 no longer exists; its drawing was not stored.")
                                 .arg(coolerId)
                                 .toStdString());

@@ -316,9 +316,10 @@ QString frmQuellmar::GetOpenName() {
     return *name;
 }
 
-void frmQuellmar::SaveQuote(SelectionDocument& frm, const QString& strSaveFile) {
-    WriteQuoteFile(frm, strSaveFile);
+bool frmQuellmar::SaveQuote(SelectionDocument& frm, const QString& strSaveFile) {
+    if (!WriteQuoteFile(frm, strSaveFile)) return false;
     frm.SavedFileName(strSaveFile);
+    return true;
 }
 
 std::optional<QString> frmQuellmar::ChooseSaveName(const QString& savedName, bool centreQuestion) {
@@ -349,8 +350,7 @@ void frmQuellmar::SaveCurrentQuote() {
         return;
     }
     gui::Guarded([&] {
-        SaveQuote(*document, document->SavedFileName());
-        document->IsDirty(false);
+        if (SaveQuote(*document, document->SavedFileName())) document->IsDirty(false);
     });
 }
 
@@ -359,9 +359,7 @@ void frmQuellmar::SaveAs() {
     if (!document) return;
     gui::Guarded([&] {
         const std::optional<QString> name = ChooseSaveName(document->SavedFileName(), false);
-        if (!name) return;
-        SaveQuote(*document, *name);
-        document->IsDirty(false);
+        if (name && SaveQuote(*document, *name)) document->IsDirty(false);
     });
 }
 

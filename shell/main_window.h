@@ -22,7 +22,8 @@ public:
 
     // Quotation files.
     QString GetSaveName();
-    void SaveQuote(SelectionDocument& frm, const QString& strSaveFile);
+    // False when the user stopped the save; throws when the file cannot be written.
+    bool SaveQuote(SelectionDocument& frm, const QString& strSaveFile);
     void SaveCurrentQuote();
     void SaveAs();
     // Asks for the name to save a document under: the file dialog, then, for an existing file other

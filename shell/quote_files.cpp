@@ -7,12 +7,18 @@
 #include "gui/mdi_frame.h"
 #include "gui/option_group.h"
 
+#include "vb/cp1252.h"
+#include "vb/error.h"
+#include "vb/input_file.h"
+
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSaveFile>
+#include <QStringList>
 
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 namespace quellmar::shell {
@@ -44,9 +50,8 @@ const DocumentKind& KindOfLayout(const RecordLayout& layout) {
     throw std::logic_error("A record layout without a document");
 }
 
-// A record a file holds is long in the customer texts at most: reading stops well beyond any of
-// them, so that opening some large file by mistake reads little of it.
-constexpr qint64 kMostRecordBytes = 64 * 1024;
+// At most this many of the characters a save would lose are named; the rest are counted.
+constexpr std::size_t kMostLostCharactersNamed = 20;
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
@@ -67,6 +72,61 @@ int SelectedIndex(const gui::OptionGroup& options, const InputField& field) {
     for (int i = field.firstIndex; i <= field.lastIndex; ++i)
         if (options.Value(i)) return i;
     return field.lastIndex + 1;
+}
+
+[[noreturn]] void CannotSave(const QString& path, const QString& reason) {
+    throw std::runtime_error(Utf8("The quotation could not be saved as " + path + ".\r\n" + reason));
+}
+
+// The file's code page has no place for some characters; they are written as "?". The user is
+// told which before anything is written, and may stop the save to change them.
+bool AcceptLostCharacters(const std::string& recordLine) {
+    const std::vector<std::string> lost = vb::Cp1252Unencodable(recordLine);
+    if (lost.empty()) return true;
+    QStringList named;
+    for (std::size_t i = 0; i < lost.size() && i < kMostLostCharactersNamed; ++i) {
+        const QString character = QString::fromStdString(lost[i]);
+        const QString code = QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, '0');
+        named << QString("%1 (U+%2)").arg(character, code);
+    }
+    QString list = named.join(", ");
+    if (lost.size() > kMostLostCharactersNamed)
+        list += QString(", and %1 more").arg(lost.size() - kMostLostCharactersNamed);
+    const QString prompt = "A quotation file cannot hold these characters; they will be saved as \"?\":\r\n" + list +
+                           "\r\n\r\nSave anyway?";
+    return gui::Dialogs().MsgBox(prompt, gui::vbOKCancel | gui::vbExclamation, "Quellmar") == gui::vbOK;
+}
+
+// Writes the whole file through a temporary file renamed over it, so that a failed save leaves the
+// old file as it was. Where the folder takes no new file but the file itself may be written, it
+// is written in place.
+void WriteWholeFile(const QString& path, const std::string& bytes) {
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    // Unbuffered, so that a failing write (a full disk, a size limit) shows in what write returns:
+    // a buffered flush at commit takes a short write for a whole one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) CannotSave(path, file.errorString());
+    // A short write says nothing of its cause: writing the rest gives the error that stopped it.
+    for (std::size_t done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.data() + done, qint64(bytes.size() - done));
+        if (written <= 0) CannotSave(path, file.errorString());
+        done += std::size_t(written);
+    }
+    if (!file.commit()) CannotSave(path, file.errorString());
+}
+
+// The file up to the end of its first line, or to just past the longest record a file holds.
+std::string RecordBytesOf(vb::InputFile& file) {
+    std::string bytes;
+    std::vector<char> chunk(std::size_t{1} << 16);
+    while (bytes.size() <= quotation::kMostRecordBytes) {
+        const std::size_t got = file.Read(chunk.data(), chunk.size());
+        if (got == 0) break;
+        bytes.append(chunk.data(), got);
+        const std::string_view read(chunk.data(), got);
+        if (read.find_first_of("\r\n") != std::string_view::npos) break;
+    }
+    return bytes;
 }
 
 void CannotOpen(const QString& path, const QString& reason) {
@@ -136,37 +196,33 @@ QuoteRecord BuildQuoteRecord(const SelectionDocument& frm, const RecordLayout& l
     return record;
 }
 
-void WriteQuoteFile(const SelectionDocument& frm, const QString& path) {
+bool WriteQuoteFile(const SelectionDocument& frm, const QString& path) {
     // A window that is no selection document has an empty record.
     const RecordLayout* layout = LayoutOfForm(gui::FormName(&frm));
-    const std::string bytes = layout ? quotation::QuoteFileBytes(BuildQuoteRecord(frm, *layout)) : std::string("\r\n");
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full disk, a size limit) shows in what write returns:
-    // a buffered flush at commit takes a short write for a whole one.
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()) && file.commit();
-    if (!written)
-        throw std::runtime_error(Utf8("The quotation could not be saved as " + path + ".\r\n" + file.errorString()));
+    std::string bytes = "\r\n";
+    if (layout) {
+        const QuoteRecord record = BuildQuoteRecord(frm, *layout);
+        if (!AcceptLostCharacters(quotation::RecordLine(record))) return false;
+        try {
+            bytes = quotation::QuoteFileBytes(record);
+        } catch (const std::length_error& tooLong) {
+            CannotSave(path, QString::fromUtf8(tooLong.what()));
+        }
+    }
+    WriteWholeFile(path, bytes);
+    return true;
 }
 
 void OpenQuoteFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        CannotOpen(path, file.errorString());
+    std::string bytes;
+    try {
+        vb::InputFile file(QFile::encodeName(path).toStdString());
+        bytes = RecordBytesOf(file);
+    } catch (const vb::RuntimeError& error) {
+        CannotOpen(path, QString::fromStdString(error.Description()));
         return;
     }
-    const QByteArray bytes = file.read(kMostRecordBytes);
-    if (file.error() != QFileDevice::NoError) {
-        CannotOpen(path, file.errorString());
-        return;
-    }
-    file.close();
-    // A first line that does not end within what was read is no record of this program.
-    if (bytes.size() == kMostRecordBytes && !bytes.contains('\r') && !bytes.contains('\n')) {
-        RefuseFormat();
-        return;
-    }
-    const quotation::ReadResult read = quotation::ReadQuoteFile(std::string_view(bytes.constData(), bytes.size()));
+    const quotation::ReadResult read = quotation::ReadQuoteFile(bytes);
     switch (read.outcome) {
     case quotation::ReadOutcome::UnknownType: return;
     case quotation::ReadOutcome::WrongFormat: RefuseFormat(); return;

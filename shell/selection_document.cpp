@@ -275,7 +275,8 @@ bool SelectionDocument::SaveBeforeClose() {
             if (!chosen) return false;
             name = *chosen;
         }
-        main->SaveQuote(*this, name);
+        // Stopped by the user, the save keeps the document open, with its changes.
+        if (!main->SaveQuote(*this, name)) return false;
         dirty_ = false;
         return true;
     } catch (const std::exception& error) {

@@ -1,5 +1,6 @@
 #include "gui/dialog_service.h"
 
+#include "gui/message_text.h"
 #include "gui/printer_object.h"
 #include "gui/wait_cursor.h"
 
@@ -53,10 +54,9 @@ class QtDialogs final : public DialogService {
 public:
     int MsgBox(const QString& prompt, int style, const QString& title) override {
         NormalCursorWhileModal normal;
-        // The program's texts break lines with CR LF; Qt breaks them at LF alone.
-        QString text = prompt;
-        text.replace("\r\n", "\n");
-        QMessageBox box(IconOf(style), title, text, ButtonsOf(style), QApplication::activeWindow());
+        QMessageBox box(IconOf(style), title, MessageBoxText(prompt), ButtonsOf(style), QApplication::activeWindow());
+        // Shown as it stands: a quoted line of a file is never taken for markup.
+        box.setTextFormat(Qt::PlainText);
         return AnswerOf(static_cast<QMessageBox::StandardButton>(box.exec()));
     }
 

@@ -1,11 +1,12 @@
 #include "gui/guarded.h"
 
 #include "gui/dialog_service.h"
+#include "gui/message_text.h"
 
 namespace gui {
 
 void ReportError(const std::exception& error, const QString& title) {
-    Dialogs().MsgBox(QString::fromUtf8(error.what()), vbOKOnly | vbCritical, title);
+    Dialogs().MsgBox(ErrorText(error), vbOKOnly | vbCritical, title);
 }
 
 }  // namespace gui

@@ -1,5 +1,6 @@
 #include "vb/cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -19,8 +20,13 @@ void AppendUtf8(std::string& out, char32_t c) {
     } else if (c < 0x800) {
         out += static_cast<char>(0xC0 | (c >> 6));
         out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
@@ -76,6 +82,19 @@ std::string Utf8ToCp1252(std::string_view utf8, char replacement) {
         out += b < 0 ? replacement : static_cast<char>(b);
     }
     return out;
+}
+
+std::vector<std::string> Cp1252Unencodable(std::string_view utf8) {
+    std::vector<std::string> found;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const char32_t c = DecodeUtf8(utf8, i);
+        if (ByteFor(c) >= 0) continue;
+        std::string character;
+        AppendUtf8(character, c);
+        if (std::find(found.begin(), found.end(), character) == found.end()) found.push_back(std::move(character));
+    }
+    return found;
 }
 
 }  // namespace vb

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vb {
 
@@ -15,5 +16,9 @@ VB_API std::string Cp1252ToUtf8(std::string_view bytes);
 // Characters the code page cannot hold become `replacement`; an invalid UTF-8 sequence counts as
 // one such character.
 VB_API std::string Utf8ToCp1252(std::string_view utf8, char replacement = '?');
+
+// The characters of the text that the code page cannot hold, each once, in the order they first
+// appear (as UTF-8; an invalid sequence as U+FFFD).
+VB_API std::vector<std::string> Cp1252Unencodable(std::string_view utf8);
 
 }  // namespace vb

@@ -4,6 +4,8 @@
 #include "vb/text_lines.h"
 
 #include <array>
+#include <optional>
+#include <stdexcept>
 
 namespace quellmar::quotation {
 namespace {
@@ -35,34 +37,60 @@ std::string Escape(std::string_view text) {
 }
 std::string Unescape(std::string_view text) { return ReplaceAll(text, kEscapedComma, kComma); }
 
-std::vector<std::string_view> SplitFields(std::string_view line) {
+std::vector<std::string_view> Split(std::string_view line, char separator) {
     std::vector<std::string_view> fields;
     std::size_t start = 0;
-    for (std::size_t comma; (comma = line.find(',', start)) != std::string_view::npos; start = comma + 1)
-        fields.push_back(line.substr(start, comma - start));
+    for (std::size_t found; (found = line.find(separator, start)) != std::string_view::npos; start = found + 1)
+        fields.push_back(line.substr(start, found - start));
     fields.push_back(line.substr(start));
     return fields;
 }
 
-// Decimal digits only, as the writer puts them; anything else names no button.
-bool ParseIndex(std::string_view text, const InputField& field, int& index) {
+// Decimal digits only, as the writer puts them, up to `most`.
+bool ParseWholeNumber(std::string_view text, int most, int& number) {
     if (text.empty() || text.size() > 9) return false;
     int value = 0;
     for (char c : text) {
         if (c < '0' || c > '9') return false;
         value = value * 10 + (c - '0');
     }
-    if (value < field.firstIndex || value > field.lastIndex) return false;
+    if (value > most) return false;
+    number = value;
+    return true;
+}
+
+// Anything but an index of the array names no button.
+bool ParseIndex(std::string_view text, const InputField& field, int& index) {
+    int value = 0;
+    if (!ParseWholeNumber(text, field.lastIndex, value) || value < field.firstIndex) return false;
     index = value;
     return true;
 }
 
+// Year, month and day as whole numbers the size of the runtime's Integer, made into a date the
+// runtime's way: months and days beyond their ranges roll over, two-digit years are read as the
+// runtime reads them. The date must lie in the years the runtime has (100 to 9999).
+std::optional<vb::DateValue> ParseQuoteDate(std::string_view text) {
+    const std::vector<std::string_view> parts = Split(text, '-');
+    if (parts.size() != 3) return std::nullopt;
+    int year = 0, month = 0, day = 0;
+    constexpr int kMostInteger = 32767;
+    if (!ParseWholeNumber(parts[0], kMostInteger, year) || !ParseWholeNumber(parts[1], kMostInteger, month) ||
+        !ParseWholeNumber(parts[2], kMostInteger, day))
+        return std::nullopt;
+    const vb::DateValue date = vb::DateSerial(year, month, day);
+    const int madeYear = vb::ToCivil(date).year;
+    if (madeYear < 100 || madeYear > 9999) return std::nullopt;
+    return date;
+}
+
 // The record is the file's first line. A bare LF ends it too, so that a file saved by a tool
-// that ends lines with LF alone does not carry the LF into its last field.
-std::string_view FirstLine(std::string_view bytes) {
+// that ends lines with LF alone does not carry the LF into its last field. Nothing for an empty
+// file.
+std::optional<std::string_view> FirstLine(std::string_view bytes) {
     std::string_view line;
     vb::LineScanner lines(bytes);
-    if (!lines.Next(line)) return {};
+    if (!lines.Next(line)) return std::nullopt;
     return line.substr(0, line.find('\n'));
 }
 
@@ -118,18 +146,28 @@ std::string RecordLine(const QuoteRecord& record) {
     return line;
 }
 
-std::string QuoteFileBytes(const QuoteRecord& record) { return vb::Utf8ToCp1252(RecordLine(record)) + "\r\n"; }
+std::string QuoteFileBytes(const QuoteRecord& record) {
+    std::string bytes = vb::Utf8ToCp1252(RecordLine(record));
+    if (bytes.size() > kMostRecordBytes)
+        throw std::length_error("The texts of the quotation are too long: a quotation file holds at most " +
+                                std::to_string(kMostRecordBytes) + " characters, this one would hold " +
+                                std::to_string(bytes.size()) + ".");
+    return bytes + "\r\n";
+}
 
 ReadResult ReadQuoteFile(std::string_view bytes) {
     ReadResult result;
-    const std::string line = vb::Cp1252ToUtf8(FirstLine(bytes));
-    if (line.empty()) return result;
-    const std::vector<std::string_view> fields = SplitFields(line);
-    const RecordLayout* layout = LayoutOfType(fields[0]);
+    const std::optional<std::string_view> firstLine = FirstLine(bytes);
+    if (!firstLine) return result;
+    const std::string_view type = firstLine->substr(0, firstLine->find(','));
+    const RecordLayout* layout = LayoutOfType(type);
     if (!layout) {
         result.outcome = ReadOutcome::UnknownType;
         return result;
     }
+    if (firstLine->size() > kMostRecordBytes) return result;
+    const std::string line = vb::Cp1252ToUtf8(*firstLine);
+    const std::vector<std::string_view> fields = Split(line, ',');
     if (fields.size() != layout->FieldCount()) return result;
 
     QuoteRecord& record = result.record;
@@ -145,7 +183,7 @@ ReadResult ReadQuoteFile(std::string_view bytes) {
     }
     const std::size_t first = 1 + layout->inputs.size();
     if (!fields[first].empty()) {
-        const auto date = vb::ParseDate(fields[first], vb::DateLayout::IsoYmd);
+        const std::optional<vb::DateValue> date = ParseQuoteDate(fields[first]);
         if (!date) return result;
         record.customer.quoteDate = *date;
     }

@@ -56,16 +56,21 @@ struct QuoteRecord {
     CustomerFields customer;
 };
 
+// The longest record line a file holds. Far beyond what the documents' boxes can hold; the writer
+// refuses a longer record, so every file it writes opens again, and the reader reads no further.
+inline constexpr std::size_t kMostRecordBytes = std::size_t{4} << 20;
+
 // The record line without its line end. Every "," inside a text becomes "%54", every line break a
 // space.
 std::string RecordLine(const QuoteRecord& record);
-// The whole file: the record line in Windows-1252, then CR LF.
+// The whole file: the record line in Windows-1252, then CR LF. A record line longer than
+// kMostRecordBytes raises std::length_error with a message for the user.
 std::string QuoteFileBytes(const QuoteRecord& record);
 
 enum class ReadOutcome {
     Accepted,
-    UnknownType,  // the first field names no record type: the file is not opened, silently
-    WrongFormat,  // a known type whose fields do not fit it, or no record at all
+    UnknownType,  // the first field names no record type (an empty first line too): nothing is opened, silently
+    WrongFormat,  // a known type whose fields do not fit it, or an empty file
 };
 
 struct ReadResult {
@@ -73,9 +78,12 @@ struct ReadResult {
     QuoteRecord record;  // complete when accepted
 };
 
-// Reads the record from the file's first line. Only what can be restored whole is accepted: the
-// exact number of fields, option indexes of buttons the array has, a real "yyyy-mm-dd" date or
-// none. "%54" reads back as "," in every text.
+// Reads the record from the file's first line; `bytes` is the file, or its start up to the end of
+// that line or beyond kMostRecordBytes. Only what can be restored whole is accepted: the exact
+// number of fields, option indexes of buttons the array has, and a date field that is empty or
+// three whole numbers joined by "-", made into a date as year, month and day with overflowing
+// months and days rolled over ("2004-02-30" is 1 March 2004). "%54" reads back as "," in every
+// text. A first line longer than kMostRecordBytes is no record of this program.
 ReadResult ReadQuoteFile(std::string_view bytes);
 
 }  // namespace quellmar::quotation

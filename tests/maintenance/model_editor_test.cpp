@@ -2,7 +2,9 @@
 #include "maintenance_fixture.h"
 
 #include "data_grid.h"
+#include "drawing_import.h"
 #include "model_editor.h"
+#include "named_pipe.h"
 #include "model_list.h"
 #include "water_correction.h"
 
@@ -19,6 +21,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <cstdlib>
 #include <fstream>
 
 using namespace quellmar::maintenance;
@@ -46,6 +49,13 @@ protected:
         const std::filesystem::path path = database.Folder() / name;
         std::ofstream(path, std::ios::binary) << bytes;
         return path.string();
+    }
+    // A DXF drawing of exactly `size` bytes with CR LF line ends: an empty entities section and
+    // a comment that fills it up.
+    static std::string Drawing(std::size_t size) {
+        const std::string head = "0\r\nSECTION\r\n2\r\nENTITIES\r\n999\r\n";
+        const std::string tail = "\r\n0\r\nENDSEC\r\n0\r\nEOF\r\n";
+        return head + std::string(size - head.size() - tail.size(), 'c') + tail;
     }
 };
 
@@ -231,8 +241,7 @@ TEST_F(ModelEditors, ADeletedModelCannotBeOpened) {
 
 TEST_F(ModelEditors, LoadStoresTheWholeFileAndViewShowsItUnderTheModelsName) {
     auto* editor = Open<frmEditAir>(1, 2);
-    std::string bytes;
-    for (int i = 0; i < 5000; ++i) bytes += static_cast<char>(i % 2 ? '\n' : 'A' + i % 26);
+    const std::string bytes = Drawing(5000);
     Dialogs().QueueFileName(QString::fromStdString(WriteFile("drawing.dxf", bytes)));
     editor->cmdLoadDxf_Click();
     const std::vector<gui::ShownDialog>& shown = Dialogs().Shown();
@@ -245,26 +254,74 @@ TEST_F(ModelEditors, LoadStoresTheWholeFileAndViewShowsItUnderTheModelsName) {
     EXPECT_EQ(windows.log->fileTextAtCaption, bytes + "\r\n");
     EXPECT_FALSE(std::filesystem::exists(windows.log->fileName.toStdString()));
 
-    Dialogs().QueueFileName(QString::fromStdString(WriteFile("exact.dxf", std::string(4096, 'q'))));
+    Dialogs().QueueFileName(QString::fromStdString(WriteFile("exact.dxf", Drawing(4096))));
     editor->cmdLoadDxf_Click();
     EXPECT_EQ(Value("SELECT length(Dxf) FROM Coolers WHERE CoolerID = 1"), "4096");
     // One character per byte: a Windows-1252 text is stored as its bytes, line ends as they stand.
-    Dialogs().QueueFileName(QString::fromStdString(WriteFile("code page.dxf", "40\xB0" "C\r\nEOF\n")));
+    const std::string codePage = "0\r\nSECTION\r\n999\r\n40\xB0" "C\r\n0\r\nEOF\n";
+    Dialogs().QueueFileName(QString::fromStdString(WriteFile("code page.dxf", codePage)));
     editor->cmdLoadDxf_Click();
-    EXPECT_EQ(Value("SELECT hex(CAST(Dxf AS BLOB)) FROM Coolers WHERE CoolerID = 1"), "3430B0430D0A454F460A");
+    EXPECT_EQ(Value("SELECT hex(CAST(Dxf AS BLOB)) FROM Coolers WHERE CoolerID = 1"),
+              QByteArray::fromStdString(codePage).toHex().toUpper().toStdString());
+    EXPECT_TRUE(Dialogs().Messages().empty());
 }
 
-TEST_F(ModelEditors, AnEmptyFileStoresAnEmptyTextAndCancellingChangesNothing) {
+TEST_F(ModelEditors, CancellingTheLoadChangesNothingAndAnEmptyDrawingIsNoDrawing) {
     auto* editor = Open<frmEditMobile>(3, 2);
     Dialogs().QueueFileName(std::nullopt);
     editor->cmdLoadDxf_Click();
     EXPECT_EQ(Value("SELECT Dxf FROM Coolers WHERE CoolerID = 3"), "NULL");
-    Dialogs().QueueFileName(QString::fromStdString(WriteFile("empty.dxf", "")));
-    editor->cmdLoadDxf_Click();
-    EXPECT_EQ(Value("SELECT typeof(Dxf) || ':' || Dxf FROM Coolers WHERE CoolerID = 3"), "text:");
+    Exec("UPDATE Coolers SET Dxf = '' WHERE CoolerID = 3");
     editor->cmdViewDxf_Click();
-    ASSERT_EQ(Dialogs().Messages().size(), 1u) << "an empty drawing is no drawing";
+    ASSERT_EQ(Dialogs().Messages().size(), 1u);
     EXPECT_EQ(Dialogs().Messages()[0].text, "No DXF file available\r\nConsult catalogue or sales office for drawing.");
+}
+
+TEST_F(ModelEditors, LoadRefusesWhatNoDrawingWindowCouldShowAndKeepsTheStoredDrawing) {
+    Exec("UPDATE Coolers SET Dxf = 'old drawing' WHERE CoolerID = 1");
+    auto* editor = Open<frmEditAir>(1, 2);
+    const quellmar::test::NamedPipe pipe(database.Folder() / "pipe.dxf");
+    std::filesystem::create_symlink("/dev/zero", database.Folder() / "zero.dxf");
+    std::filesystem::create_directory(database.Folder() / "folder.dxf");
+    const std::string huge = WriteFile("huge.dxf", "");
+    std::filesystem::resize_file(huge, std::uintmax_t(kMostDrawingFileBytes) + 1);
+    const std::string random = std::string("\x8F\x03\0\xE2", 4) + Drawing(200) + std::string("\0\x17", 2);
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {pipe.Path().string(), "cannot be read: This is a named pipe (FIFO), not a file."},
+        {(database.Folder() / "zero.dxf").string(), "cannot be read: This is a device, not a file."},
+        {(database.Folder() / "folder.dxf").string(), "cannot be read: This is a folder, not a file."},
+        {WriteFile("empty.dxf", ""), "is empty. The stored drawing was not changed."},
+        {huge,
+         "holds 67106816 bytes, more than any drawing: a drawing file may hold at most 67106815 bytes. The stored "
+         "drawing was not changed."},
+        {WriteFile("binary.dxf", std::string("AutoCAD Binary DXF\r\n\x1a\0\0\x02SECTION", 31)),
+         "is not a DXF drawing in text form. The stored drawing was not changed."},
+        {WriteFile("random.dxf", random), "is not a DXF drawing in text form. The stored drawing was not changed."},
+        {WriteFile("notes.dxf", "0\r\nSECTIONS\r\n"),
+         "is not a DXF drawing in text form. The stored drawing was not changed."}};
+    for (const auto& [file, why] : refused) {
+        Dialogs().Clear();
+        Dialogs().QueueFileName(QString::fromStdString(file));
+        editor->cmdLoadDxf_Click();
+        EXPECT_EQ(Dialogs().MessageTexts(), std::vector<QString>{QString::fromStdString("The drawing file " + file + " " + why)});
+        EXPECT_EQ(Value("SELECT Dxf FROM Coolers WHERE CoolerID = 1"), "old drawing") << file;
+        EXPECT_EQ(gui::ScreenMousePointer(), 0) << "the hourglass is gone";
+    }
+}
+
+TEST_F(ModelEditors, LoadRepairsBareLineFeedsSoTheDrawingCanBeShown) {
+    // The repair is the drawing component's own: it is found through the build's registry.
+    setenv("QUELLMAR_COMPONENT_REGISTRY", QUELLMAR_PROGRAM_DIR "/components.reg", 1);
+    const std::string drawing = Drawing(3000);
+    std::string unix;
+    for (char c : drawing)
+        if (c != '\r') unix += c;
+    auto* editor = Open<frmEditWater>(4, 2);
+    Dialogs().QueueFileName(QString::fromStdString(WriteFile("unix.dxf", unix)));
+    editor->cmdLoadDxf_Click();
+    EXPECT_TRUE(Dialogs().Messages().empty());
+    EXPECT_EQ(Value("SELECT CAST(Dxf AS BLOB) FROM Coolers WHERE CoolerID = 4"), drawing);
+    unsetenv("QUELLMAR_COMPONENT_REGISTRY");
 }
 
 TEST_F(ModelEditors, AFileThatCannotBeReadLeavesTheStoredDrawingAsItWas) {

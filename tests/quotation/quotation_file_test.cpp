@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 using namespace quellmar::quotation;
@@ -128,7 +129,9 @@ TEST(QuotationFile, OptionsThatNameNoButtonAndBadDatesAreRefused) {
     EXPECT_EQ(air("5", ""), ReadOutcome::Accepted);
     for (const char* index : {"6", "-1", "", " 1", "1.0", "x", "99999999999"})
         EXPECT_EQ(air(index, ""), ReadOutcome::WrongFormat) << index;
-    for (const char* date : {"2004-02-30", "2004/02/01", "04-01-01", "2004-1", "yesterday"})
+    // Not three whole numbers, a number beyond the runtime's Integer, a year the runtime has not.
+    for (const char* date : {"2004/02/01", "2004-1", "2004-1-1-1", "2004--1", "2004-+1-1", "2004-1.5-1", "yesterday",
+                             "2004-32768-1", "9999-12-32"})
         EXPECT_EQ(air("0", date), ReadOutcome::WrongFormat) << date;
     // The series array of the water-cooled document starts at 1.
     EXPECT_EQ(Outcome(Line("Water,20,0,60,30,0,25,60,0,5,1,,,,,,")), ReadOutcome::Accepted);
@@ -136,10 +139,47 @@ TEST(QuotationFile, OptionsThatNameNoButtonAndBadDatesAreRefused) {
     EXPECT_EQ(Outcome(Line("Water,20,0,60,30,0,25,60,0,5,4,,,,,,")), ReadOutcome::WrongFormat);
 }
 
-TEST(QuotationFile, EmptyFilesAreRefused) {
+TEST(QuotationFile, DatesRollOverAsTheRuntimeMakesThem) {
+    const auto dateOf = [](const std::string& date) {
+        const ReadResult read = ReadQuoteFile(Line("Air,50,0,100,0,35,60,0,5,0,2," + date + ",Acme,,,,"));
+        EXPECT_EQ(read.outcome, ReadOutcome::Accepted) << date;
+        return vb::FormatDate(read.record.customer.quoteDate, vb::DateLayout::IsoYmd);
+    };
+    EXPECT_EQ(dateOf("2004-02-30"), "2004-03-01");
+    EXPECT_EQ(dateOf("2004-13-01"), "2005-01-01");
+    EXPECT_EQ(dateOf("2004-0-0"), "2003-11-30");
+    EXPECT_EQ(dateOf("04-2-9"), "2004-02-09");
+    EXPECT_EQ(dateOf("0100-01-01"), "0100-01-01");
+    // Written back as the date it became.
+    const ReadResult read = ReadQuoteFile(Line("Air,50,0,100,0,35,60,0,5,0,2,2004-02-30,Acme,,,,"));
+    EXPECT_EQ(RecordLine(read.record), "Air,50,0,100,0,35,60,0,5,0,2,2004-03-01,Acme,,,,");
+}
+
+TEST(QuotationFile, AnEmptyFileIsRefusedAndAnEmptyFirstLineOpensNothing) {
     EXPECT_EQ(Outcome(""), ReadOutcome::WrongFormat);
-    EXPECT_EQ(Outcome("\r\n"), ReadOutcome::WrongFormat);
-    EXPECT_EQ(Outcome("\r\nAir,50,0,100,0,35,60,0,5,0,2,,,,,,\r\n"), ReadOutcome::WrongFormat);
+    EXPECT_EQ(Outcome("\r\n"), ReadOutcome::UnknownType);
+    EXPECT_EQ(Outcome("\r\nAir,50,0,100,0,35,60,0,5,0,2,,,,,,\r\n"), ReadOutcome::UnknownType);
+}
+
+TEST(QuotationFile, ALongRecordRoundTripsAndOnlyAnImpossiblyLongOneIsRefused) {
+    // Three particulars of 36 000 characters each, commas in them: a record of more than 100 KB.
+    std::string text;
+    for (int i = 0; i < 3000; ++i) text += "Sheet %, 9";
+    CustomerFields customer{vb::DateSerial(2004, 2, 29), text + "A", text + "B", text + "C", "Q", "Ann"};
+    const std::string bytes = QuoteFileBytes(SampleAir(customer));
+    EXPECT_GT(bytes.size(), 100000u);
+    const ReadResult read = ReadQuoteFile(bytes);
+    ASSERT_EQ(read.outcome, ReadOutcome::Accepted);
+    EXPECT_EQ(read.record.customer.company, text + "A");
+    EXPECT_EQ(read.record.customer.attention, text + "C");
+    EXPECT_EQ(QuoteFileBytes(read.record), bytes);
+
+    // The writer refuses what the reader would not read; the reader reads no further.
+    const std::string huge(kMostRecordBytes, 'x');
+    EXPECT_THROW(QuoteFileBytes(SampleAir({0, huge, "", "", "", ""})), std::length_error);
+    EXPECT_EQ(Outcome("Air,50,0,100,0,35,60,0,5,0,2,,," + huge + ",,,"), ReadOutcome::WrongFormat);
+    EXPECT_EQ(Outcome("Pump," + huge), ReadOutcome::UnknownType);
+    EXPECT_EQ(Outcome(huge), ReadOutcome::UnknownType);
 }
 
 TEST(QuotationFile, TextsAreWindows1252WithoutAByteOrderMark) {

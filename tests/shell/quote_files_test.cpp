@@ -3,12 +3,18 @@
 #include "program_fixture.h"
 #include "quote_files.h"
 
+#include "named_pipe.h"
+
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 
 #include <csignal>
+#include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace quellmar::shell;
 using gui::ScriptedDialogs;
@@ -181,17 +187,96 @@ TEST_F(QuoteFiles, SaveThatCannotBeWrittenChangesNothing) {
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, handler);
     EXPECT_EQ(Bytes("own.quo"), "Air,1,0,1,0,1,2,0,5,0,2,,,,,,\r\n");
-    EXPECT_EQ(Dialogs().MessageTexts().size(), 2u);
+    ASSERT_EQ(Dialogs().MessageTexts().size(), 2u);
+    EXPECT_EQ(Dialogs().MessageTexts()[1], "The quotation could not be saved as " + Path("own.quo") + ".\r\nFile too large");
     EXPECT_TRUE(document->IsDirty());
+}
+
+// Root writes into any folder: the test runs again as the unprivileged user "nobody" when the
+// tests run as root, as on the build machine.
+TEST_F(QuoteFiles, SaveIntoAReadOnlyFolderWritesAWritableFileInPlace) {
+    if (::geteuid() == 0 && !std::getenv("QUELLMAR_UNPRIVILEGED")) {
+        QProcess unprivileged;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("XDG_RUNTIME_DIR");
+        environment.insert("QUELLMAR_UNPRIVILEGED", "1");
+        unprivileged.setProcessEnvironment(environment);
+        unprivileged.setProcessChannelMode(QProcess::MergedChannels);
+        unprivileged.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--",
+                                       QFile::symLinkTarget("/proc/self/exe"),
+                                       "--gtest_filter=QuoteFiles.SaveIntoAReadOnlyFolderWritesAWritableFileInPlace"});
+        ASSERT_TRUE(unprivileged.waitForFinished(120000));
+        const std::string output = unprivileged.readAll().toStdString();
+        EXPECT_EQ(unprivileged.exitCode(), 0) << output;
+        EXPECT_NE(output.find("[       OK ] QuoteFiles.SaveIntoAReadOnlyFolderWritesAWritableFileInPlace"),
+                  std::string::npos)
+            << output;
+        return;
+    }
+    frmAirSelection* document = FilledAir();
+    Write("kept.quo", "Air,1,0,1,0,1,2,0,5,0,2,,a much longer company name than the new record has,,,,\r\n");
+    document->SavedFileName(Path("kept.quo"));
+    const auto readOnly = std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec;
+    std::filesystem::permissions(folder.Path(), readOnly);
+    Menu("mnuSave");
+    // A new file cannot be made there: saying why.
+    Dialogs().QueueFileName(Path("new.quo"));
+    Menu("mnuSaveAs");
+    std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
+    ASSERT_EQ(Dialogs().MessageTexts().size(), 1u);
+    EXPECT_EQ(Dialogs().MessageTexts()[0], "The quotation could not be saved as " + Path("new.quo") + ".\r\nPermission denied");
+    EXPECT_EQ(Bytes("kept.quo"), "Air,68000,5,16,2,86,140,1,4,1,0," + kCustomerBytes);
+    EXPECT_EQ(document->SavedFileName(), Path("kept.quo"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "new.quo"));
+}
+
+TEST_F(QuoteFiles, CharactersTheFileCannotHoldAreNamedBeforeTheSave) {
+    frmAirSelection* document = FilledAir();
+    document->SetCustomerDetails(vb::DateSerial(2004, 2, 29), QString::fromUtf8("Omega 北京 Ωmega"), "", "", "", "");
+    const QString expected = QString::fromUtf8(
+        "A quotation file cannot hold these characters; they will be saved as \"?\":\r\n北 (U+5317), 京 (U+4EAC), Ω "
+        "(U+03A9)\r\n\r\nSave anyway?");
+    // Cancel saves nothing.
+    Dialogs().QueueFileName(Path("omega.quo"));
+    Dialogs().QueueMessageAnswer(gui::vbCancel);
+    Menu("mnuSaveAs");
+    ASSERT_EQ(Dialogs().Messages().size(), 1u);
+    EXPECT_EQ(Dialogs().Messages()[0].text, expected);
+    EXPECT_EQ(Dialogs().Messages()[0].style, gui::vbOKCancel | gui::vbExclamation);
+    EXPECT_FALSE(std::filesystem::exists(folder / "omega.quo"));
+    EXPECT_TRUE(document->SavedFileName().isEmpty());
+    EXPECT_TRUE(document->IsDirty());
+    // OK saves with "?" in their place.
+    Dialogs().QueueFileName(Path("omega.quo"));
+    Dialogs().QueueMessageAnswer(gui::vbOK);
+    Menu("mnuSaveAs");
+    EXPECT_TRUE(Bytes("omega.quo").endsWith(",2004-02-29,Omega ?? ?mega,,,,\r\n"));
+    EXPECT_FALSE(document->IsDirty());
+    // Stopped at the close prompt, the document stays open with its changes.
+    document->IsDirty(true);
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdButton(0)"));
+    Dialogs().QueueMessageAnswer(gui::vbCancel);
+    EXPECT_FALSE(qobject_cast<QMdiSubWindow*>(document->parentWidget())->close());
+    EXPECT_TRUE(document->IsDirty());
+    // Many such characters: the first twenty are named, the rest counted.
+    QString many;
+    for (char16_t c = 0x4E00; c < 0x4E00 + 25; ++c) many += QChar(c);
+    document->SetCustomerDetails(0, many, "", "", "", "");
+    Dialogs().Clear();
+    Dialogs().QueueMessageAnswer(gui::vbCancel);
+    Menu("mnuSave");
+    ASSERT_EQ(Dialogs().MessageTexts().size(), 1u);
+    EXPECT_TRUE(Dialogs().MessageTexts()[0].contains(QString::fromUtf8("一 (U+4E00), ")));
+    EXPECT_TRUE(Dialogs().MessageTexts()[0].contains(QString::fromUtf8("(U+4E13), and 5 more\r\n")));
 }
 
 TEST_F(QuoteFiles, FilesThatHoldNoRecordOpenNothing) {
     Write("short.quo", "Air,50,0,100,0,35,60,0,5,0,2,,,,,\r\n");
     Write("badindex.quo", "Air,50,9,100,0,35,60,0,5,0,2,,,,,,\r\n");
-    Write("baddate.quo", "Air,50,0,100,0,35,60,0,5,0,2,2004-13-01,,,,,\r\n");
+    Write("baddate.quo", "Air,50,0,100,0,35,60,0,5,0,2,2004-13,,,,,\r\n");
     Write("empty.quo", "");
     Write("other.txt", "air,50,0,100,0,35,60,0,5,0,2,,,,,,\r\n");
-    Write("huge.quo", QByteArray(200000, 'A'));
+    Write("huge.quo", "Air," + QByteArray(int(quellmar::quotation::kMostRecordBytes), 'A'));
     for (const char* name : {"short.quo", "badindex.quo", "baddate.quo", "empty.quo", "huge.quo"}) {
         Dialogs().Clear();
         EXPECT_FALSE(Open(Path(name))) << name;
@@ -200,17 +285,19 @@ TEST_F(QuoteFiles, FilesThatHoldNoRecordOpenNothing) {
         EXPECT_EQ(Dialogs().Messages()[0].text, "The file you are trying to open\r\nwas not created by this program.");
         EXPECT_EQ(Dialogs().Messages()[0].style, 0);
     }
-    // A first field that names no record type says nothing.
-    Dialogs().Clear();
-    EXPECT_FALSE(Open(Path("other.txt")));
-    EXPECT_TRUE(Dialogs().Messages().empty());
-    // A file that is not there, or a folder, cannot be opened.
-    for (const QString& path : {Path("nowhere.quo"), QString::fromStdString(folder.Path().string())}) {
+    // A first field that names no record type says nothing, an empty one (an empty first line) too.
+    Write("first line empty.quo", "\r\nAir,50,0,100,0,35,60,0,5,0,2,,,,,,\r\n");
+    Write("long.txt", QByteArray(200000, 'A'));
+    for (const char* name : {"other.txt", "first line empty.quo", "long.txt"}) {
         Dialogs().Clear();
-        EXPECT_FALSE(Open(path));
-        ASSERT_EQ(Dialogs().MessageTexts().size(), 1u);
-        EXPECT_TRUE(Dialogs().MessageTexts()[0].startsWith("The file " + path + " cannot be opened.\r\n"));
+        EXPECT_FALSE(Open(Path(name))) << name;
+        EXPECT_TRUE(Dialogs().Messages().empty()) << name;
     }
+    // A file that is not there cannot be opened.
+    Dialogs().Clear();
+    EXPECT_FALSE(Open(Path("nowhere.quo")));
+    EXPECT_EQ(Dialogs().MessageTexts(),
+              std::vector<QString>{"The file " + Path("nowhere.quo") + " cannot be opened.\r\nNo such file or directory"});
     // Cancel in the open dialog does nothing.
     Dialogs().Clear();
     EXPECT_FALSE(Open(QString()));
@@ -218,6 +305,44 @@ TEST_F(QuoteFiles, FilesThatHoldNoRecordOpenNothing) {
     EXPECT_EQ(Documents(), 0);
     EXPECT_EQ(Dialogs().Shown().size(), 1u);
     EXPECT_EQ(Dialogs().Shown()[0].text, "Quote Files (*.quo)|*.quo|All Files (*.*)|*.*");
+}
+
+TEST_F(QuoteFiles, AFifoADeviceOrAFolderIsRefusedWithoutWaiting) {
+    const quellmar::test::NamedPipe pipe(folder / "pipe.quo");
+    const std::vector<std::pair<QString, QString>> refused = {
+        {Path("pipe.quo"), "This is a named pipe (FIFO), not a file."},
+        {"/dev/null", "This is a device, not a file."},
+        {QString::fromStdString(folder.Path().string()), "This is a folder, not a file."}};
+    for (const auto& [path, reason] : refused) {
+        Dialogs().Clear();
+        EXPECT_FALSE(Open(path));
+        EXPECT_EQ(Dialogs().MessageTexts(), std::vector<QString>{"The file " + path + " cannot be opened.\r\n" + reason});
+    }
+}
+
+TEST_F(QuoteFiles, ALongRecordTheProgramWroteOpensAgain) {
+    // Three particulars of 36 000 characters with commas in them: more than 100 KB.
+    QString text;
+    for (int i = 0; i < 3000; ++i) text += "Sheet %, 9";
+    SelectionDocument* document = Searched(kWaterSelection);
+    document->SetCustomerDetails(vb::DateSerial(2004, 2, 29), text + "A", text + "B", text + "C", "Q", "Ann");
+    Dialogs().QueueFileName(Path("long.quo"));
+    Menu("mnuSaveAs");
+    EXPECT_GT(Bytes("long.quo").size(), 100000);
+    const State before = StateOf(*document);
+    SelectionDocument* opened = Open(Path("long.quo"));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(StateOf(*opened), before);
+    EXPECT_EQ(opened->Attention(), text + "C");
+    EXPECT_TRUE(Dialogs().Messages().empty());
+}
+
+TEST_F(QuoteFiles, ARolledOverDateOpensAsTheDayItRollsOnto) {
+    Write("rolled.quo", "Air,20,0,60,0,30,60,0,5,0,2,2004-02-30,Acme,,,,\r\n");
+    SelectionDocument* opened = Open(Path("rolled.quo"));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->QuoteDateValue(), vb::DateSerial(2004, 3, 1));
+    EXPECT_EQ(opened->Company(), "Acme");
 }
 
 TEST_F(QuoteFiles, OpenedFileWithoutADateKeepsItsParticulars) {

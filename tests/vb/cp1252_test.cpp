@@ -26,4 +26,11 @@ TEST(Cp1252, ReplacesWhatTheCodePageCannotHold) {
     EXPECT_EQ(vb::Utf8ToCp1252("\U0001F600", '_'), "_");
 }
 
+TEST(Cp1252, NamesEachCharacterItCannotHoldOnceInOrder) {
+    EXPECT_TRUE(vb::Cp1252Unencodable("Soci\u00E9t\u00E9 \u20AC 5").empty());
+    EXPECT_EQ(vb::Cp1252Unencodable("Omega \u5317\u4EAC \u03A9mega \u5317 \U0001F600"),
+              (std::vector<std::string>{"\u5317", "\u4EAC", "\u03A9", "\U0001F600"}));
+    EXPECT_EQ(vb::Cp1252Unencodable("a\xFF"), (std::vector<std::string>{"\uFFFD"}));
+}
+
 }  // namespace
