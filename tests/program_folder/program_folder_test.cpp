@@ -49,6 +49,15 @@ std::set<std::string> Listing(const fs::path& folder) {
     return names;
 }
 
+// The file format versions in a database's header: 1 and 1 for a rollback journal, 2 and 2 for a
+// write-ahead log, which a reader could not read without files beside it.
+std::string JournalVersions(const fs::path& database) {
+    std::ifstream in(database, std::ios::binary);
+    std::string header(20, '\0');
+    in.read(header.data(), 20);
+    return header.substr(18, 2);
+}
+
 class InstalledProgramFolder : public ::testing::Test {
 protected:
     InstalledProgramFolder() { quellmar::test::OpenToEveryone(root.Path()); }
@@ -100,12 +109,14 @@ TEST_F(InstalledProgramFolder, ACopyOfTheInstalledProgramFolderElsewhereCreatesT
     AddProbe(copy);
     const std::set<std::string> before = Listing(copy);
 
-    const Seen seen = Probe(copy, "search drawing");
+    const Seen seen = Probe(copy, "search models drawing");
     EXPECT_TRUE(seen["search"].starts_with("selected ")) << seen.output;
+    EXPECT_GT(std::atoi(seen["models"].c_str()), 0) << seen.output;
     EXPECT_EQ(seen["component"], (copy / "libTiraq.so").string());
     EXPECT_GT(std::atoi(seen["drawing"].c_str()), 1000) << seen.output;
     EXPECT_TRUE(seen.messages.empty()) << seen.output;
     EXPECT_EQ(Listing(copy), before) << "the search and the drawing leave no file behind";
+    EXPECT_EQ(JournalVersions(copy / "quellmar.mdb"), "\x01\x01") << "no connection gave the file a write-ahead log";
 }
 
 TEST_F(InstalledProgramFolder, ASearchTheVersionAndAModelListWorkInAReadOnlyFolderAndLeaveNoFileBesideTheDatabase) {
