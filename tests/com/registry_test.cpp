@@ -111,7 +111,7 @@ TEST(Registry, TheRegistrationToolKeepsTheRegistrysPermissionsOrRefusesToWriteIt
     quellmar::test::TempFolder folder;
     // The tool and its libraries where any user may run them, in a folder where any user may make files.
     fs::permissions(folder.Path(), fs::perms::all);
-    for (const fs::path library : {fs::path(QUELLMAR_PROGRAM_DIR) / "register_component",
+    for (const fs::path& library : {fs::path(QUELLMAR_PROGRAM_DIR) / "register_component",
                                    fs::path(QUELLMAR_PROGRAM_DIR) / "libquellmar_com.so",
                                    fs::path(QUELLMAR_PROGRAM_DIR) / "libquellmar_vb.so", fs::path(COUNTER_COMPONENT)})
         fs::copy_file(library, folder / library.filename());
