@@ -78,8 +78,13 @@ protected:
         // A clean environment: no registry named from outside, nothing of the build tree.
         std::string command = "env -i PATH=/usr/bin:/bin QT_QPA_PLATFORM=offscreen HOME=/nonexistent '" +
                               (folder / "program_folder_probe").string() + "' " + steps + " 2>/dev/null";
-        if (unprivileged) command = quellmar::test::AsUnprivilegedUser(command);
         int status = 0;
+        if (unprivileged) {
+            command = quellmar::test::AsUnprivilegedUser(command);
+            quellmar::test::CommandOutput(quellmar::test::AsUnprivilegedUser("test -x '" + folder.string() + "'"), status);
+            EXPECT_EQ(status, 0) << "the unprivileged user cannot reach " << folder
+                                 << "; point TMPDIR at a folder that every user may enter";
+        }
         Seen seen = Parse(quellmar::test::CommandOutput(command, status));
         EXPECT_EQ(status, 0) << seen.output;
         return seen;
