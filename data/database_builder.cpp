@@ -43,6 +43,8 @@ std::vector<fs::path> SortedFiles(const fs::path& dir, const std::string& extens
     return files;
 }
 
+bool IsDrawing(const fs::path& file) { return file.extension() == ".dxf"; }
+
 void StoreDrawing(sqlite3* db, const fs::path& file) {
     const std::string name = file.stem().string();
     const std::string text = ReadWhole(file);
@@ -58,6 +60,16 @@ void StoreDrawing(sqlite3* db, const fs::path& file) {
 
 }  // namespace
 
+std::vector<fs::path> SourceFiles(const fs::path& dataDir, Contents contents) {
+    std::vector<fs::path> files;
+    for (const char* file : {"schema.sql", "codes.sql", "vistemp.sql"}) files.push_back(dataDir / file);
+    if (contents == Contents::Full) {
+        for (const auto& file : SortedFiles(dataDir / "models", ".sql")) files.push_back(file);
+        for (const auto& file : SortedFiles(dataDir / "drawings", ".dxf")) files.push_back(file);
+    }
+    return files;
+}
+
 void BuildDatabase(const fs::path& dataDir, const fs::path& target, Contents contents) {
     fs::path temporary = target;
     temporary += ".building." + std::to_string(::getpid());
@@ -72,24 +84,23 @@ void BuildDatabase(const fs::path& dataDir, const fs::path& target, Contents con
         Connection db(raw);
         try {
             Exec(db.get(), "BEGIN", "begin");
-            for (const char* file : {"schema.sql", "codes.sql", "vistemp.sql"})
-                Exec(db.get(), ReadWhole(dataDir / file), file);
-            if (contents == Contents::Full) {
-                for (const auto& file : SortedFiles(dataDir / "models", ".sql"))
-                    Exec(db.get(), ReadWhole(file), file.string());
-                for (const auto& file : SortedFiles(dataDir / "drawings", ".dxf")) StoreDrawing(db.get(), file);
+            for (const auto& file : SourceFiles(dataDir, contents)) {
+                if (IsDrawing(file)) StoreDrawing(db.get(), file);
+                else Exec(db.get(), ReadWhole(file), file.string());
             }
             Exec(db.get(), "COMMIT", "commit");
-            // Readers never block the writer of the maintenance windows.
-            Exec(db.get(), "PRAGMA journal_mode=WAL", "journal mode");
+            // A write-ahead log would need files beside the database even to read it, which an
+            // installed, read-only program folder cannot give; the rollback journal needs one only
+            // while a maintainer writes.
+            Exec(db.get(), "PRAGMA journal_mode=DELETE", "journal mode");
         } catch (...) {
             db.reset();
             fs::remove(temporary);
             throw;
         }
     }
-    fs::remove(fs::path(target) += "-wal");
-    fs::remove(fs::path(target) += "-shm");
+    // Files of the database that is replaced would otherwise be taken for the new one's.
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) fs::remove(fs::path(target) += suffix);
     fs::rename(temporary, target);
 }
 

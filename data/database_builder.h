@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace quellmar::data {
 
@@ -16,9 +17,13 @@ enum class Contents {
     Full,  // Base plus every sample model (models/*.sql) and their drawings (drawings/<Name>.dxf)
 };
 
+// The texts in `dataDir` that a database of these contents is built from, in the order they are read.
+std::vector<std::filesystem::path> SourceFiles(const std::filesystem::path& dataDir, Contents contents);
+
 // Builds the cooler database from the reviewable texts in `dataDir` into `target`. The file is
 // written under a temporary name and renamed into place, so a failed build never leaves a
-// half-filled database where the program looks for one. Throws BuildError on failure.
+// half-filled database where the program looks for one. The file uses a rollback journal, so it
+// is read from a folder that the reader may not write to. Throws BuildError on failure.
 void BuildDatabase(const std::filesystem::path& dataDir, const std::filesystem::path& target, Contents contents);
 
 }  // namespace quellmar::data

@@ -5,7 +5,11 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <limits>
+#include <set>
 
 namespace quellmar::engine {
 namespace {
@@ -27,6 +31,41 @@ public:
 private:
     sqlite3_stmt* statement_;
 };
+
+// The tables that make a file a cooler database.
+constexpr std::array<const char*, 17> kCoolerTables = {
+    "Coolers", "CoolerTypes", "MotorTypes", "ProductRange", "Series", "CoolingCapacity", "PressureDrop",
+    "AirPDCorrections", "HTCorrectionMobile", "HTCorrection", "HTCorrectionOilFlow", "HTCorrectionWaterFlow",
+    "PDCorrection", "PDCorrectionOilFlow", "PDCorrectionViscosity", "VisTemp", "dbAttributes"};
+
+std::string Folded(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// Raises a DatabaseError when the open file cannot be read or is no cooler database. Reading the
+// table list changes nothing on disk, so an empty or foreign file stays as it was.
+void CheckCoolerDatabase(sqlite3* db, const std::filesystem::path& file) {
+    sqlite3_stmt* statement = nullptr;
+    std::set<std::string> present;
+    int rc = sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type = 'table'", -1, &statement, nullptr);
+    if (rc == SQLITE_OK)
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+            present.insert(Folded(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))));
+    const std::string failure = sqlite3_errmsg(db);
+    sqlite3_finalize(statement);
+    if (rc != SQLITE_DONE) throw DatabaseError("The cooler database " + file.string() + " cannot be read: " + failure + ".");
+
+    const std::string notOne = "The file " + file.string() + " is not a cooler database: ";
+    std::error_code error;
+    if (present.empty() && std::filesystem::file_size(file, error) == 0 && !error) throw DatabaseError(notOne + "it is empty.");
+    std::string missing;
+    std::size_t count = 0;
+    for (const char* table : kCoolerTables)
+        if (!present.contains(Folded(table))) missing += std::string(count++ == 0 ? "" : ", ") + table;
+    if (count == kCoolerTables.size()) throw DatabaseError(notOne + "it holds none of the cooler tables.");
+    if (count > 0) throw DatabaseError(notOne + "it has no table " + missing + ".");
+}
 
 vb::Variant ColumnValue(sqlite3_stmt* statement, int column) {
     switch (sqlite3_column_type(statement, column)) {
@@ -77,12 +116,13 @@ DataAccess::DataAccess(const std::filesystem::path& database) : database_(databa
         throw DatabaseError("The cooler database " + database_.string() + " cannot be opened: " + reason + ".");
     }
     sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-    // A file that is no database opens without complaint; say so now rather than at the first query.
-    if (sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const std::string reason = sqlite3_errmsg(db_);
+    // A file that is no cooler database opens without complaint; say so now rather than at the first query.
+    try {
+        CheckCoolerDatabase(db_, database_);
+    } catch (...) {
         sqlite3_close(db_);
         db_ = nullptr;
-        throw DatabaseError("The cooler database " + database_.string() + " cannot be read: " + reason + ".");
+        throw;
     }
 }
 

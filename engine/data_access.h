@@ -17,7 +17,9 @@ namespace quellmar::engine {
 using QueryResult = FieldRowArray<vb::Variant>;
 
 // One open connection to the cooler database, from creation to release. The database is never
-// created: a missing file is a DatabaseError.
+// created and only read: a missing file, or one that is no cooler database (empty, or without its
+// tables), is a DatabaseError and stays as it was. Reading needs no write access to the file or
+// its folder.
 class DataAccess {
 public:
     // quellmar.mdb in the program folder.
@@ -36,7 +38,7 @@ public:
     QueryResult Execute(std::string_view sql, const std::vector<vb::Variant>& parameters = {});
 
     // Holds one read snapshot while it lives, so the many small queries of a search share one lock
-    // instead of taking and dropping it each time. Writers are not blocked (WAL).
+    // instead of taking and dropping it each time. A writer waits the few milliseconds it lasts.
     class Snapshot {
     public:
         explicit Snapshot(DataAccess& data);

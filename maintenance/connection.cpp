@@ -2,12 +2,18 @@
 
 #include "database_error.h"
 
+#include "engine/data_access.h"
+#include "vb/error.h"
+
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 
 #include <atomic>
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
 
 namespace quellmar::maintenance {
 namespace {
@@ -26,9 +32,41 @@ QString ErrorText(const QSqlError& error) {
     throw DatabaseError((what + ": " + ErrorText(error)).toStdString());
 }
 
+bool MayWrite(const QString& path) { return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0; }
+
+// Why the file system refuses a change of the database, or "" when it does not: the file itself is
+// write-protected, or its folder does not take the journal that a change writes beside it.
+QString WriteRefusal(const QString& path) {
+    const QFileInfo file(path);
+    if (!MayWrite(file.absoluteFilePath())) return "the file is write-protected";
+    if (!MayWrite(file.absolutePath()))
+        return "its folder " + file.absolutePath() + " does not allow new files, and a change writes its journal there";
+    return {};
+}
+
+// SQLite's codes for a change that the file system may have refused; the driver gives the code as
+// its native error code, and the low byte is the primary code of an extended one.
+bool IsRefusedWrite(const QSqlError& error) {
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+        case SQLITE_PERM:
+        case SQLITE_READONLY:
+        case SQLITE_IOERR:
+        case SQLITE_CANTOPEN:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 Connection::Connection(const QString& databasePath) : path_(databasePath), name_(NewConnectionName()) {
+    // Says whether the file is a cooler database at all before anything could change it.
+    try {
+        const engine::DataAccess check(databasePath.toStdString());
+    } catch (const vb::RuntimeError& error) {
+        throw DatabaseError(error.Description());
+    }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name_);
         // "mode=rw" opens an existing file only.
@@ -44,13 +82,6 @@ Connection::Connection(const QString& databasePath) : path_(databasePath), name_
                                     .toStdString());
         }
     }
-    try {
-        Select("PRAGMA journal_mode = WAL");
-    } catch (...) {
-        QSqlDatabase::database(name_, false).close();
-        QSqlDatabase::removeDatabase(name_);
-        throw;
-    }
 }
 
 Connection::~Connection() {
@@ -64,7 +95,12 @@ int Connection::Execute(const QString& sql, const QVariantList& values) {
     QSqlQuery query(Database());
     if (!query.prepare(sql)) Fail("The database refused \"" + sql + "\"", query.lastError());
     for (int i = 0; i < values.size(); ++i) query.bindValue(i, values[i]);
-    if (!query.exec()) Fail("The database refused \"" + sql + "\"", query.lastError());
+    if (!query.exec()) {
+        if (IsRefusedWrite(query.lastError()))
+            if (const QString refusal = WriteRefusal(path_); !refusal.isEmpty())
+                throw DatabaseError(("The cooler database " + path_ + " cannot be changed: " + refusal + ".").toStdString());
+        Fail("The database refused \"" + sql + "\"", query.lastError());
+    }
     return query.numRowsAffected();
 }
 

@@ -10,10 +10,12 @@
 
 namespace quellmar::maintenance {
 
-// One connection to the cooler database, open for the object's lifetime. The file must exist: a
-// missing database is an error, never a new empty file. Readers and writers of other connections
-// do not block each other (write-ahead log), and a locked database is waited for a few seconds
-// before the action fails. Every query and model made on the connection must be gone before it.
+// One connection to the cooler database, open for the object's lifetime. The file must be a cooler
+// database: a missing, empty or foreign file is an error and is left as it was. The database keeps
+// its rollback journal, so it is read from a folder that the user may not write to; a change that
+// the file or its folder does not allow is an error naming the file and the cause. A locked
+// database is waited for a few seconds before the action fails. Every query and model made on the
+// connection must be gone before it.
 class Connection {
 public:
     explicit Connection(const QString& databasePath);

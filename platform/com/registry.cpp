@@ -35,6 +35,10 @@ struct Entries {
     std::map<std::string, ProgIdEntry> progIds;  // by folded ProgID
 };
 
+std::filesystem::path Folder(const std::filesystem::path& file) {
+    return std::filesystem::absolute(file).parent_path();
+}
+
 [[noreturn]] void RaiseMalformed(const std::filesystem::path& file, int line) {
     throw vb::RuntimeError(vb::kErrInvalidFileFormat,
                            "Invalid file format: " + file.string() + ", line " + std::to_string(line));
@@ -77,17 +81,17 @@ void Write(const std::filesystem::path& file, const Entries& entries) {
     ReplaceTextFile(file, content);
 }
 
-// Holds the registry's lock file exclusively while one change reads and rewrites the registry.
+// Holds the registry's folder locked while one change reads and rewrites the registry. Locking the
+// folder itself leaves no lock file behind in a program folder.
 class ChangeLock {
 public:
     explicit ChangeLock(const std::filesystem::path& file) {
+        const auto folder = Folder(file);
         std::error_code ignored;
-        if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ignored);
-        auto lockFile = file;
-        lockFile += ".lock";
-        descriptor_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        std::filesystem::create_directories(folder, ignored);
+        descriptor_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (descriptor_ < 0 || ::flock(descriptor_, LOCK_EX) != 0)
-            throw vb::RuntimeError(vb::kErrPathFileAccess, "Path/File access error: cannot lock " + lockFile.string());
+            throw vb::RuntimeError(vb::kErrPathFileAccess, "Path/File access error: cannot lock " + file.string());
     }
     ~ChangeLock() {
         if (descriptor_ >= 0) ::close(descriptor_);
@@ -98,6 +102,29 @@ public:
 private:
     int descriptor_ = -1;
 };
+
+// A library in the registry's own folder (or below it) is recorded relative to that folder, so that
+// the folder can be copied, moved or installed elsewhere with its registry.
+std::filesystem::path Recorded(const std::filesystem::path& file, const std::filesystem::path& library) {
+    std::error_code ignored;
+    const auto folder = std::filesystem::weakly_canonical(Folder(file), ignored);
+    const auto relative =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(library), ignored).lexically_relative(folder);
+    if (relative.empty() || *relative.begin() == "..") return library;
+    return relative;
+}
+
+// A relative entry lies in the registry's folder, else in the program folder. An absolute entry
+// whose file is gone (a registry copied from elsewhere) is looked for by its name in the same places.
+std::filesystem::path Resolved(const std::filesystem::path& file, const std::filesystem::path& recorded) {
+    std::error_code ignored;
+    if (recorded.is_absolute() && std::filesystem::exists(recorded, ignored)) return recorded;
+    const auto name = recorded.is_absolute() ? recorded.filename() : recorded;
+    for (const auto& folder : {Folder(file), vb::ProgramFolder()})
+        if (const auto candidate = (folder / name).lexically_normal(); std::filesystem::exists(candidate, ignored))
+            return candidate;
+    return recorded.is_absolute() ? recorded : (Folder(file) / name).lexically_normal();
+}
 
 bool IsProgId(std::string_view progId) {
     return !progId.empty() &&
@@ -126,7 +153,7 @@ void Registry::Register(const ClassId& classId, std::string_view progId, const s
         throw vb::RuntimeError(vb::kErrInvalidCall, "Invalid procedure call or argument");
     ChangeLock lock(file_);
     Entries entries = Read(file_);
-    entries.libraries[classId] = library;
+    entries.libraries[classId] = Recorded(file_, library);
     entries.progIds[Folded(progId)] = {std::string(progId), classId};
     Write(file_, entries);
 }
@@ -151,7 +178,7 @@ std::optional<std::filesystem::path> Registry::LibraryOf(const ClassId& classId)
     const Entries entries = Read(file_);
     const auto found = entries.libraries.find(classId);
     if (found == entries.libraries.end()) return std::nullopt;
-    return found->second;
+    return Resolved(file_, found->second);
 }
 
 }  // namespace com

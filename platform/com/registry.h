@@ -24,13 +24,15 @@ public:
     explicit Registry(std::filesystem::path file = DefaultFile());
     const std::filesystem::path& File() const { return file_; }
 
-    // Records the class's library and has the ProgID name the class. A ProgID must be a non-empty
-    // word without blanks (error 5 otherwise).
+    // Records the class's library and has the ProgID name the class. A library in the registry's
+    // folder is recorded relative to it. A ProgID must be a non-empty word without blanks (error 5
+    // otherwise).
     void Register(const ClassId& classId, std::string_view progId, const std::filesystem::path& library);
     // Removes the class and every ProgID that names it; an unknown class changes nothing.
     void Unregister(const ClassId& classId);
 
     std::optional<ClassId> ClassOf(std::string_view progId) const;
+    // The class's library: a relative entry lies in the registry's folder, else in the program folder.
     std::optional<std::filesystem::path> LibraryOf(const ClassId& classId) const;
 
 private:

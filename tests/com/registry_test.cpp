@@ -2,6 +2,7 @@
 
 #include "component_test_support.h"
 #include "temp_folder.h"
+#include "unprivileged.h"
 #include "vb/program_folder.h"
 
 #include <fstream>
@@ -76,6 +77,66 @@ TEST(Registry, RegistrationsAtTheSameTimeLoseNothing) {
     for (int writer = 0; writer < 4; ++writer)
         for (int i = 0; i < 25; ++i)
             EXPECT_TRUE(registry.ClassOf("Lib.W" + std::to_string(writer) + "C" + std::to_string(i)));
+}
+
+TEST(Registry, ALibraryBesideTheRegistryIsFoundWhereverTheFolderIsCopiedOrMoved) {
+    quellmar::test::TempFolder folder;
+    std::filesystem::create_directory(folder / "built");
+    std::ofstream(folder / "built" / "libFirst.so") << "";
+    {
+        com::Registry registry(folder / "built" / "components.reg");
+        registry.Register(kFirst, "Lib.First", folder / "built" / "libFirst.so");
+        registry.Register(kSecond, "Lib.Second", "/opt/libSecond.so");
+    }
+    std::ifstream in(folder / "built" / "components.reg");
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(text.find("{00000000-0000-0000-0000-000000000001} libFirst.so\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("{00000000-0000-0000-0000-000000000002} /opt/libSecond.so\n"), std::string::npos) << text;
+
+    std::filesystem::rename(folder / "built", folder / "moved");
+    const com::Registry moved(folder / "moved" / "components.reg");
+    EXPECT_EQ(moved.LibraryOf(kFirst), folder / "moved" / "libFirst.so");
+    EXPECT_EQ(moved.LibraryOf(kSecond), "/opt/libSecond.so");
+
+    // A registry that an earlier build wrote names the library by a path that is gone with it.
+    std::ofstream(folder / "moved" / "components.reg")
+        << "class {00000000-0000-0000-0000-000000000001} /gone/build/bin/libFirst.so\n"
+        << "class {00000000-0000-0000-0000-000000000002} /gone/build/bin/libSecond.so\n";
+    EXPECT_EQ(moved.LibraryOf(kFirst), folder / "moved" / "libFirst.so");
+    EXPECT_EQ(moved.LibraryOf(kSecond), "/gone/build/bin/libSecond.so") << "the error names what was recorded";
+}
+
+TEST(Registry, TheRegistrationToolKeepsTheRegistrysPermissionsOrRefusesToWriteIt) {
+    namespace fs = std::filesystem;
+    quellmar::test::TempFolder folder;
+    // The tool and its libraries where any user may run them, in a folder where any user may make files.
+    fs::permissions(folder.Path(), fs::perms::all);
+    for (const fs::path& library : {fs::path(QUELLMAR_PROGRAM_DIR) / "register_component",
+                                   fs::path(QUELLMAR_PROGRAM_DIR) / "libquellmar_com.so",
+                                   fs::path(QUELLMAR_PROGRAM_DIR) / "libquellmar_vb.so", fs::path(COUNTER_COMPONENT)})
+        fs::copy_file(library, folder / library.filename());
+    const fs::path registry = folder / "components.reg";
+    const std::string command = "env QUELLMAR_COMPONENT_REGISTRY='" + registry.string() + "' '" +
+                                (folder / "register_component").string() + "' '" +
+                                (folder / fs::path(COUNTER_COMPONENT).filename()).string() + "' >/dev/null 2>&1";
+    const auto mode = [&] { return fs::status(registry).permissions() & fs::perms::mask; };
+
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    fs::permissions(registry, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(mode(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+    const auto readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+    fs::permissions(registry, readOnly);
+    const auto before = fs::last_write_time(registry);
+    EXPECT_NE(std::system(quellmar::test::AsUnprivilegedUser(command).c_str()), 0);
+    EXPECT_EQ(fs::last_write_time(registry), before) << "a write-protected registry is not replaced";
+    EXPECT_EQ(mode(), readOnly);
+    if (quellmar::test::RunAsSuperuser()) {
+        // Whom permissions do not stop writes it, and it stays write-protected.
+        EXPECT_EQ(std::system(command.c_str()), 0);
+        EXPECT_EQ(mode(), readOnly);
+    }
 }
 
 TEST(Registry, TheProcessFileIsTheNamedOneThenTheProgramFoldersThenTheUsers) {

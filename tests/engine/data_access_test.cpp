@@ -4,6 +4,7 @@
 #include "test_database.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <fstream>
 
@@ -68,6 +69,39 @@ TEST(DataAccess, AMissingOrForeignFileAndABadQueryAreDatabaseErrors) {
     } catch (const vb::RuntimeError& e) {
         EXPECT_NE(std::string(e.what()).find("NoSuchColumn"), std::string::npos);
     }
+}
+
+TEST(DataAccess, AnEmptyFileOrOneWithoutTheCoolerTablesIsRefusedByNameAndLeftAsItWas) {
+    const TempFolder folder;
+    const auto refusal = [](const std::filesystem::path& file) {
+        try {
+            DataAccess data(file);
+        } catch (const DatabaseError& e) {
+            return e.Description();
+        }
+        return std::string("opened");
+    };
+    const auto empty = folder / "quellmar.mdb";
+    std::ofstream{empty};
+    EXPECT_EQ(refusal(empty), "The file " + empty.string() + " is not a cooler database: it is empty.");
+    EXPECT_EQ(std::filesystem::file_size(empty), 0u);
+
+    const TestDatabase other;
+    other.Exec("DROP TABLE VisTemp; DROP TABLE dbAttributes;");
+    const auto size = std::filesystem::file_size(other.Path());
+    EXPECT_EQ(refusal(other.Path()),
+              "The file " + other.Path().string() + " is not a cooler database: it has no table VisTemp, dbAttributes.");
+    EXPECT_EQ(std::filesystem::file_size(other.Path()), size);
+
+    const auto foreign = folder / "notes.db";
+    sqlite3* db = nullptr;
+    sqlite3_open(foreign.c_str(), &db);
+    sqlite3_exec(db, "CREATE TABLE Notes (Text)", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    EXPECT_EQ(refusal(foreign), "The file " + foreign.string() + " is not a cooler database: it holds none of the cooler tables.");
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) ++files;
+    EXPECT_EQ(files, 2u) << "no journal or log beside the files";
 }
 
 TEST(PerformanceID, StartsWithNoCooler) {

@@ -1,0 +1,56 @@
+#include "unprivileged.h"
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace quellmar::test {
+
+namespace fs = std::filesystem;
+
+bool RunAsSuperuser() { return ::geteuid() == 0; }
+
+std::string AsUnprivilegedUser(const std::string& command) {
+    if (!RunAsSuperuser()) return command;
+    return "setpriv --reuid=nobody --regid=nogroup --clear-groups " + command;
+}
+
+std::string CommandOutput(const std::string& command, int& status) {
+    std::string output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        status = -1;
+        return output;
+    }
+    std::array<char, 4096> buffer{};
+    while (const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), got);
+    const int raw = ::pclose(pipe);
+    status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return output;
+}
+
+void OpenToEveryone(const fs::path& folder) {
+    fs::permissions(folder, fs::perms::others_read | fs::perms::others_exec | fs::perms::group_read | fs::perms::group_exec,
+                    fs::perm_options::add);
+}
+
+namespace {
+
+void ChangeTree(const fs::path& folder, fs::perms permissions, fs::perm_options change) {
+    std::error_code ignored;
+    fs::permissions(folder, permissions, change, ignored);
+    for (const auto& entry : fs::recursive_directory_iterator(folder, ignored))
+        fs::permissions(entry.path(), permissions, change, ignored);
+}
+
+}  // namespace
+
+WriteProtectedTree::WriteProtectedTree(fs::path folder) : folder_(std::move(folder)) {
+    ChangeTree(folder_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write, fs::perm_options::remove);
+}
+
+WriteProtectedTree::~WriteProtectedTree() { ChangeTree(folder_, fs::perms::owner_write, fs::perm_options::add); }
+
+}  // namespace quellmar::test

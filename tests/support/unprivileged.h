@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace quellmar::test {
+
+// Whether the tests run as the superuser, whom file permissions do not stop.
+bool RunAsSuperuser();
+
+// The shell command that runs `command` as a user whom permissions stop: the user "nobody" when
+// the tests run as the superuser, else the user running them.
+std::string AsUnprivilegedUser(const std::string& command);
+
+// Runs a shell command and returns what it printed on its standard output; `status` gets its
+// exit status.
+std::string CommandOutput(const std::string& command, int& status);
+
+// Lets every user read and enter the folder (a temporary folder is the creator's own at first).
+void OpenToEveryone(const std::filesystem::path& folder);
+
+// Takes away every write permission from the folder and everything in it while it lives, and gives
+// the owner's back at the end, so the folder can be removed.
+class WriteProtectedTree {
+public:
+    explicit WriteProtectedTree(std::filesystem::path folder);
+    ~WriteProtectedTree();
+    WriteProtectedTree(const WriteProtectedTree&) = delete;
+    WriteProtectedTree& operator=(const WriteProtectedTree&) = delete;
+
+private:
+    std::filesystem::path folder_;
+};
+
+}  // namespace quellmar::test
