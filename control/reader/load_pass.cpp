@@ -98,7 +98,7 @@ bool LoadPass::Run(const std::string& fileName) {
         host_.SetMousePointer(kPointerDefault);
         RaiseTiraqError(fileName + " does not appear to be a DXF file.");
     }
-    db_.DrawingExtents = ViewRect{1e30f, -1e30f, -1e30f, 1e30f};
+    db_.DrawingExtents = kNoExtents;
     host_.ShowStatusBar(true);
     bool lastResult = true;
     while (lastResult && NextLine()) {
@@ -173,7 +173,9 @@ std::int32_t LoadPass::LayerLineTypeOr(std::int32_t lineType, std::int32_t layer
 }
 
 void LoadPass::CheckExtents(float x1, float y1, float x2, float y2) {
-    if (!headerExtentsKnown_) db_.CheckExtents(x1, y1, x2, y2);
+    if (headerExtentsKnown_) return;
+    db_.CheckExtents(x1, y1, x2, y2);
+    WidenExtents(entityExtents_, x1, y1, x2, y2);
 }
 
 float LoadPass::BlockX(float x) const { return vb::CSng(static_cast<double>(x) - db_.Blocks[db_.BlockIndex()].X); }

@@ -48,6 +48,7 @@ private:
     // Readers called by the loop, each returning true to go on.
     bool DXFMinExtents();
     bool DXFMaxExtents();
+    void HeaderExtentsRead();
     bool DXFAttDef();
     bool DXFNewLayer();
     bool DXFBlock();
@@ -109,6 +110,7 @@ private:
     bool minExtentsRead_ = false;
     bool maxExtentsRead_ = false;
     bool headerExtentsKnown_ = false;
+    ViewRect entityExtents_ = kNoExtents;  // of the entities alone, for a header without extents
     std::int32_t insertLayerIndex_ = 0;
     std::int32_t firstTransform_ = 1;
     std::int64_t expanded_ = 0;
