@@ -13,19 +13,6 @@
 namespace tiraq {
 namespace {
 
-// A group code line as a number; -1 for a code outside 0 to 1000, whose value is passed over.
-int GroupCode(std::string_view line) {
-    std::size_t i = 0;
-    while (i < line.size() && line[i] == ' ') ++i;
-    int code = 0;
-    std::size_t j = i;
-    while (j < line.size() && j - i < 5 && line[j] >= '0' && line[j] <= '9') code = code * 10 + (line[j++] - '0');
-    if (j == line.size() && j > i) return code <= GroupValues::kMaxCode ? code : -1;
-    const double value = vb::Val(line);
-    if (!(value >= 0 && value <= GroupValues::kMaxCode)) return -1;
-    return vb::CLng(value);
-}
-
 [[noreturn]] void RaiseInputPastEnd() { throw vb::RuntimeError(kErrInputPastEnd, "Input past end of file"); }
 
 }  // namespace

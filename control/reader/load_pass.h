@@ -74,7 +74,7 @@ private:
     void StoreReplayed(SpoolEntry& entry, const Placement& placement);
     void ReplayDimension(std::int32_t block, double offsetX, double offsetY, std::int32_t layerIndex,
                          std::int32_t entityColor);
-    void CountExpanded();
+    void CountExpanded(std::int64_t bytes);
     void CloseBlock();
 
     // Values of the current entity.
@@ -113,7 +113,8 @@ private:
     ViewRect entityExtents_ = kNoExtents;  // of the entities alone, for a header without extents
     std::int32_t insertLayerIndex_ = 0;
     std::int32_t firstTransform_ = 1;
-    std::int64_t expanded_ = 0;
+    bool expansionEstimated_ = false;
+    std::int64_t expanded_ = 0;  // bytes
 
     BlockSpools spools_;
     std::unordered_map<std::string, std::int32_t> blockByName_;  // whole name -> first block
