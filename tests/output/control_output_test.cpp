@@ -9,7 +9,11 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <regex>
+#include <sstream>
 
 namespace tiraq::test {
 namespace {
@@ -38,6 +42,57 @@ protected:
     OutputTest() { Load(); }
     std::string Path(const std::string& name) { return (folder / name).string(); }
 };
+
+// A metafile as an independent program draws it: the size of the picture it makes, and how far
+// right and down the drawing's lines reach in it.
+struct Rendered {
+    double width = 0, height = 0, right = 0, bottom = 0;
+};
+
+Rendered RenderedByAnotherProgram(const std::filesystem::path& emf) {
+    const std::filesystem::path svg = emf.string() + ".svg";
+    const std::string command = "emf2svg-conv -i '" + emf.string() + "' -o '" + svg.string() + "'";
+    if (std::system(command.c_str()) != 0) {
+        ADD_FAILURE() << "emf2svg-conv (package emf2svg, scripts/install-deps) did not convert " << emf;
+        return {};
+    }
+    std::stringstream text;
+    text << std::ifstream(svg).rdbuf();
+    const std::string picture = text.str();
+    Rendered rendered;
+    std::smatch size;
+    if (std::regex_search(picture, size, std::regex(R"re(<svg[^>]* width="([0-9.]+)" height="([0-9.]+)")re"))) {
+        rendered.width = std::stod(size[1]);
+        rendered.height = std::stod(size[2]);
+    }
+    const std::regex point(R"(([-0-9.]+),([-0-9.]+))");
+    const std::regex path(R"re( d="([^"]*)")re");
+    for (auto p = std::sregex_iterator(picture.begin(), picture.end(), path); p != std::sregex_iterator(); ++p) {
+        const std::string d = (*p)[1];
+        for (auto q = std::sregex_iterator(d.begin(), d.end(), point); q != std::sregex_iterator(); ++q) {
+            rendered.right = std::max(rendered.right, std::stod((*q)[1]));
+            rendered.bottom = std::max(rendered.bottom, std::stod((*q)[2]));
+        }
+    }
+    return rendered;
+}
+
+// The frame's lines lie on the picture's edges (the right and bottom ones a pixel outside).
+TEST_F(OutputTest, AnotherProgramDrawsTheMetafilesPictureToFillItsFrame) {
+    ASSERT_EQ(dxf->SaveWMFOld(vb::Variant(Path("old.emf"))), 0);
+    const Rendered old = RenderedByAnotherProgram(folder / "old.emf");
+    EXPECT_NEAR(old.width, 400, 1) << "the picture's own size";
+    EXPECT_NEAR(old.height, 300, 1);
+    EXPECT_NEAR(old.right / old.width, 1, 0.01) << "nothing of the drawing is cut off";
+    EXPECT_NEAR(old.bottom / old.height, 1, 0.01);
+
+    ASSERT_EQ(dxf->SaveWMF(vb::Variant(Path("view.emf"))), 0);
+    const Rendered enlarged = RenderedByAnotherProgram(folder / "view.emf");
+    EXPECT_NEAR(enlarged.width, 520, 1) << "1.3 times the picture";
+    EXPECT_NEAR(enlarged.height, 390, 1);
+    EXPECT_NEAR(enlarged.right / enlarged.width, 1 / 1.3, 0.01);
+    EXPECT_NEAR(enlarged.bottom / enlarged.height, 1 / 1.3, 0.01);
+}
 
 TEST_F(OutputTest, ExportWritesTheLoadedDrawingUnderTheExportFileName) {
     site->changed.clear();
