@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         routine.Zoom(db.DrawingExtents, picture, &metafile, false);
     };
     std::size_t emfSize = 0;
-    const double emfTime = Seconds([&] { emfSize = EnhancedMetafileBytes({0, 0, 66040, 37148}, kMetafileDescription, pass)->size(); });
+    const double emfTime = Seconds([&] { emfSize = EnhancedMetafileBytes({0, 0, 66040, 37148}, {1920, 1080, 96}, kMetafileDescription, pass)->size(); });
     Report("Enhanced metafile of the extents", emfTime, double(emfSize));
     const std::filesystem::path wmf = folder / "view.wmf";
     const double wmfTime = Seconds([&] { WritePlaceableMetafile(wmf.string(), {0, 0, 1920, 1080, 96}, pass); });

@@ -130,6 +130,8 @@ std::int16_t DXFControl::EndWindowZoom() {
     picTiraq_->SetAutoRedraw(true);
     drag_.ZoomActive = false;
     const PixelBox box{drag_.ZoomStartX, drag_.ZoomStartY, drag_.ZoomEndX, drag_.ZoomEndY};
+    // A click without movement asks for no window.
+    if (box.Width() == 0 && box.Height() == 0) return 0;
     if (WindowTooSmall(box)) {
         SetMousePointer(kPointerDefault);
         gui::Dialogs().MsgBox("Rectangle selected is too small - please select a larger window", gui::vbExclamation,

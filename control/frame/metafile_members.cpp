@@ -8,6 +8,8 @@
 #include "output/metafile_output.h"
 #include "vb/convert.h"
 
+#include <QScreen>
+
 #include <functional>
 
 namespace tiraq {
@@ -31,6 +33,12 @@ PictureGeometry Geometry(gui::PictureBox& picture) {
                            .Height = double(picture.PixelHeight())};
 }
 
+// The device the picture is drawn in: the screen it is shown on, at the picture's resolution.
+ReferenceDevice Device(gui::PictureBox& picture) {
+    const QSize screen = picture.screen()->size();
+    return ReferenceDevice{screen.width(), screen.height(), picture.DotsPerInch()};
+}
+
 }  // namespace
 
 void DXFControl::DrawIntoMetafile(gui::MetafileDevice& metafile) {
@@ -43,10 +51,12 @@ std::int16_t DXFControl::SaveWMF(std::optional<vb::Variant> Filename) {
         SetMousePointer(kPointerHourglass);
         SyncLayout();
         const MetafileFrame frame = EnlargedFrame(Geometry(*picTiraq_));
+        const ReferenceDevice device = Device(*picTiraq_);
         const MetafilePass pass = std::bind_front(&DXFControl::DrawIntoMetafile, this);
         if (const std::optional<std::string> name = GivenFileName(Filename)) {
-            if (!WriteEnhancedMetafile(*name, frame, kMetafileDescription, pass)) SavePlaceableWMF(*name);
-        } else if (const std::optional<std::string> metafile = EnhancedMetafileBytes(frame, kMetafileDescription, pass)) {
+            if (!WriteEnhancedMetafile(*name, frame, device, kMetafileDescription, pass)) SavePlaceableWMF(*name);
+        } else if (const std::optional<std::string> metafile =
+                       EnhancedMetafileBytes(frame, device, kMetafileDescription, pass)) {
             PutMetafileOnClipboard(*metafile, picTiraq_->Image());
         }
         SetMousePointer(kPointerDefault);
@@ -59,11 +69,13 @@ std::int16_t DXFControl::SaveWMFOld(std::optional<vb::Variant> Filename) {
         SetMousePointer(kPointerHourglass);
         SyncLayout();
         const MetafileFrame frame = PictureFrame(Geometry(*picTiraq_));
+        const ReferenceDevice device = Device(*picTiraq_);
         const MetafilePass pass = std::bind_front(&DXFControl::DrawIntoMetafile, this);
         bool created = false;
         if (const std::optional<std::string> name = GivenFileName(Filename)) {
-            created = WriteEnhancedMetafile(*name, frame, kOldMetafileDescription, pass);
-        } else if (const std::optional<std::string> metafile = EnhancedMetafileBytes(frame, kOldMetafileDescription, pass)) {
+            created = WriteEnhancedMetafile(*name, frame, device, kOldMetafileDescription, pass);
+        } else if (const std::optional<std::string> metafile =
+                       EnhancedMetafileBytes(frame, device, kOldMetafileDescription, pass)) {
             PutMetafileOnClipboard(*metafile, picTiraq_->Image());
             created = true;
         }

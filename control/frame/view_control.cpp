@@ -35,13 +35,7 @@ std::int16_t DXFControl::OnTheSpotZoom(float X, float Y, std::optional<std::int1
 
 std::int16_t DXFControl::StationaryZoom(float X, float Y, std::int16_t percentage) {
     return Chained("StationaryZoom", [&]() -> std::int16_t {
-        // A percentage of 0 or a view without width or height gives no view to zoom to.
-        const auto target = DrillDownView(state_.CurrentView, state_.Conversion, X, Y, percentage);
-        if (!target) {
-            SetMousePointer(kPointerDefault);
-            return 0;
-        }
-        targetView_ = *target;
+        targetView_ = DrillDownView(state_.CurrentView, state_.Conversion, X, Y, percentage);
         picTiraq_->Cls();
         prevZoomStack_.Push(targetView_);
         std::int16_t result = 0;

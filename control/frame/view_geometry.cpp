@@ -1,5 +1,6 @@
 #include "frame/view_geometry.h"
 
+#include "reader/error_chain.h"
 #include "vb/convert.h"
 
 #include <algorithm>
@@ -18,18 +19,28 @@ const ViewRect& PreviousViews::Pop(const ViewRect& extents) {
     return entries_[0];
 }
 
-std::optional<ViewRect> DrillDownView(const ViewRect& current, const ConversionState& conversion, float X, float Y,
-                                      std::int16_t Percentage) {
+namespace {
+
+// The runtime's division: by zero it raises "Division by zero", or "Overflow" for 0 / 0.
+double Quotient(double numerator, double denominator) {
+    if (denominator != 0) return numerator / denominator;
+    if (numerator == 0) vb::RaiseOverflow();
+    throw vb::RuntimeError(kErrDivisionByZero, "Division by zero");
+}
+
+}  // namespace
+
+ViewRect DrillDownView(const ViewRect& current, const ConversionState& conversion, float X, float Y,
+                       std::int16_t Percentage) {
     const double s = conversion.ViewScale;
     const double W = double(current.Right) - current.Left;
     const double H = double(current.Top) - current.Bottom;
-    if (Percentage == 0 || s == 0 || float(W) == 0 || float(H) == 0) return std::nullopt;
-    const double wx = X / s + current.Left;
-    const double wy = current.Bottom - (Y - double(conversion.PixelHeight)) / s;
-    const double newWidth = 100.0 / Percentage * W;
-    const double fx = (wx - current.Left) / W;
-    const double newHeight = 100.0 / Percentage * H;
-    const double fy = (wy - current.Bottom) / H;
+    const double wx = Quotient(X, s) + current.Left;
+    const double wy = current.Bottom - Quotient(Y - double(conversion.PixelHeight), s);
+    const double newWidth = Quotient(100.0, Percentage) * W;
+    const double fx = Quotient(wx - current.Left, W);
+    const double newHeight = Quotient(100.0, Percentage) * H;
+    const double fy = Quotient(wy - current.Bottom, H);
     ViewRect target;
     target.Left = vb::CSng(wx - fx * newWidth);
     target.Right = vb::CSng(wx + (1 - fx) * newWidth);

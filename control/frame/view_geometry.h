@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 
 namespace tiraq {
 
@@ -28,10 +27,11 @@ private:
 };
 
 // The drill-down view about the pixel (X, Y): its width and height times 100 / Percentage, the
-// clicked point keeping its relative place. Nothing when no view can be made: a percentage of 0,
-// a view on screen of no width or height, or no drawing pass yet.
-std::optional<ViewRect> DrillDownView(const ViewRect& current, const ConversionState& conversion, float X, float Y,
-                                      std::int16_t Percentage);
+// clicked point keeping its relative place. A percentage of 0, a view on screen of no width or
+// height, or no drawing pass yet divide by zero: the runtime's "Division by zero" (or "Overflow"
+// for 0 / 0) is raised, for the caller's error chain to take to the host.
+ViewRect DrillDownView(const ViewRect& current, const ConversionState& conversion, float X, float Y,
+                       std::int16_t Percentage);
 
 // The pixel box of a window drag, its corners in any order.
 struct PixelBox {

@@ -4,9 +4,13 @@
 #include "output/enhanced_metafile.h"
 
 #include "output/gdi_mapping.h"
+#include "reader/file_io.h"
 #include "vb/cp1252.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -23,28 +27,79 @@ COLORREF ToColorRef(gui::Colour colour) { return COLORREF(colour & 0xFFFFFF); }
 
 POINT ToPoint(gui::PixelPoint p) { return POINT{p.x, p.y}; }
 
+// Where the header of an enhanced metafile keeps the fields that say how big its device is.
+constexpr long kBoundsOffset = 8;        // four Longs, in the device's pixels
+constexpr long kDeviceOffset = 72;       // width and height in pixels, then in millimetres
+constexpr long kMicrometresOffset = 100;  // width and height in micrometres
+
+// Writes Longs, little-endian, at an offset from the start of the metafile.
+void PutLongs(std::FILE* out, long at, std::initializer_list<std::int32_t> values) {
+    if (std::fseek(out, at, SEEK_SET) != 0) RaiseFileError(errno);
+    for (const std::int32_t value : values) {
+        const auto bits = std::uint32_t(value);
+        const unsigned char bytes[4] = {std::uint8_t(bits), std::uint8_t(bits >> 8), std::uint8_t(bits >> 16),
+                                        std::uint8_t(bits >> 24)};
+        if (std::fwrite(bytes, 1, 4, out) != 4) RaiseFileError(errno);
+    }
+}
+
+std::int32_t Rounded(double value) { return std::int32_t(std::lround(value)); }
+
+// The library describes every metafile as made on a device of 1024 x 768 pixels on 320 x 240 mm,
+// 3.2 pixels to the millimetre, whatever device the picture was drawn for; programs that show the
+// metafile then scale the picture wrongly into its frame. The header is given the picture's own
+// device, and bounds that are its frame in that device's pixels.
+void SetReferenceDevice(std::FILE* out, long start, const MetafileFrame& frame, const ReferenceDevice& device) {
+    if (std::fflush(out) != 0) RaiseFileError(errno);
+    const long end = std::ftell(out);
+    if (end < 0) RaiseFileError(errno);
+    const double pixelsPerHundredth = device.dotsPerInch / 2540;
+    PutLongs(out, start + kBoundsOffset,
+             {Rounded(frame.left * pixelsPerHundredth), Rounded(frame.top * pixelsPerHundredth),
+              Rounded(frame.right * pixelsPerHundredth), Rounded(frame.bottom * pixelsPerHundredth)});
+    const double millimetresPerPixel = 25.4 / device.dotsPerInch;
+    PutLongs(out, start + kDeviceOffset,
+             {device.width, device.height, Rounded(device.width * millimetresPerPixel),
+              Rounded(device.height * millimetresPerPixel)});
+    PutLongs(out, start + kMicrometresOffset,
+             {Rounded(device.width * millimetresPerPixel * 1000), Rounded(device.height * millimetresPerPixel * 1000)});
+    if (std::fseek(out, end, SEEK_SET) != 0) RaiseFileError(errno);
+}
+
 }  // namespace
 
 // The drawing calls of one metafile, each object made once and replaced only when it changes.
 class EnhancedMetafile::Recording final : public gui::DrawingSurface {
 public:
-    explicit Recording(HDC dc) : dc_(dc) {
+    // The metafile begins at `start` in the stream `out`.
+    Recording(HDC dc, std::FILE* out, long start, const MetafileFrame& frame, const ReferenceDevice& device)
+        : dc_(dc), out_(out), start_(start), frame_(frame), device_(device) {
         SetBkMode(dc_, TRANSPARENT);
         SetPolyFillMode(dc_, ALTERNATE);
         SelectObject(dc_, GetStockObject(NULL_BRUSH));
     }
-    ~Recording() override { Close(); }
+    ~Recording() override {
+        if (dc_ != 0) DeleteDC(dc_);
+        DeleteObjects();
+    }
 
     void Close() {
         if (dc_ == 0) return;
-        const HENHMETAFILE metafile = CloseEnhMetaFileWithFILE(dc_);
+        const HDC dc = dc_;
         dc_ = 0;
-        if (metafile != 0) DeleteEnhMetaFile(metafile);
-        for (HGDIOBJ object : {HGDIOBJ(pen_), HGDIOBJ(brush_), HGDIOBJ(font_)})
-            if (object != 0) DeleteObject(object);
-        pen_ = 0;
-        brush_ = 0;
-        font_ = 0;
+        int error = 0;
+        errno = 0;
+        try {
+            const HENHMETAFILE metafile = CloseEnhMetaFileWithFILE(dc);
+            if (metafile != 0) DeleteEnhMetaFile(metafile);
+        } catch (...) {
+            // The library throws when a write fails and leaves its device open.
+            error = errno != 0 ? errno : EIO;
+            DeleteDC(dc);
+        }
+        DeleteObjects();
+        if (error != 0) RaiseFileError(error);
+        SetReferenceDevice(out_, start_, frame_, device_);
     }
     bool Open() const { return dc_ != 0; }
 
@@ -159,7 +214,19 @@ private:
         currentEscapement_ = escapement;
     }
 
+    void DeleteObjects() {
+        for (HGDIOBJ object : {HGDIOBJ(pen_), HGDIOBJ(brush_), HGDIOBJ(font_)})
+            if (object != 0) DeleteObject(object);
+        pen_ = 0;
+        brush_ = 0;
+        font_ = 0;
+    }
+
     HDC dc_;
+    std::FILE* out_;
+    long start_;
+    MetafileFrame frame_;
+    ReferenceDevice device_;
     HPEN pen_ = 0;
     gui::Pen currentPen_;
     HBRUSH brush_ = 0;
@@ -171,12 +238,16 @@ private:
 };
 
 std::unique_ptr<EnhancedMetafile> EnhancedMetafile::Create(std::FILE* out, const MetafileFrame& frame,
+                                                           const ReferenceDevice& device,
                                                            std::string_view description) {
+    const long start = std::ftell(out);
+    if (start < 0) return nullptr;
     const RECT bounds{frame.left, frame.top, frame.right, frame.bottom};
     const std::string text(description);
     const HDC dc = CreateEnhMetaFileWithFILEA(0, out, &bounds, text.c_str());
     if (dc == 0) return nullptr;
-    return std::unique_ptr<EnhancedMetafile>(new EnhancedMetafile(std::make_unique<Recording>(dc)));
+    return std::unique_ptr<EnhancedMetafile>(
+        new EnhancedMetafile(std::make_unique<Recording>(dc, out, start, frame, device)));
 }
 
 EnhancedMetafile::EnhancedMetafile(std::unique_ptr<Recording> recording) : recording_(std::move(recording)) {}

@@ -15,21 +15,31 @@ struct MetafileFrame {
     bool operator==(const MetafileFrame&) const = default;
 };
 
+// The device whose pixels a metafile's picture is drawn in: its size in pixels and how many of
+// its pixels make an inch. Programs that show the metafile scale the picture by it into the frame.
+struct ReferenceDevice {
+    std::int32_t width = 0, height = 0;
+    double dotsPerInch = 96;
+};
+
 // An enhanced metafile being recorded into a stream: the device that the drawing routine draws
-// on in a metafile pass, in the pixels of the drawing picture.
+// on in a metafile pass, in the pixels of the reference device.
 class EnhancedMetafile final : public gui::MetafileDevice {
 public:
-    // A new recording into `out`, which must stay open until Close. The description is passed
-    // as it is and must end in two NULs. Null when the metafile cannot be made.
+    // A new recording into `out`, a seekable stream that must stay open until Close. The
+    // description is passed as it is and must end in two NULs. Null when the metafile cannot be
+    // made.
     static std::unique_ptr<EnhancedMetafile> Create(std::FILE* out, const MetafileFrame& frame,
-                                                    std::string_view description);
+                                                    const ReferenceDevice& device, std::string_view description);
+    // A metafile never closed is discarded: nothing more reaches the stream.
     ~EnhancedMetafile() override;
 
     gui::DrawingSurface& Surface() override;
     // The drawing routine ends its metafile passes with the close of old-style metafiles, which
     // leaves an enhanced metafile open: it is ended by Close.
     void CloseMetaFile() override {}
-    // Writes the end of the metafile to the stream; what is drawn after it is lost.
+    // Writes the metafile to the stream; what is drawn after it is lost. A write that fails
+    // raises the runtime's file error.
     void Close();
 
     class Recording;

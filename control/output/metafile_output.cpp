@@ -49,15 +49,16 @@ MetafileFrame PictureFrame(const PictureGeometry& picture) {
     return MetafileFrame{Hundredths(w * L / W), Hundredths(h * T / H), Hundredths(w * R / W), Hundredths(h * B / H)};
 }
 
-bool WriteEnhancedMetafile(const std::string& path, const MetafileFrame& frame, std::string_view description,
-                           const MetafilePass& pass) {
+bool WriteEnhancedMetafile(const std::string& path, const MetafileFrame& frame, const ReferenceDevice& device,
+                           std::string_view description, const MetafilePass& pass) {
     std::unique_ptr<ReplacingFile> file;
     try {
         file = std::make_unique<ReplacingFile>(path);
     } catch (const vb::RuntimeError&) {
         return false;
     }
-    const std::unique_ptr<EnhancedMetafile> metafile = EnhancedMetafile::Create(file->Stream(), frame, description);
+    const std::unique_ptr<EnhancedMetafile> metafile =
+        EnhancedMetafile::Create(file->Stream(), frame, device, description);
     if (!metafile) return false;
     pass(*metafile);
     metafile->Close();
@@ -65,11 +66,12 @@ bool WriteEnhancedMetafile(const std::string& path, const MetafileFrame& frame, 
     return true;
 }
 
-std::optional<std::string> EnhancedMetafileBytes(const MetafileFrame& frame, std::string_view description,
-                                                 const MetafilePass& pass) {
+std::optional<std::string> EnhancedMetafileBytes(const MetafileFrame& frame, const ReferenceDevice& device,
+                                                 std::string_view description, const MetafilePass& pass) {
     MemoryStream memory;
     if (memory.Stream() == nullptr) return std::nullopt;
-    const std::unique_ptr<EnhancedMetafile> metafile = EnhancedMetafile::Create(memory.Stream(), frame, description);
+    const std::unique_ptr<EnhancedMetafile> metafile =
+        EnhancedMetafile::Create(memory.Stream(), frame, device, description);
     if (!metafile) return std::nullopt;
     pass(*metafile);
     metafile->Close();

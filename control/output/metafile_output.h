@@ -32,12 +32,13 @@ MetafileFrame EnlargedFrame(const PictureGeometry& picture);
 MetafileFrame PictureFrame(const PictureGeometry& picture);
 
 // Records the pass as an enhanced metafile in the file `path`, which is replaced only by the
-// complete metafile. False, with nothing written, when no metafile can be made there.
-bool WriteEnhancedMetafile(const std::string& path, const MetafileFrame& frame, std::string_view description,
-                           const MetafilePass& pass);
+// complete metafile. False, with nothing written, when no metafile can be made there; a write
+// that fails raises the runtime's file error, and the file is then as it was.
+bool WriteEnhancedMetafile(const std::string& path, const MetafileFrame& frame, const ReferenceDevice& device,
+                           std::string_view description, const MetafilePass& pass);
 // The same in memory, for the clipboard; nothing when no metafile can be made.
-std::optional<std::string> EnhancedMetafileBytes(const MetafileFrame& frame, std::string_view description,
-                                                 const MetafilePass& pass);
+std::optional<std::string> EnhancedMetafileBytes(const MetafileFrame& frame, const ReferenceDevice& device,
+                                                 std::string_view description, const MetafilePass& pass);
 // Records the pass as a placeable Windows metafile in the file `path`: the header, then the
 // standard metafile. Failures raise the runtime's file errors; the file is then as it was.
 void WritePlaceableMetafile(const std::string& path, const PlaceableHeader& header, const MetafilePass& pass);

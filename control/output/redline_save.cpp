@@ -8,6 +8,7 @@
 #include "reader/error_chain.h"
 #include "reader/file_io.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -88,6 +89,10 @@ public:
             }
             afterTableHead = code == "0" && value_ == "TABLE";
         }
+        // An ENTITIES section that runs to the end of the file (the file changed since it was
+        // loaded) has no place for the redlines: the copy would lose them.
+        if (section_ == "ENTITIES" && !redlinesWritten_ && HasRedlineEntities())
+            throw vb::RuntimeError(kErrInputPastEnd, "Input past end of file");
     }
 
 private:
@@ -171,6 +176,13 @@ private:
     template <typename Record>
     static bool Saved(const Record& record) {
         return record.IsRedline != 0 && record.IsDeleted == 0;
+    }
+
+    bool HasRedlineEntities() const {
+        const auto any = [](const auto& records) {
+            return std::any_of(records.begin(), records.end(), [](const auto& r) { return Saved(r); });
+        };
+        return any(db_.Lines) || any(db_.Texts) || any(db_.Circles) || any(db_.Solids);
     }
 
     // A redline line keeps the caller's first point as its second end point.

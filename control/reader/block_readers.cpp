@@ -85,8 +85,11 @@ std::int32_t LoadPass::FindBlock(std::string_view name) const {
     return found == blockByName_.end() ? 0 : found->second;
 }
 
-void LoadPass::CountExpanded() {
-    if (++expanded_ > reader_.MaxExpandedRecords) RaiseTiraqError("Drawing too complex");
+// The estimate made at the first block is checked as the expansion goes, for the drawings that
+// it may misjudge.
+void LoadPass::CountExpanded(std::int64_t bytes) {
+    expanded_ += bytes;
+    if (expanded_ > reader_.MaxExpansionBytes) RaiseTiraqError("Drawing too complex");
 }
 
 void LoadPass::CloseBlock() {
@@ -101,6 +104,11 @@ bool LoadPass::EndBlock() {
 
 bool LoadPass::DXFBlock() {
     return Traced(host_, " ->  DXFBlock.", [&] {
+        // Refused before any spool file is written.
+        if (!expansionEstimated_) {
+            expansionEstimated_ = true;
+            if (ExpansionBytes(text_) > double(reader_.MaxExpansionBytes)) RaiseTiraqError("Drawing too complex");
+        }
         LoadEntity();
         // A block without its ENDBLK ends where the next one begins.
         CloseBlock();
@@ -191,7 +199,7 @@ void LoadPass::Replay(std::int32_t block, const Placement& placement, std::int32
     for (const SpoolEntry& source : spools_.Entries(block)) {
         // Every entry read counts, placed or not: a block of entries that are passed over costs
         // the same reading for each of its inserts.
-        CountExpanded();
+        CountExpanded(inBlock_ ? kSpoolEntryBytes : kPlacedRecordBytes);
         // Ellipses of a block are not placed.
         if (!IsReplayed(source.Kind)) continue;
         SpoolEntry entry = source;

@@ -43,7 +43,7 @@ void LoadPass::ReplayDimension(std::int32_t block, double offsetX, double offset
     const auto x = [&](float value) { return vb::CSng(value + offsetX); };
     const auto y = [&](float value) { return vb::CSng(value + offsetY); };
     for (const SpoolEntry& source : spools_.Entries(block)) {
-        CountExpanded();
+        CountExpanded(toSpool ? kSpoolEntryBytes : kPlacedRecordBytes);
         SpoolEntry e;
         e.Kind = source.Kind;
         e.LayerIndex = layerIndex;

@@ -78,11 +78,15 @@ std::int32_t DrawingDatabase::SetLayerID(std::string_view LayerName) {
     return Layers->Count();
 }
 
+void WidenExtents(ViewRect& extents, float X1, float Y1, float X2, float Y2) noexcept {
+    extents.Left = std::min({extents.Left, X1, X2});
+    extents.Right = std::max({extents.Right, X1, X2});
+    extents.Bottom = std::min({extents.Bottom, Y1, Y2});
+    extents.Top = std::max({extents.Top, Y1, Y2});
+}
+
 void DrawingDatabase::CheckExtents(float X1, float Y1, float X2, float Y2) noexcept {
-    DrawingExtents.Left = std::min({DrawingExtents.Left, X1, X2});
-    DrawingExtents.Right = std::max({DrawingExtents.Right, X1, X2});
-    DrawingExtents.Bottom = std::min({DrawingExtents.Bottom, Y1, Y2});
-    DrawingExtents.Top = std::max({DrawingExtents.Top, Y1, Y2});
+    WidenExtents(DrawingExtents, X1, Y1, X2, Y2);
 }
 
 }  // namespace tiraq

@@ -10,6 +10,12 @@
 
 namespace tiraq {
 
+// Extents before any point widened them: every point is outside on every side.
+inline constexpr ViewRect kNoExtents{1e30f, -1e30f, -1e30f, 1e30f};
+
+// Widens extents to take in both points.
+void WidenExtents(ViewRect& extents, float X1, float Y1, float X2, float Y2) noexcept;
+
 // The control's in-memory model of one loaded drawing (or of several merged ones): one 1-based
 // array per entity kind, each counted by its last index, the display list `SeqArray` of every
 // drawn record in file order, the layer collection and the drawing extents.

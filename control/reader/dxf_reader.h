@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reader/drawing_database.h"
+#include "reader/expansion_estimate.h"
 #include "reader/reader_host.h"
 #include "reader/text_fonts.h"
 
@@ -21,10 +22,6 @@ struct ReaderProperties {
     float RedlineTextHeight = 1;  // after a load: the largest text height of the drawing
 };
 
-// Records that block expansion may make in one load before it is refused as "Drawing too
-// complex": a few blocks nested a few levels deep multiply without bound otherwise.
-inline constexpr std::int64_t kDefaultMaxExpandedRecords = 8'000'000;
-
 // The DXF reader of one control: reads the ASCII form of a DXF file in one pass into the drawing
 // database. Errors leave it as the control's error chain (vb::RuntimeError of number kErrTiraq
 // whose text ends in " ->  LoadDXF.").
@@ -33,7 +30,10 @@ public:
     DXFReader(DrawingDatabase& db, ReaderHost& host) : db_(db), host_(host) {}
 
     ReaderProperties Properties;
-    std::int64_t MaxExpandedRecords = kDefaultMaxExpandedRecords;
+    // The memory that block expansion may take in one load. A drawing whose blocks would take
+    // more, by the estimate made before any block is expanded, is refused as "Drawing too
+    // complex": a few blocks nested a few levels deep multiply without bound otherwise.
+    std::int64_t MaxExpansionBytes = ExpansionMemoryLimit();
 
     // Resets the database (Reset true) or keeps it for a merge (false); the blocks of an earlier
     // load are forgotten either way. Returns true.

@@ -166,8 +166,8 @@ bool LoadPass::DXFMaxExtents() {
         LoadEntity();
         db_.DrawingExtents.Right = vb::CSng(Val(10));
         db_.DrawingExtents.Top = vb::CSng(Val(20));
-        if (minExtentsRead_) headerExtentsKnown_ = true;
         maxExtentsRead_ = true;
+        HeaderExtentsRead();
         return true;
     });
 }
@@ -178,10 +178,19 @@ bool LoadPass::DXFMinExtents() {
         LoadEntity();
         db_.DrawingExtents.Left = vb::CSng(Val(10));
         db_.DrawingExtents.Bottom = vb::CSng(Val(20));
-        if (maxExtentsRead_) headerExtentsKnown_ = true;
         minExtentsRead_ = true;
+        HeaderExtentsRead();
         return true;
     });
+}
+
+void LoadPass::HeaderExtentsRead() {
+    if (!minExtentsRead_ || !maxExtentsRead_) return;
+    const ViewRect& header = db_.DrawingExtents;
+    headerExtentsKnown_ = header.Left <= header.Right && header.Bottom <= header.Top;
+    // Programs that do not know a drawing's extents write a minimum above the maximum (1E+20
+    // and -1E+20): the extents then come from the entities, those read so far included.
+    if (!headerExtentsKnown_) db_.DrawingExtents = entityExtents_;
 }
 
 }  // namespace tiraq

@@ -11,6 +11,7 @@ namespace tiraq {
 inline constexpr long kErrTiraq = -2147221503;
 
 inline constexpr long kErrOutOfMemory = 7;
+inline constexpr long kErrDivisionByZero = 11;
 inline constexpr long kErrFileNotFound = 53;
 inline constexpr long kErrFileAlreadyExists = 58;
 inline constexpr long kErrInputPastEnd = 62;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "vb/convert.h"
+#include "vb/val.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -43,5 +46,18 @@ private:
     std::uint32_t stamp_ = 1;
     std::vector<std::string_view> textChunks_;
 };
+
+// A group code line as a number; -1 for a code outside 0 to 1000, whose value is passed over.
+inline int GroupCode(std::string_view line) {
+    std::size_t i = 0;
+    while (i < line.size() && line[i] == ' ') ++i;
+    int code = 0;
+    std::size_t j = i;
+    while (j < line.size() && j - i < 5 && line[j] >= '0' && line[j] <= '9') code = code * 10 + (line[j++] - '0');
+    if (j == line.size() && j > i) return code <= GroupValues::kMaxCode ? code : -1;
+    const double value = vb::Val(line);
+    if (!(value >= 0 && value <= GroupValues::kMaxCode)) return -1;
+    return vb::CLng(value);
+}
 
 }  // namespace tiraq

@@ -13,19 +13,6 @@
 namespace tiraq {
 namespace {
 
-// A group code line as a number; -1 for a code outside 0 to 1000, whose value is passed over.
-int GroupCode(std::string_view line) {
-    std::size_t i = 0;
-    while (i < line.size() && line[i] == ' ') ++i;
-    int code = 0;
-    std::size_t j = i;
-    while (j < line.size() && j - i < 5 && line[j] >= '0' && line[j] <= '9') code = code * 10 + (line[j++] - '0');
-    if (j == line.size() && j > i) return code <= GroupValues::kMaxCode ? code : -1;
-    const double value = vb::Val(line);
-    if (!(value >= 0 && value <= GroupValues::kMaxCode)) return -1;
-    return vb::CLng(value);
-}
-
 [[noreturn]] void RaiseInputPastEnd() { throw vb::RuntimeError(kErrInputPastEnd, "Input past end of file"); }
 
 }  // namespace
@@ -98,7 +85,7 @@ bool LoadPass::Run(const std::string& fileName) {
         host_.SetMousePointer(kPointerDefault);
         RaiseTiraqError(fileName + " does not appear to be a DXF file.");
     }
-    db_.DrawingExtents = ViewRect{1e30f, -1e30f, -1e30f, 1e30f};
+    db_.DrawingExtents = kNoExtents;
     host_.ShowStatusBar(true);
     bool lastResult = true;
     while (lastResult && NextLine()) {
@@ -173,7 +160,9 @@ std::int32_t LoadPass::LayerLineTypeOr(std::int32_t lineType, std::int32_t layer
 }
 
 void LoadPass::CheckExtents(float x1, float y1, float x2, float y2) {
-    if (!headerExtentsKnown_) db_.CheckExtents(x1, y1, x2, y2);
+    if (headerExtentsKnown_) return;
+    db_.CheckExtents(x1, y1, x2, y2);
+    WidenExtents(entityExtents_, x1, y1, x2, y2);
 }
 
 float LoadPass::BlockX(float x) const { return vb::CSng(static_cast<double>(x) - db_.Blocks[db_.BlockIndex()].X); }

@@ -48,6 +48,7 @@ private:
     // Readers called by the loop, each returning true to go on.
     bool DXFMinExtents();
     bool DXFMaxExtents();
+    void HeaderExtentsRead();
     bool DXFAttDef();
     bool DXFNewLayer();
     bool DXFBlock();
@@ -73,7 +74,7 @@ private:
     void StoreReplayed(SpoolEntry& entry, const Placement& placement);
     void ReplayDimension(std::int32_t block, double offsetX, double offsetY, std::int32_t layerIndex,
                          std::int32_t entityColor);
-    void CountExpanded();
+    void CountExpanded(std::int64_t bytes);
     void CloseBlock();
 
     // Values of the current entity.
@@ -109,9 +110,11 @@ private:
     bool minExtentsRead_ = false;
     bool maxExtentsRead_ = false;
     bool headerExtentsKnown_ = false;
+    ViewRect entityExtents_ = kNoExtents;  // of the entities alone, for a header without extents
     std::int32_t insertLayerIndex_ = 0;
     std::int32_t firstTransform_ = 1;
-    std::int64_t expanded_ = 0;
+    bool expansionEstimated_ = false;
+    std::int64_t expanded_ = 0;  // bytes
 
     BlockSpools spools_;
     std::unordered_map<std::string, std::int32_t> blockByName_;  // whole name -> first block

@@ -57,9 +57,9 @@ bool LoadPass::DXFPoly() {
         Vertex previous = current;
         float bulge = bulgeAt();
         while (currentLine_ != "SEQEND") {
-            // The end of the file, or another entity where SEQEND should be, ends the polyline;
-            // that entity is read next as usual.
-            if (!NextLine()) break;
+            // Another entity where SEQEND should be ends the polyline and is read next as usual;
+            // the end of the file is a truncated drawing.
+            ReadNextLine();
             if (currentLine_ != "VERTEX") {
                 if (currentLine_ != "SEQEND") HoldLine();
                 break;
@@ -83,7 +83,8 @@ bool LoadPass::DXFPolyFace(std::int32_t layerIndex, std::int32_t entityColor) {
         // The mesh numbers its vertices from 1, after those of earlier meshes.
         const std::int32_t base = db_.VertexCount();
         for (;;) {
-            if (!NextLine() || currentLine_ == "SEQEND") return true;
+            ReadNextLine();
+            if (currentLine_ == "SEQEND") return true;
             if (currentLine_ != "VERTEX") {
                 HoldLine();
                 return true;

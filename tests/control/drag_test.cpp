@@ -48,6 +48,17 @@ TEST_F(DragTest, TooSmallWindowsAreRefusedWithAMessage) {
     EXPECT_NE(View(), kExtents);
 }
 
+TEST_F(DragTest, AClickWithoutMovementDoesNothing) {
+    dxf->ZoomInitiate(100, 100);
+    EXPECT_EQ(dxf->ZoomEnd(), 0);
+    EXPECT_TRUE(dialogs->Messages().empty());
+    EXPECT_TRUE(ViewNear(View(), kExtents));
+    EXPECT_TRUE(dxf->AutoRedraw());
+    EXPECT_EQ(Shown(200, 150), kRed) << "the drawing stays";
+    dxf->ZoomPrevious();
+    EXPECT_TRUE(ViewNear(View(), kExtents)) << "nothing was pushed";
+}
+
 TEST_F(DragTest, TheBandIsDrawnOnTheScreenOnlyAndErasedByTheNextOne) {
     dxf->ZoomInitiate(100, 100);
     dxf->ZoomFeedback(200, 200);

@@ -17,6 +17,22 @@ TEST_F(ControlTest, RegenReadsAndDrawsTheExtents) {
     EXPECT_EQ(Picture().ScaleMode(), gui::kScalePixels);
 }
 
+TEST_F(ControlTest, ADrawingWhoseHeaderKnowsNoExtentsIsShownWhole) {
+    // Newer programs write a minimum above the maximum when they do not know the extents.
+    std::string text = FrameDrawing();
+    const auto replace = [&](std::string_view from, std::string_view to) {
+        const std::size_t at = text.find(from);
+        ASSERT_NE(at, std::string::npos);
+        text.replace(at, from.size(), to);
+    };
+    replace("$EXTMIN\r\n 10\r\n0\r\n 20\r\n0\r\n", "$EXTMIN\r\n 10\r\n1E+20\r\n 20\r\n1E+20\r\n");
+    replace("$EXTMAX\r\n 10\r\n400\r\n 20\r\n300\r\n", "$EXTMAX\r\n 10\r\n-1E+20\r\n 20\r\n-1E+20\r\n");
+    EXPECT_EQ(Load(text), -1);
+    EXPECT_TRUE(dialogs->Messages().empty());
+    EXPECT_TRUE(ViewNear(View(), kExtents));
+    EXPECT_EQ(Shown(200, 150), kRed);
+}
+
 TEST_F(ControlTest, RegenWithoutAFileNameReadsNothing) {
     EXPECT_EQ(dxf->Regen(dxfMergeNew, {}, {}), 0);
     EXPECT_FALSE(dxf->DXFDisplayed());

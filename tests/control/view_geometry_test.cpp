@@ -30,22 +30,29 @@ ConversionState Unit(std::int32_t height = 300) {
 
 TEST(DrillDownView, KeepsTheClickedPointWhereItWas) {
     const ViewRect view{0, 300, 400, 0};
-    const auto centre = DrillDownView(view, Unit(), 200, 150, 200);
-    ASSERT_TRUE(centre);
-    EXPECT_EQ(*centre, (ViewRect{100, 225, 300, 75}));
-    const auto corner = DrillDownView(view, Unit(), 0, 300, 200);  // bottom left pixel
-    ASSERT_TRUE(corner);
-    EXPECT_EQ(*corner, (ViewRect{0, 150, 200, 0}));
-    const auto out = DrillDownView(view, Unit(), 400, 0, 50);  // top right, zoomed out
-    ASSERT_TRUE(out);
-    EXPECT_EQ(*out, (ViewRect{-400, 300, 400, -300}));
+    EXPECT_EQ(DrillDownView(view, Unit(), 200, 150, 200), (ViewRect{100, 225, 300, 75}));
+    EXPECT_EQ(DrillDownView(view, Unit(), 0, 300, 200), (ViewRect{0, 150, 200, 0})) << "bottom left pixel";
+    EXPECT_EQ(DrillDownView(view, Unit(), 400, 0, 50), (ViewRect{-400, 300, 400, -300})) << "top right, zoomed out";
 }
 
-TEST(DrillDownView, GivesNothingWhereItWouldDivideByZero) {
-    EXPECT_FALSE(DrillDownView(ViewRect{0, 300, 400, 0}, Unit(), 10, 10, 0));
-    EXPECT_FALSE(DrillDownView(ViewRect{5, 300, 5, 0}, Unit(), 10, 10, 200));
-    EXPECT_FALSE(DrillDownView(ViewRect{0, 7, 400, 7}, Unit(), 10, 10, 200));
-    EXPECT_FALSE(DrillDownView(ViewRect{0, 300, 400, 0}, ConversionState{}, 10, 10, 200)) << "no pass yet";
+// The runtime's error of the division that has no result.
+std::string DivisionError(const ViewRect& view, const ConversionState& conversion, float x, float y,
+                          std::int16_t percentage) {
+    try {
+        DrillDownView(view, conversion, x, y, percentage);
+    } catch (const vb::RuntimeError& e) {
+        return std::to_string(e.Number()) + " " + e.Description();
+    }
+    return "no error";
+}
+
+TEST(DrillDownView, RaisesTheRuntimesErrorWhereItDividesByZero) {
+    EXPECT_EQ(DivisionError(ViewRect{0, 300, 400, 0}, Unit(), 10, 10, 0), "11 Division by zero");
+    EXPECT_EQ(DivisionError(ViewRect{5, 300, 5, 0}, Unit(), 10, 10, 200), "11 Division by zero") << "no width";
+    EXPECT_EQ(DivisionError(ViewRect{0, 7, 400, 7}, Unit(), 10, 10, 200), "11 Division by zero") << "no height";
+    EXPECT_EQ(DivisionError(ViewRect{5, 300, 5, 0}, Unit(), 0, 10, 200), "6 Overflow") << "0 / 0 at the left edge";
+    EXPECT_EQ(DivisionError(ViewRect{0, 300, 400, 0}, ConversionState{}, 10, 10, 200), "11 Division by zero")
+        << "no pass yet";
 }
 
 TEST(WindowDrag, IsTooSmallUnderThreePixelsBothWaysOrWithoutASide) {

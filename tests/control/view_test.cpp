@@ -32,17 +32,26 @@ TEST_F(ControlTest, DrillDownsWalkBackThroughThePreviousViews) {
     EXPECT_TRUE(ViewNear(View(), kExtents));
 }
 
-TEST_F(ControlTest, ADrillDownThatWouldDivideByZeroChangesNothing) {
+TEST_F(ControlTest, ADrillDownThatDividesByZeroTakesItsErrorToTheHost) {
     Load();
+    const auto chain = [&] {
+        try {
+            dxf->OnTheSpotZoom(100, 100, {});
+        } catch (const vb::RuntimeError& e) {
+            EXPECT_EQ(e.Number(), kErrTiraq);
+            return e.Description();
+        }
+        return std::string("no error");
+    };
     dxf->LetOnTheSpotZoomPctLeft(0);
-    EXPECT_EQ(dxf->OnTheSpotZoom(100, 100, {}), 0);
+    EXPECT_EQ(chain(), "Division by zero\r\n ->  StationaryZoom.\r\n ->  OnTheSpotZoom.");
     EXPECT_TRUE(ViewNear(View(), kExtents));
+    EXPECT_EQ(Shown(200, 150), kWhite) << "the surface is cleared";
     EXPECT_EQ(dxf->ZoomPrevious(), -1);
     EXPECT_TRUE(ViewNear(View(), kExtents)) << "nothing was pushed";
     dxf->LetOnTheSpotZoomPctLeft(200);
     dxf->DXFZoom(0, 7, 400, 7);  // a view without height, drawn as a square
-    EXPECT_TRUE(ViewNear(View(), ViewRect{0, 7, 400, 7}));
-    EXPECT_EQ(dxf->OnTheSpotZoom(100, 100, {}), 0);
+    EXPECT_EQ(chain(), "Division by zero\r\n ->  StationaryZoom.\r\n ->  OnTheSpotZoom.");
     EXPECT_TRUE(ViewNear(View(), ViewRect{0, 7, 400, 7}));
 }
 

@@ -81,6 +81,13 @@ TEST_F(DrawingWindowTest, ATinyDragSaysSoAndKeepsTheView) {
     EXPECT_TRUE(Near(View(*form), kExtents));
 }
 
+TEST_F(DrawingWindowTest, ASingleClickDoesNothing) {
+    frmDXF* form = Open();
+    QTest::mouseClick(&Surface(*form), Qt::LeftButton, {}, PixelOf(*form, 150, 150));
+    EXPECT_TRUE(dialogs->MessageTexts().empty());
+    EXPECT_TRUE(Near(View(*form), kExtents));
+}
+
 TEST_F(DrawingWindowTest, ARightClickInTheMiddleOfADragShowsTheWholeDrawing) {
     frmDXF* form = Open();
     gui::PictureBox& surface = Surface(*form);

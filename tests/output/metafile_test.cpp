@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,9 @@ enum EmfType : std::uint32_t {
     kEmrLineTo = 54, kEmrExtTextOutA = 83, kEmrPolygon16 = 86,
 };
 
+// A screen of 1920 x 1080 pixels at 96 to the inch: 508 x 285.75 mm.
+constexpr ReferenceDevice kScreen{1920, 1080, 96};
+
 // Draws one of each figure on the device, as a metafile pass would.
 void DrawFigures(gui::MetafileDevice& metafile) {
     gui::DrawingSurface& dc = metafile.Surface();
@@ -83,7 +88,7 @@ void DrawFigures(gui::MetafileDevice& metafile) {
 
 TEST(EnhancedMetafile, RecordsEveryFigureBetweenItsHeaderAndItsEnd) {
     const MetafileFrame frame{0, 0, 13758, 10319};
-    const std::optional<std::string> emf = EnhancedMetafileBytes(frame, kMetafileDescription, DrawFigures);
+    const std::optional<std::string> emf = EnhancedMetafileBytes(frame, kScreen, kMetafileDescription, DrawFigures);
     ASSERT_TRUE(emf);
     const std::vector<EmfRecord> records = EmfRecords(*emf);
     ASSERT_FALSE(records.empty());
@@ -93,6 +98,12 @@ TEST(EnhancedMetafile, RecordsEveryFigureBetweenItsHeaderAndItsEnd) {
     EXPECT_EQ(U32(*emf, 48), emf->size()) << "the header counts every byte";
     EXPECT_EQ(U32(*emf, 52), records.size()) << "and every record";
     EXPECT_EQ((MetafileFrame{I32(*emf, 24), I32(*emf, 28), I32(*emf, 32), I32(*emf, 36)}), frame);
+    // The device the picture was drawn for, and the frame in its pixels: 137.58 mm at 96 dpi.
+    EXPECT_EQ((std::vector{I32(*emf, 72), I32(*emf, 76), I32(*emf, 80), I32(*emf, 84)}),
+              (std::vector{1920, 1080, 508, 286}));
+    EXPECT_EQ(std::pair(I32(*emf, 100), I32(*emf, 104)), std::pair(508000, 285750));
+    EXPECT_EQ((std::vector{I32(*emf, 8), I32(*emf, 12), I32(*emf, 16), I32(*emf, 20)}),
+              (std::vector{0, 0, 520, 390}));
     EXPECT_EQ(EmfDescription(*emf), std::string("Tiraq OCX\0Metafile\0\0", 20));
 
     const std::vector<std::uint32_t> types = TypesOf(records);
@@ -109,7 +120,7 @@ TEST(EnhancedMetafile, RecordsEveryFigureBetweenItsHeaderAndItsEnd) {
 }
 
 TEST(EnhancedMetafile, TheOlderDescriptionIsOneStringWithTheDigitWhereTheNulsStand) {
-    const std::optional<std::string> emf = EnhancedMetafileBytes({0, 0, 100, 100}, kOldMetafileDescription, DrawFigures);
+    const std::optional<std::string> emf = EnhancedMetafileBytes({0, 0, 100, 100}, kScreen, kOldMetafileDescription, DrawFigures);
     ASSERT_TRUE(emf);
     EXPECT_EQ(EmfDescription(*emf).substr(0, 20), "Tiraq OCX1Metafile11");
 }
@@ -118,11 +129,40 @@ TEST(EnhancedMetafile, AFileGetsTheSameMetafileAndAFolderThatIsNotThereNone) {
     quellmar::test::TempFolder folder;
     const MetafileFrame frame{0, 0, 5000, 4000};
     const std::string path = (folder / "view.emf").string();
-    ASSERT_TRUE(WriteEnhancedMetafile(path, frame, kMetafileDescription, DrawFigures));
-    EXPECT_EQ(ReadFile(path), *EnhancedMetafileBytes(frame, kMetafileDescription, DrawFigures));
-    EXPECT_FALSE(WriteEnhancedMetafile((folder / "missing" / "view.emf").string(), frame, kMetafileDescription,
-                                       DrawFigures));
+    ASSERT_TRUE(WriteEnhancedMetafile(path, frame, kScreen, kMetafileDescription, DrawFigures));
+    EXPECT_EQ(ReadFile(path), *EnhancedMetafileBytes(frame, kScreen, kMetafileDescription, DrawFigures));
+    EXPECT_FALSE(WriteEnhancedMetafile((folder / "missing" / "view.emf").string(), frame, kScreen,
+                                       kMetafileDescription, DrawFigures));
     EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+}
+
+TEST(EnhancedMetafile, AWriteThatFailsIsTheRuntimesErrorAndAMetafileNeverClosedWritesNothing) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> full(std::fopen("/dev/full", "wb"), &std::fclose);
+    ASSERT_TRUE(full);
+    const auto many = [](gui::MetafileDevice& metafile) {
+        for (int i = 0; i < 20000; ++i) metafile.Surface().DrawLine(gui::Pen{}, {0, i}, {400, 300});
+    };
+    {
+        const auto metafile = EnhancedMetafile::Create(full.get(), {0, 0, 100, 100}, kScreen, kMetafileDescription);
+        ASSERT_TRUE(metafile);
+        many(*metafile);
+        try {
+            metafile->Close();
+            ADD_FAILURE() << "no error";
+        } catch (const vb::RuntimeError& e) {
+            EXPECT_EQ(e.Description(), "Disk full");
+        }
+    }
+    // A pass that fails leaves its metafile to be thrown away unwritten.
+    quellmar::test::TempFolder folder;
+    const std::string path = (folder / "view.emf").string();
+    EXPECT_THROW(WriteEnhancedMetafile(path, {0, 0, 100, 100}, kScreen, kMetafileDescription,
+                                       [&](gui::MetafileDevice& metafile) {
+                                           many(metafile);
+                                           throw vb::RuntimeError(6, "Overflow");
+                                       }),
+                 vb::RuntimeError);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 TEST(MetafileFrames, SaveWMFsIsLargerThanThePictureAndSaveWMFOldsIsThePicture) {
@@ -236,7 +276,7 @@ TEST(MetafilePass, TheDrawingRoutineDrawsThePicturesViewInItsPixels) {
     DrawingRoutine routine(db, state, host, picture);
     const ViewRect view{0, 300, 400, 0};
     const std::optional<std::string> emf = EnhancedMetafileBytes(
-        {0, 0, 100, 100}, kMetafileDescription,
+        {0, 0, 100, 100}, kScreen, kMetafileDescription,
         [&](gui::MetafileDevice& metafile) { EXPECT_TRUE(routine.Zoom(view, picture, &metafile, false)); });
     ASSERT_TRUE(emf);
     const std::vector<EmfRecord> records = EmfRecords(*emf);

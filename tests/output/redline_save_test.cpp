@@ -206,6 +206,20 @@ TEST_F(SaveTest, AnEntitiesSectionThatRunsToTheEndGetsItsAdditionsBeforeTheEnd) 
     EXPECT_EQ(std::vector(lines.end() - 14, lines.end()),
               (std::vector<std::string>{"0", "CIRCLE", "8", "0", "10", "0", "20", "0", "30", "0", "40", "1", "  0", "EOF"}))
         << "before the end of the file, there being no end of the section";
+
+    // A file that changed since it was loaded may end inside its entities, with no EOF either:
+    // nothing can place the redlines, so the save fails and the target is left as it was.
+    std::ofstream(source, std::ios::binary) << b.Unclosed();
+    std::ofstream(target, std::ios::binary) << "kept";
+    try {
+        Save();
+        ADD_FAILURE() << "the save succeeded";
+    } catch (const vb::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), kErrInputPastEnd);
+        EXPECT_EQ(e.Description(), "Input past end of file");
+    }
+    EXPECT_EQ(ReadFile(target), "kept");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 3) << "no temporary file";
 }
 
 TEST_F(SaveTest, ASavedDrawingLoadsAgainWithItsRedlineLayersKnown) {

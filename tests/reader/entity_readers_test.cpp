@@ -130,6 +130,28 @@ TEST_F(EntityReaders, HeaderExtentsHoldUnlessTheControlCalculatesThem) {
     EXPECT_EQ(db.DrawingExtents, (ViewRect{-100, 2, 2, -100}));
 }
 
+TEST_F(EntityReaders, AHeaderThatKnowsNoExtentsLeavesThemToTheEntities) {
+    // Programs that do not know a drawing's extents write the minimum above the maximum.
+    const auto unknown = [](DxfBuilder& dxf) {
+        dxf.Section("HEADER").Group(9, "$EXTMIN").Group(10, "1.000000000000000E+20").Group(20, "1.000000000000000E+20");
+        dxf.Group(9, "$EXTMAX").Group(10, "-1.000000000000000E+20").Group(20, "-1.000000000000000E+20").EndSection();
+    };
+    DxfBuilder dxf;
+    unknown(dxf);
+    dxf.Section("ENTITIES").Line("-5", "-5", "20", "30").EndSection();
+    ASSERT_TRUE(Load(dxf.Text()));
+    EXPECT_EQ(db.DrawingExtents, (ViewRect{-5, 30, 20, -5}));
+    EXPECT_EQ(host.previousViews.back(), (ViewRect{-5, 30, 20, -5}));
+
+    // Entities before such a header count too.
+    DxfBuilder late;
+    late.Section("ENTITIES").Line("100", "100", "101", "101").EndSection();
+    unknown(late);
+    late.Section("ENTITIES").Line("-5", "-5", "20", "30").EndSection();
+    ASSERT_TRUE(Load(late.Text()));
+    EXPECT_EQ(db.DrawingExtents, (ViewRect{-5, 101, 101, -5}));
+}
+
 TEST_F(EntityReaders, OffsetsMoveEveryCoordinateButZAndTheEllipseAxis) {
     DxfBuilder dxf;
     dxf.Entity("LINE", {{8, "0"}, {10, "1"}, {20, "2"}, {30, "3"}, {11, "4"}, {21, "5"}, {31, "6"}});

@@ -89,13 +89,21 @@ TEST_F(PolylineReader, AMissingSeqendEndsThePolylineWithoutSwallowingTheNextEnti
     ASSERT_TRUE(Load(Drawing(dxf)));
     EXPECT_EQ(db.PolylineCount(), 3);
     EXPECT_EQ(db.LineCount(), 1);
+}
 
-    // The end of the file inside a polyline ends it there.
+TEST_F(PolylineReader, APolylineCutOffByTheEndOfTheFileIsATruncatedDrawing) {
     DxfBuilder cut;
     cut.Section("ENTITIES");
     Polyline(cut, "0", {{"0", "0"}, {"10", "0"}}, false);
-    ASSERT_TRUE(Load(cut.Unclosed() + "  0\r\n"));
-    EXPECT_EQ(db.PolylineCount(), 1);
+    EXPECT_EQ(LoadError(cut.Unclosed() + "  0\r\n"),
+              "At entity type 'VERTEX'. \r\nInput past end of file\r\n ->  DXFPoly.\r\n ->  LoadDXF.");
+    EXPECT_FALSE(db.DXFComplete);
+
+    DxfBuilder mesh;
+    mesh.Section("ENTITIES").Entity("POLYLINE", {{8, "0"}, {70, "64"}});
+    mesh.Entity("VERTEX", {{8, "0"}, {10, "1"}, {20, "1"}, {70, "192"}});
+    EXPECT_EQ(LoadError(mesh.Unclosed() + "  0\r\n"), "At entity type 'VERTEX'. \r\nInput past end of file"
+                                                       "\r\n ->  DXFPolyFace.\r\n ->  DXFPoly.\r\n ->  LoadDXF.");
 }
 
 void Face(DxfBuilder& dxf, const char* a, const char* b, const char* c, const char* d = "0") {

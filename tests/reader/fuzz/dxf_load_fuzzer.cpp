@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const char* spool = std::getenv("TIRAQ_FUZZ_SPOOL");
     reader.Properties.TmpFileNamePath = spool != nullptr ? spool : "";
     // Small inputs may still nest blocks deeply; keep each run quick.
-    reader.MaxExpandedRecords = 20000;
+    reader.MaxExpansionBytes = 4'000'000;
     reader.InitDB(true);
     try {
         reader.LoadDXFText(std::string(reinterpret_cast<const char*>(data), size), "fuzz.dxf");
