@@ -18,8 +18,9 @@ namespace gui {
 
 // The runtime's printer object: a drawing target whose pages are printed. The first drawing (or
 // `Surface`, the device context) starts a document (a printer that cannot start one raises the
-// runtime's "Printer error", 482), `NewPage` moves to a fresh page and `EndDoc`
-// hands the document over. Positions are in the printable area, whose top left corner is (0, 0).
+// runtime's "Printer error", 482, saying what the user can do, and stays idle, so its settings
+// can be changed before the next try), `NewPage` moves to a fresh page and `EndDoc` hands the
+// document over. Positions are in the printable area, whose top left corner is (0, 0).
 // Settings use the runtime's constants: Orientation 1 portrait, 2 landscape; PaperSize 1 letter,
 // 5 legal, 8 A3, 9 A4, 11 A5.
 class PrinterObject : public PrintingTarget {
@@ -62,6 +63,8 @@ protected:
     virtual QPaintDevice& StartDocument() = 0;
     virtual QPaintDevice& StartNextPage(QPaintDevice& current) = 0;
     virtual void FinishDocument() = 0;
+    // The description of the error raised when no document could be started.
+    virtual std::string StartFailure() const { return "Printer error"; }
 
 private:
     void BeginOn(QPaintDevice& device);
@@ -87,6 +90,7 @@ protected:
     QPaintDevice& StartDocument() override;
     QPaintDevice& StartNextPage(QPaintDevice& current) override;
     void FinishDocument() override;
+    std::string StartFailure() const override;
 
 private:
     QPrinter& printer_;

@@ -99,8 +99,11 @@ TEST_F(Preview, PreviewPrintsTheDocumentsLabelsOrWhatItShowedOnceTheDocumentClos
 
 TEST_F(Preview, PrinterThatCannotStartIsReportedAndKeepsThePreview) {
     SelectionDocument* document = Searched(kAirSelection);
-    const std::vector<QString> failed = {"The quotation could not be printed.\r\nPrinter error"};
-    gui::ProcessPrinter().setOutputFileName(Path("missing/page.pdf"));
+    const QString missing = Path("missing/page.pdf");
+    const std::vector<QString> failed = {"The quotation could not be printed.\r\nPrinter error: the file \"" + missing +
+                                         "\" cannot be written.\r\nChoose another file, or a printer, in File > "
+                                         "Print Setup, then print again."};
+    gui::ProcessPrinter().setOutputFileName(missing);
     // A direct print says so and leaves no window behind.
     Menu("mnuPrint");
     Settle();
@@ -121,6 +124,49 @@ TEST_F(Preview, PrinterThatCannotStartIsReportedAndKeepsThePreview) {
     Settle();
     EXPECT_FALSE(preview);
     EXPECT_EQ(PrintedPages(), 1);
+}
+
+// No printer installed and none chosen: printing cannot start until Print Setup chooses a file.
+TEST_F(Preview, QuotationPrintsAfterFailedPrintOnceSetupChoosesAFile) {
+    const auto chooseFile = [this](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(Pdf());
+    };
+    const std::vector<QString> failed = {"The quotation could not be printed.\r\nPrinter error: no printer or file "
+                                         "to print to is chosen.\r\nChoose one in File > Print Setup, then print "
+                                         "again."};
+    SelectionDocument* document = Searched(kWaterSelection);
+    gui::ProcessPrinter().setOutputFileName(QString());
+    Menu("mnuPrint");
+    Settle();
+    EXPECT_EQ(Dialogs().MessageTexts(), failed);
+    Dialogs().QueuePrinterAnswer(true, chooseFile);
+    Menu("mnuPrintSetup");
+    EXPECT_EQ(gui::ProcessPrinter().outputFileName(), Pdf()) << "the setup took effect";
+    Menu("mnuPrint");
+    Settle();
+    EXPECT_EQ(Dialogs().MessageTexts(), failed) << "no second message";
+    EXPECT_EQ(PrintedPages(), 1);
+    EXPECT_TRUE(PrintedText().contains(document->Label("lblModel")->text()));
+
+    // The same from a preview, which stays open after its failed print and then prints.
+    QFile::remove(Pdf());
+    Dialogs().Clear();
+    gui::ProcessPrinter().setOutputFileName(QString());
+    Menu("mnuPreview");
+    QPointer<frmPreview> preview = ActivePreview();
+    ASSERT_TRUE(preview);
+    preview->Toolbar1_ButtonClick("print");
+    Settle();
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(Dialogs().MessageTexts(), failed);
+    Dialogs().QueuePrinterAnswer(true, chooseFile);
+    Menu("mnuPrintSetup");
+    preview->Toolbar1_ButtonClick("print");
+    Settle();
+    EXPECT_FALSE(preview);
+    EXPECT_EQ(PrintedPages(), 1);
+    EXPECT_EQ(Dialogs().MessageTexts(), failed);
 }
 
 TEST_F(Preview, LandscapePaperKeepsThePicturesWidthAndAnUnknownFamilyDrawsNothing) {
