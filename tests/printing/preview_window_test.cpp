@@ -169,6 +169,35 @@ TEST_F(Preview, QuotationPrintsAfterFailedPrintOnceSetupChoosesAFile) {
     EXPECT_EQ(Dialogs().MessageTexts(), failed);
 }
 
+// Two documents open; printing from the second one's preview prints the second one's page and
+// leaves it the active document.
+TEST_F(Preview, PreviewPrintsItsOwnDocumentAndLeavesItActive) {
+    SelectionDocument* first = Searched(kAirSelection);
+    SelectionDocument* second = Searched(kMobileSelection);
+    ASSERT_NE(first, second);
+    ASSERT_EQ(Active(), second);
+    Menu("mnuPreview");
+    QPointer<frmPreview> preview = ActivePreview();
+    ASSERT_TRUE(preview);
+    preview->Toolbar1_ButtonClick("print");
+    Settle();
+    EXPECT_FALSE(preview);
+    const QString text = PrintedText();
+    EXPECT_TRUE(text.contains("MOBILE HEAT EXCHANGER SELECTION PARAMETERS")) << text.toStdString();
+    EXPECT_FALSE(text.contains("AIR-COOLED"));
+    EXPECT_EQ(Active(), second);
+
+    // Its own menu's Print and its Close do the same.
+    Menu("mnuPreview");
+    ActivePreview()->findChild<QAction*>("mnuPrint")->trigger();
+    Settle();
+    EXPECT_EQ(Active(), second);
+    Menu("mnuPreview");
+    ActivePreview()->findChild<QPushButton*>("cmdClose")->click();
+    Settle();
+    EXPECT_EQ(Active(), second);
+}
+
 TEST_F(Preview, LandscapePaperKeepsThePicturesWidthAndAnUnknownFamilyDrawsNothing) {
     QPageLayout landscape = gui::ProcessPrinter().pageLayout();
     landscape.setOrientation(QPageLayout::Landscape);
