@@ -38,7 +38,10 @@ TEST_F(Preview, AirPreviewFitsThePageAndPrintsIt) {
     EXPECT_TRUE(picture.AutoRedraw());
     // Something was drawn on the picture before it showed.
     const QImage image = preview->Picture1().Image();
-    EXPECT_NE(image.pixel(image.width() / 2, image.height() / 20), image.pixel(2, 2));
+    int inked = 0;
+    for (int y = 0; y < image.height() / 10; ++y)
+        for (int x = 0; x < image.width(); ++x) inked += image.pixel(x, y) != image.pixel(2, 2);
+    EXPECT_GT(inked, 100) << "the heading and the first rows";
 
     QAction* print = preview->Toolbar1().findChild<QAction*>("Toolbar1.print");
     ASSERT_TRUE(print);
