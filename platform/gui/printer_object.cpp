@@ -110,7 +110,7 @@ void PrinterObject::SetPaperSize(int paperSize) {
 
 void PrinterObject::SetCopies(int copies) {
     if (copies < 1) throw vb::RuntimeError(kErrInvalidPropertyValue, "Invalid property value");
-    copies_ = copies;
+    SetCopyCount(copies);
 }
 
 // --- over a QPrinter ---
@@ -127,12 +127,15 @@ QPageLayout PrinterDevice::Layout() const { return printer_.pageLayout(); }
 
 void PrinterDevice::SetLayout(const QPageLayout& layout) { printer_.setPageLayout(layout); }
 
+int PrinterDevice::CopyCount() const { return printer_.copyCount(); }
+
+void PrinterDevice::SetCopyCount(int copies) { printer_.setCopyCount(copies); }
+
 QPaintDevice& PrinterDevice::StartDocument() {
     // Qt's PDF output started without a file stays "active" and then refuses every change of
     // printer or file: nothing is started at all.
     if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty())
         throw vb::RuntimeError(kErrPrinter, StartFailure());
-    printer_.setCopyCount(Copies());
     return printer_;
 }
 

@@ -48,7 +48,7 @@ public:
     void SetOrientation(int orientation);
     int PaperSize() const;
     void SetPaperSize(int paperSize);
-    int Copies() const { return copies_; }
+    int Copies() const { return CopyCount(); }
     void SetCopies(int copies);
     int PaperBin() const { return paperBin_; }
     void SetPaperBin(int paperBin) { paperBin_ = paperBin; }
@@ -58,6 +58,8 @@ protected:
     PrinterObject() = default;
     virtual QPageLayout Layout() const = 0;
     virtual void SetLayout(const QPageLayout& layout) = 0;
+    virtual int CopyCount() const = 0;
+    virtual void SetCopyCount(int copies) = 0;
     // The device of the document's first page (starting the document), of the next page, and the
     // end of the document.
     virtual QPaintDevice& StartDocument() = 0;
@@ -69,7 +71,6 @@ protected:
 private:
     void BeginOn(QPaintDevice& device);
 
-    int copies_ = 1;
     int paperBin_ = 0;
     int page_ = 0;
     PainterSurface surface_;  // one object for the printer's life, so a held device context stays good
@@ -85,8 +86,11 @@ public:
     QPrinter& Device() { return printer_; }
 
 protected:
+    // Settings live on the QPrinter, where the printer set-up dialog makes them too.
     QPageLayout Layout() const override;
     void SetLayout(const QPageLayout& layout) override;
+    int CopyCount() const override;
+    void SetCopyCount(int copies) override;
     QPaintDevice& StartDocument() override;
     QPaintDevice& StartNextPage(QPaintDevice& current) override;
     void FinishDocument() override;
@@ -111,6 +115,8 @@ public:
 protected:
     QPageLayout Layout() const override { return layout_; }
     void SetLayout(const QPageLayout& layout) override { layout_ = layout; }
+    int CopyCount() const override { return copies_; }
+    void SetCopyCount(int copies) override { copies_ = copies; }
     QPaintDevice& StartDocument() override;
     QPaintDevice& StartNextPage(QPaintDevice& current) override;
     void FinishDocument() override {}
@@ -118,6 +124,7 @@ protected:
 private:
     QImage BlankPrintableArea() const;
     QPageLayout layout_;
+    int copies_ = 1;
     double dotsPerInch_;
     std::deque<QImage> printable_;  // a deque keeps the open page where it is while pages are added
 };

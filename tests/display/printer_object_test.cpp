@@ -90,7 +90,8 @@ TEST(PrinterDevice, PrinterThatCannotStartRaisesPrinterErrorAndTakesNewSettings)
     EXPECT_TRUE(QFile::exists(file));
 }
 
-TEST(PrinterDevice, PrintsADocumentToPdf) {
+// Two pages, with the copies the printer set-up dialog chose on the printer.
+TEST(PrinterDevice, PrintsADocumentToPdfWithTheCopiesTheSetupChose) {
     quellmar::test::TempFolder folder;
     const QString file = QString::fromStdString((folder.Path() / "drawing.pdf").string());
     QPrinter qprinter(QPrinter::HighResolution);
@@ -98,12 +99,18 @@ TEST(PrinterDevice, PrintsADocumentToPdf) {
     qprinter.setOutputFileName(file);
     {
         PrinterDevice printer(qprinter);
+        qprinter.setCopyCount(3);
+        EXPECT_EQ(printer.Copies(), 3);
         printer.SetScaleMode(kScalePixels);
         printer.Print("");
         printer.Surface().DrawLine(Pen{}, {0, 0}, {printer.PixelWidth() - 1, printer.PixelHeight() - 1});
         printer.NewPage();
         printer.Print("Page two");
         printer.EndDoc();
+        EXPECT_EQ(qprinter.copyCount(), 3);
+        printer.SetCopies(2);
+        EXPECT_EQ(qprinter.copyCount(), 2);
+        EXPECT_THROW(printer.SetCopies(0), vb::RuntimeError);
     }
     QFile pdf(file);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
