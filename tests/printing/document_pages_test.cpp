@@ -118,16 +118,20 @@ TEST_P(DocumentPages, DirectPrintPlacesThePageByThePrintersMargins) {
     EXPECT_NEAR(found.captured(1).toDouble(), 0.9 * 72, 1.0);
 }
 
-// The page printed on A4 and on Letter, with the printer's quarter-inch margins: every word lies
-// inside the printable area, the heat load's last value (the widest row) among them.
+// The page printed on A4 and on Letter, with the printer's quarter-inch margins, and on A4 in
+// landscape, as a drawing's print leaves the printer: every word lies inside the printable area,
+// the heat load's last value (the widest row) and the footer (the lowest) among them.
 TEST_P(DocumentPages, EveryPrintedValueLiesInsideThePrintableAreaOnA4AndLetter) {
     SelectionDocument* document = Searched(GetParam().selection);
     ASSERT_TRUE(document->CoolerShown());
     const QString lastValue = document->Label("lblHeatHP")->text().section(' ', -1);
     ASSERT_FALSE(lastValue.isEmpty());
-    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+    for (const auto& [paper, orientation] : {std::pair{QPageSize::A4, QPageLayout::Portrait},
+                                             std::pair{QPageSize::Letter, QPageLayout::Portrait},
+                                             std::pair{QPageSize::A4, QPageLayout::Landscape}}) {
         QPageLayout layout = savedLayout;
         layout.setPageSize(QPageSize(paper));
+        layout.setOrientation(orientation);
         gui::ProcessPrinter().setPageLayout(layout);
         QFile::remove(Pdf());
         Menu("mnuPrint");
