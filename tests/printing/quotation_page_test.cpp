@@ -169,7 +169,9 @@ TEST(QuotationPage, NarrowPaperDrawsTheLayoutSmallerUntilEveryTextFits) {
                 const DrawCall& text = letter.texts[i];
                 const DrawCall& before = wide.texts[i];
                 EXPECT_DOUBLE_EQ(text.font.pixelHeight, before.font.pixelHeight * factor) << text.text;
-                if (i > 0) EXPECT_NEAR(text.points[0].x, 150 + (before.points[0].x - 150) * factor, 1.5) << text.text;
+                if (i > 0) {
+                    EXPECT_NEAR(text.points[0].x, 150 + (before.points[0].x - 150) * factor, 1.5) << text.text;
+                }
                 EXPECT_NEAR(text.points[0].y, 300 + (before.points[0].y - 300) * factor, 1.5) << text.text;
                 // The baseline is 0.8 of a line of 1.25 em below the text's top.
                 right = std::max(right, text.points[0].x + double(text.text.size()) * 0.625 * text.font.pixelHeight);
