@@ -30,7 +30,7 @@ std::string Utf8(const QString& text) { return text.toStdString(); }
 
 PrinterPage PageOf(const gui::PrinterObject& printer) {
     return {printer.Width() / gui::kTwipsPerInch, printer.Height() / gui::kTwipsPerInch,
-            printer.PixelWidth() / printer.DotsPerInch()};
+            printer.PixelWidth() / printer.DotsPerInch(), printer.PixelHeight() / printer.DotsPerInch()};
 }
 
 frmPreview::frmPreview()

@@ -69,7 +69,7 @@ private:
     bool loaded_ = false;
 };
 
-// The page of the printer: its paper and printable width.
+// The page of the printer: its paper and printable area.
 PrinterPage PageOf(const gui::PrinterObject& printer);
 
 // Puts the preview window behind the documents' Print Preview and Print.

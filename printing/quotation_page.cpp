@@ -1,5 +1,6 @@
 #include "quotation_page.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -71,15 +72,32 @@ const FamilyPage& WaterPage() {
     return page;
 }
 
+// Where a page starts on the target (its left edge and the heading's top) and how far right and
+// down its texts reach, from the target's origin.
+struct PageExtent {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+PageExtent PageStart(const PrinterPage& printer, double previewScale) {
+    return {(printer.widthInches - printer.printableWidthInches) / 2 * previewScale, 0.5 * previewScale};
+}
+
 // Draws the rows of a page from the top down. Each row moves down by a gap of 0.35 of its line
 // first; every text of a row is printed at the row's top, since printing moves the position to
-// the next line.
+// the next line. The page starts where the preview scale places it; its fonts and distances
+// follow the layout's scale, which is the preview scale unless the page has to be drawn smaller.
+// A writer given an extent measures the page into it instead of printing.
 class PageWriter {
 public:
-    PageWriter(gui::DrawingTarget& target, double scale, const PrinterPage& printer, const LabelSource& labels,
-               bool water)
-        : t_(target), s_(scale), labels_(labels) {
-        left_ = (printer.widthInches - printer.printableWidthInches) / 2 * s_;
+    PageWriter(gui::DrawingTarget& target, double previewScale, double scale, const PrinterPage& printer,
+               const LabelSource& labels, bool water, PageExtent* measure)
+        : t_(target), s_(scale), labels_(labels), measure_(measure) {
+        const PageExtent start = PageStart(printer, previewScale);
+        left_ = start.left;
+        top_ = start.top;
         t_.SetFontName("Times New Roman");
         t_.SetFontSize(12 * s_);
         t_.SetFontBold(true);
@@ -103,9 +121,7 @@ public:
 
     void Title(std::string_view text) {
         t_.SetFontBold(true);
-        t_.SetCurrentX(left_ + (t_.ScaleWidth() - t_.TextWidth(text)) / 2);
-        t_.SetCurrentY(0.5 * s_);
-        t_.Print(text);
+        PrintAt(left_ + (t_.ScaleWidth() - t_.TextWidth(text)) / 2, top_, text);
     }
 
     void Heading(std::string_view text) {
@@ -189,13 +205,25 @@ private:
     void PrintAt(double x, double y, std::string_view text) {
         t_.SetCurrentX(x);
         t_.SetCurrentY(y);
-        t_.Print(text);
+        if (!measure_) {
+            t_.Print(text);
+            return;
+        }
+        const double height = t_.TextHeight(text);
+        if (!text.empty()) {
+            measure_->right = std::max(measure_->right, x + t_.TextWidth(text));
+            measure_->bottom = std::max(measure_->bottom, y + height);
+        }
+        t_.SetCurrentX(t_.ScaleLeft());
+        t_.SetCurrentY(y + height);
     }
 
     gui::DrawingTarget& t_;
     const double s_;
     const LabelSource& labels_;
+    PageExtent* measure_;
     double left_ = 0;
+    double top_ = 0;
     double firstValueColumn_ = 0;
     double valueColumnStep_ = 0;
     double customerValueColumn_ = 0;
@@ -243,9 +271,10 @@ void WaterRecommendation(PageWriter& page) {
         page.ResultRow(row);
 }
 
-void DrawPage(const FamilyPage& family, gui::DrawingTarget& target, double scale, const PrinterPage& printer,
-              const PageRequest& request, const LabelSource& labels) {
-    PageWriter page(target, scale, printer, labels, family.water);
+void DrawPage(const FamilyPage& family, gui::DrawingTarget& target, double previewScale, double scale,
+              const PrinterPage& printer, const PageRequest& request, const LabelSource& labels,
+              PageExtent* measure = nullptr) {
+    PageWriter page(target, previewScale, scale, printer, labels, family.water, measure);
     page.Title("QUELLMAR HEAT EXCHANGER - KORVELANE");
     page.CustomerRow("Company:", request.company);
     page.CustomerRow("Address:", request.address);
@@ -265,6 +294,36 @@ void DrawPage(const FamilyPage& family, gui::DrawingTarget& target, double scale
     page.Footer();
 }
 
+// The layout's scale: the preview scale where the page fits the printable area, else smaller.
+// Text extents do not shrink quite evenly with the font size, so the page is measured again until
+// it fits.
+double FittedScale(const FamilyPage& family, gui::DrawingTarget& target, double previewScale,
+                   const PrinterPage& printer, const PageRequest& request, const LabelSource& labels) {
+    const PageExtent start = PageStart(printer, previewScale);
+    const double width = printer.printableWidthInches * previewScale - start.left;
+    const double height = printer.printableHeightInches * previewScale - start.top;
+    if (!(width > 0 && height > 0)) return previewScale;
+    double scale = previewScale;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        PageExtent extent = start;
+        DrawPage(family, target, previewScale, scale, printer, request, labels, &extent);
+        const double fit = std::min(width / std::max(extent.right - start.left, width),
+                                    height / std::max(extent.bottom - start.top, height));
+        if (fit >= 1) break;
+        scale *= std::min(fit, 0.999);
+    }
+    return scale;
+}
+
+const FamilyPage* FamilyOf(int family) {
+    switch (family) {
+    case kAirPage: return &AirPage();
+    case kMobilePage: return &MobilePage();
+    case kWaterPage: return &WaterPage();
+    default: return nullptr;
+    }
+}
+
 }  // namespace
 
 vb::DateValue PrintedDate(vb::DateValue quoteDate, vb::DateValue today) {
@@ -273,12 +332,10 @@ vb::DateValue PrintedDate(vb::DateValue quoteDate, vb::DateValue today) {
 
 void PrintPage(int family, gui::DrawingTarget& target, double previewScale, const PrinterPage& printer,
                const PageRequest& request, const LabelSource& labels) {
-    switch (family) {
-    case kAirPage: DrawPage(AirPage(), target, previewScale, printer, request, labels); break;
-    case kMobilePage: DrawPage(MobilePage(), target, previewScale, printer, request, labels); break;
-    case kWaterPage: DrawPage(WaterPage(), target, previewScale, printer, request, labels); break;
-    default: break;
-    }
+    const FamilyPage* page = FamilyOf(family);
+    if (!page) return;
+    DrawPage(*page, target, previewScale, FittedScale(*page, target, previewScale, printer, request, labels), printer,
+             request, labels);
 }
 
 }  // namespace quellmar::printing

@@ -30,15 +30,20 @@ public:
     virtual bool Visible(std::string_view label) const = 0;
 };
 
-// The printer's paper and the width it prints on; the page is placed by them in the preview too.
+// The printer's paper and the area it prints on; the page is placed by them in the preview too.
 struct PrinterPage {
     double widthInches = 0;
     double heightInches = 0;
     double printableWidthInches = 0;
+    double printableHeightInches = 0;
 };
 
 // Draws the page of the family (`kAirPage`, `kMobilePage`, `kWaterPage`; any other code draws
-// nothing) on the target, whose scale mode is inches. Ends no print document.
+// nothing) on the target, whose scale mode is inches. Ends no print document. Where the printable
+// area is too narrow or too short for the layout (A4 and Letter are too narrow for its widest
+// rows), the page starts at the same left edge and top and its fonts and distances are drawn
+// smaller, just enough for every text to lie inside it; in the preview, the printable area is
+// taken at the preview scale from the picture's corner, so the preview shows what prints.
 void PrintPage(int family, gui::DrawingTarget& target, double previewScale, const PrinterPage& printer,
                const PageRequest& request, const LabelSource& labels);
 

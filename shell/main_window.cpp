@@ -85,6 +85,9 @@ frmQuellmar::frmQuellmar() : area_(new QMdiArea(this)), toolbar_(new QToolBar(th
     setWindowTitle("QUELLMAR Heat Exchangers");
     setWindowIcon(ProgramIcon());
     area_->setObjectName("MDIClient");
+    // A child that closes hands the activation back to the one active before it (a preview to its
+    // document), not to the first one opened.
+    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setCentralWidget(area_);
     Instance() = this;
     gui::SetMdiFrame(this, area_);

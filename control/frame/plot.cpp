@@ -15,19 +15,29 @@ bool GivenAndNotZero(const std::optional<std::int16_t>& value) { return value &&
 bool DXFControl::Plot(PlotSizeEnum PlotSize, std::optional<std::string> DeviceName,
                       std::optional<std::int16_t> Orientation, std::optional<std::int16_t> PaperBin,
                       std::optional<std::int16_t> Copies, std::optional<std::int16_t> PaperSize) {
-    return Chained("Plot", [&] {
-        // A name that no installed printer has keeps the current printer.
-        if (DeviceName && !DeviceName->empty()) gui::SelectPrinter(*DeviceName);
-        gui::PrinterObject& printer = gui::Printer();
-        if (GivenAndNotZero(Orientation)) printer.SetOrientation(*Orientation);
-        if (GivenAndNotZero(PaperBin)) printer.SetPaperBin(*PaperBin);
-        if (GivenAndNotZero(Copies)) printer.SetCopies(*Copies);
-        if (GivenAndNotZero(PaperSize)) printer.SetPaperSize(*PaperSize);
-        routine_.Printer = &printer;
-        const ViewRect& view = PlotSize == dxfExtents ? db_.DrawingExtents : state_.CurrentView;
-        // The caller learns whether anything was printed.
-        return routine_.Zoom(view, *picTiraq_, nullptr, true);
-    });
+    try {
+        return Chained("Plot", [&] {
+            // A name that no installed printer has keeps the current printer.
+            if (DeviceName && !DeviceName->empty()) gui::SelectPrinter(*DeviceName);
+            gui::PrinterObject& printer = gui::Printer();
+            if (GivenAndNotZero(Orientation)) printer.SetOrientation(*Orientation);
+            if (GivenAndNotZero(PaperBin)) printer.SetPaperBin(*PaperBin);
+            if (GivenAndNotZero(Copies)) printer.SetCopies(*Copies);
+            if (GivenAndNotZero(PaperSize)) printer.SetPaperSize(*PaperSize);
+            routine_.Printer = &printer;
+            const ViewRect& view = PlotSize == dxfExtents ? db_.DrawingExtents : state_.CurrentView;
+            // The caller learns whether anything was printed.
+            return routine_.Zoom(view, *picTiraq_, nullptr, true);
+        });
+    } catch (...) {
+        // The failure cleared the picture; the user keeps the drawing on screen. The print's
+        // error is the one reported, whatever becomes of the redraw.
+        try {
+            DXFRefresh();
+        } catch (...) {
+        }
+        throw;
+    }
 }
 
 }  // namespace tiraq

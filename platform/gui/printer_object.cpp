@@ -52,7 +52,7 @@ DrawingSurface& PrinterObject::Surface() {
     if (!surface_.IsActive()) {
         BeginOn(StartDocument());
         // Drawing on a printer that did not start would be lost without a word.
-        if (!surface_.IsActive()) throw vb::RuntimeError(kErrPrinter, "Printer error");
+        if (!surface_.IsActive()) throw vb::RuntimeError(kErrPrinter, StartFailure());
         page_ = 1;
     }
     return surface_;
@@ -110,7 +110,7 @@ void PrinterObject::SetPaperSize(int paperSize) {
 
 void PrinterObject::SetCopies(int copies) {
     if (copies < 1) throw vb::RuntimeError(kErrInvalidPropertyValue, "Invalid property value");
-    copies_ = copies;
+    SetCopyCount(copies);
 }
 
 // --- over a QPrinter ---
@@ -127,8 +127,15 @@ QPageLayout PrinterDevice::Layout() const { return printer_.pageLayout(); }
 
 void PrinterDevice::SetLayout(const QPageLayout& layout) { printer_.setPageLayout(layout); }
 
+int PrinterDevice::CopyCount() const { return printer_.copyCount(); }
+
+void PrinterDevice::SetCopyCount(int copies) { printer_.setCopyCount(copies); }
+
 QPaintDevice& PrinterDevice::StartDocument() {
-    printer_.setCopyCount(Copies());
+    // Qt's PDF output started without a file stays "active" and then refuses every change of
+    // printer or file: nothing is started at all.
+    if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty())
+        throw vb::RuntimeError(kErrPrinter, StartFailure());
     return printer_;
 }
 
@@ -138,6 +145,18 @@ QPaintDevice& PrinterDevice::StartNextPage(QPaintDevice& current) {
 }
 
 void PrinterDevice::FinishDocument() {}
+
+std::string PrinterDevice::StartFailure() const {
+    const std::string setup = " in File > Print Setup, then print again.";
+    if (printer_.outputFormat() == QPrinter::PdfFormat) {
+        if (printer_.outputFileName().isEmpty())
+            return "Printer error: no printer or file to print to is chosen.\r\nChoose one" + setup;
+        return "Printer error: the file \"" + printer_.outputFileName().toStdString() +
+               "\" cannot be written.\r\nChoose another file, or a printer," + setup;
+    }
+    return "Printer error: the printer \"" + DeviceName() +
+           "\" cannot start a document.\r\nCheck the printer, or choose another one," + setup;
+}
 
 // --- preview images ---
 

@@ -18,8 +18,9 @@ namespace gui {
 
 // The runtime's printer object: a drawing target whose pages are printed. The first drawing (or
 // `Surface`, the device context) starts a document (a printer that cannot start one raises the
-// runtime's "Printer error", 482), `NewPage` moves to a fresh page and `EndDoc`
-// hands the document over. Positions are in the printable area, whose top left corner is (0, 0).
+// runtime's "Printer error", 482, saying what the user can do, and stays idle, so its settings
+// can be changed before the next try), `NewPage` moves to a fresh page and `EndDoc` hands the
+// document over. Positions are in the printable area, whose top left corner is (0, 0).
 // Settings use the runtime's constants: Orientation 1 portrait, 2 landscape; PaperSize 1 letter,
 // 5 legal, 8 A3, 9 A4, 11 A5.
 class PrinterObject : public PrintingTarget {
@@ -47,7 +48,7 @@ public:
     void SetOrientation(int orientation);
     int PaperSize() const;
     void SetPaperSize(int paperSize);
-    int Copies() const { return copies_; }
+    int Copies() const { return CopyCount(); }
     void SetCopies(int copies);
     int PaperBin() const { return paperBin_; }
     void SetPaperBin(int paperBin) { paperBin_ = paperBin; }
@@ -57,16 +58,19 @@ protected:
     PrinterObject() = default;
     virtual QPageLayout Layout() const = 0;
     virtual void SetLayout(const QPageLayout& layout) = 0;
+    virtual int CopyCount() const = 0;
+    virtual void SetCopyCount(int copies) = 0;
     // The device of the document's first page (starting the document), of the next page, and the
     // end of the document.
     virtual QPaintDevice& StartDocument() = 0;
     virtual QPaintDevice& StartNextPage(QPaintDevice& current) = 0;
     virtual void FinishDocument() = 0;
+    // The description of the error raised when no document could be started.
+    virtual std::string StartFailure() const { return "Printer error"; }
 
 private:
     void BeginOn(QPaintDevice& device);
 
-    int copies_ = 1;
     int paperBin_ = 0;
     int page_ = 0;
     PainterSurface surface_;  // one object for the printer's life, so a held device context stays good
@@ -82,11 +86,15 @@ public:
     QPrinter& Device() { return printer_; }
 
 protected:
+    // Settings live on the QPrinter, where the printer set-up dialog makes them too.
     QPageLayout Layout() const override;
     void SetLayout(const QPageLayout& layout) override;
+    int CopyCount() const override;
+    void SetCopyCount(int copies) override;
     QPaintDevice& StartDocument() override;
     QPaintDevice& StartNextPage(QPaintDevice& current) override;
     void FinishDocument() override;
+    std::string StartFailure() const override;
 
 private:
     QPrinter& printer_;
@@ -107,6 +115,8 @@ public:
 protected:
     QPageLayout Layout() const override { return layout_; }
     void SetLayout(const QPageLayout& layout) override { layout_ = layout; }
+    int CopyCount() const override { return copies_; }
+    void SetCopyCount(int copies) override { copies_ = copies; }
     QPaintDevice& StartDocument() override;
     QPaintDevice& StartNextPage(QPaintDevice& current) override;
     void FinishDocument() override {}
@@ -114,6 +124,7 @@ protected:
 private:
     QImage BlankPrintableArea() const;
     QPageLayout layout_;
+    int copies_ = 1;
     double dotsPerInch_;
     std::deque<QImage> printable_;  // a deque keeps the open page where it is while pages are added
 };

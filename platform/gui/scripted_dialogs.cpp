@@ -1,5 +1,6 @@
 #include "gui/scripted_dialogs.h"
 
+#include "gui/printer_object.h"
 #include "gui/wait_cursor.h"
 
 #include <QAbstractButton>
@@ -89,8 +90,9 @@ std::optional<QString> ScriptedDialogs::ShowOpen(const FileDialogRequest& reques
 bool ScriptedDialogs::ShowPrinter() {
     shown_.push_back({ShownDialog::Kind::Printer, {}, {}, 0, {}, ScreenMousePointer(), false});
     if (printerAnswers_.empty()) return false;
-    const bool accepted = printerAnswers_.front();
+    auto [accepted, choice] = std::move(printerAnswers_.front());
     printerAnswers_.pop_front();
+    if (accepted && choice) choice(ProcessPrinter());
     return accepted;
 }
 

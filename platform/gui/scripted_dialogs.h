@@ -7,7 +7,10 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
+
+class QPrinter;
 
 namespace gui {
 
@@ -31,11 +34,15 @@ struct ShownDialog {
 class ScriptedDialogs final : public DialogService {
 public:
     using ModalAction = std::function<void(QDialog&)>;
+    // What a user chooses in the printer dialog, done on the process printer when it is accepted.
+    using PrinterChoice = std::function<void(QPrinter&)>;
 
     void QueueMessageAnswer(int answer) { messageAnswers_.push_back(answer); }
     void QueueFileName(std::optional<QString> name) { fileNames_.push_back(std::move(name)); }
     void QueueModal(ModalAction action) { modalActions_.push_back(std::move(action)); }
-    void QueuePrinterAnswer(bool accepted) { printerAnswers_.push_back(accepted); }
+    void QueuePrinterAnswer(bool accepted, PrinterChoice choice = {}) {
+        printerAnswers_.push_back({accepted, std::move(choice)});
+    }
     void SetBrowserStarts(bool starts) { browserStarts_ = starts; }
 
     // Actions for QueueModal.
@@ -68,7 +75,7 @@ private:
     std::deque<int> messageAnswers_;
     std::deque<std::optional<QString>> fileNames_;
     std::deque<ModalAction> modalActions_;
-    std::deque<bool> printerAnswers_;
+    std::deque<std::pair<bool, PrinterChoice>> printerAnswers_;
     bool browserStarts_ = true;
     std::vector<ShownDialog> shown_;
     int beeps_ = 0;

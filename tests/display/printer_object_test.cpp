@@ -57,24 +57,41 @@ TEST(PreviewPrinter, LandscapeSwapsTheSides) {
     EXPECT_NEAR(printer.Height(), 210 / 25.4 * 1440, 1);
 }
 
-TEST(PrinterDevice, PrinterThatCannotStartRaisesPrinterError) {
+// A printer that cannot start says what the user can do, and takes a new file for the next try.
+TEST(PrinterDevice, PrinterThatCannotStartRaisesPrinterErrorAndTakesNewSettings) {
     quellmar::test::TempFolder folder;
+    const QString missing = QString::fromStdString((folder.Path() / "missing" / "page.pdf").string());
     QPrinter qprinter(QPrinter::HighResolution);
     qprinter.setOutputFormat(QPrinter::PdfFormat);
-    qprinter.setOutputFileName(QString::fromStdString((folder.Path() / "missing" / "page.pdf").string()));
     PrinterDevice printer(qprinter);
-    try {
-        printer.Print("lost");
-        FAIL() << "printed on a printer that did not start";
-    } catch (const vb::RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 482);
-        EXPECT_STREQ(error.what(), "Printer error");
-    }
-    EXPECT_FALSE(printer.DocumentOpen());
+    const auto failure = [&] {
+        try {
+            printer.Print("lost");
+        } catch (const vb::RuntimeError& error) {
+            EXPECT_EQ(error.Number(), 482);
+            EXPECT_FALSE(printer.DocumentOpen());
+            printer.EndDoc();
+            return std::string(error.what());
+        }
+        ADD_FAILURE() << "printed on a printer that did not start";
+        return std::string();
+    };
+    EXPECT_EQ(failure(), "Printer error: no printer or file to print to is chosen.\r\nChoose one in File > Print Setup, "
+                         "then print again.");
+    qprinter.setOutputFileName(missing);
+    EXPECT_EQ(qprinter.outputFileName(), missing);
+    EXPECT_EQ(failure(), "Printer error: the file \"" + missing.toStdString() +
+                             "\" cannot be written.\r\nChoose another file, or a printer, in File > Print Setup, then "
+                             "print again.");
+    const QString file = QString::fromStdString((folder.Path() / "page.pdf").string());
+    qprinter.setOutputFileName(file);
+    printer.Print("printed");
     printer.EndDoc();
+    EXPECT_TRUE(QFile::exists(file));
 }
 
-TEST(PrinterDevice, PrintsADocumentToPdf) {
+// Two pages, with the copies the printer set-up dialog chose on the printer.
+TEST(PrinterDevice, PrintsADocumentToPdfWithTheCopiesTheSetupChose) {
     quellmar::test::TempFolder folder;
     const QString file = QString::fromStdString((folder.Path() / "drawing.pdf").string());
     QPrinter qprinter(QPrinter::HighResolution);
@@ -82,12 +99,18 @@ TEST(PrinterDevice, PrintsADocumentToPdf) {
     qprinter.setOutputFileName(file);
     {
         PrinterDevice printer(qprinter);
+        qprinter.setCopyCount(3);
+        EXPECT_EQ(printer.Copies(), 3);
         printer.SetScaleMode(kScalePixels);
         printer.Print("");
         printer.Surface().DrawLine(Pen{}, {0, 0}, {printer.PixelWidth() - 1, printer.PixelHeight() - 1});
         printer.NewPage();
         printer.Print("Page two");
         printer.EndDoc();
+        EXPECT_EQ(qprinter.copyCount(), 3);
+        printer.SetCopies(2);
+        EXPECT_EQ(qprinter.copyCount(), 2);
+        EXPECT_THROW(printer.SetCopies(0), vb::RuntimeError);
     }
     QFile pdf(file);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));

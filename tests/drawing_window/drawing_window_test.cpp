@@ -150,6 +150,36 @@ TEST_F(DrawingWindowTest, PrintingGivesOneLandscapePage) {
     EXPECT_GT(width, height);
 }
 
+// No printer and no file chosen: the print fails with a message that says what to do, the drawing
+// stays on screen, and once Print Setup has chosen a file the next print works.
+TEST_F(DrawingWindowTest, PlotPrintsAfterFailedPrintOnceSetupChoosesAFile) {
+    frmDXF* form = Open();
+    const auto pdf = folder / "drawing.pdf";
+    QPrinter& printer = gui::ProcessPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString());
+    gui::PictureBox& surface = Surface(*form);
+    const QPoint middle = PixelOf(*form, 200, 150);
+    const gui::Colour drawn = gui::FromQRgb(surface.Image().pixel(middle));
+    ASSERT_NE(drawn, 0xFFFFFFu);
+
+    form->PrintDrawing();
+    ASSERT_EQ(dialogs->MessageTexts().size(), 1u);
+    EXPECT_EQ(dialogs->MessageTexts()[0], "Printer error: no printer or file to print to is chosen.\r\nChoose one in "
+                                          "File > Print Setup, then print again.\r\n ->  Zoom.\r\n ->  Plot.");
+    EXPECT_EQ(gui::FromQRgb(surface.Image().pixel(middle)), drawn) << "the drawing is on screen again";
+    EXPECT_EQ(surface.ScreenImage(), surface.Image());
+    EXPECT_TRUE(Near(View(*form), kExtents));
+
+    dialogs->QueuePrinterAnswer(true, [&](QPrinter& chosen) { chosen.setOutputFileName(QString::fromStdString(pdf.string())); });
+    EXPECT_TRUE(gui::Dialogs().ShowPrinter());
+    form->PrintDrawing();
+    printer.setOutputFileName(QString());
+    EXPECT_EQ(dialogs->MessageTexts().size(), 1u) << "no second message";
+    EXPECT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_EQ(gui::FromQRgb(surface.Image().pixel(middle)), drawn);
+}
+
 TEST_F(DrawingWindowTest, ADrawingThatCannotBeReadIsReportedAndNothingEnds) {
     frmDXF* form = Open("this is no drawing", "Broken");
     ASSERT_TRUE(form);

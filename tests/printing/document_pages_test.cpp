@@ -65,7 +65,7 @@ TEST_P(DocumentPages, ThePageReadsLabelsTheDocumentHasAndPrintsTheirCaptions) {
     const AskedLabels labels(shown);
     gui::RecordingTarget target(4800, 6300, 600);
     target.SetScaleMode(gui::kScaleInches);
-    PrintPage(GetParam().pageFamily, target, 1.0, {8.5, 11, 8.0}, {"Acme", "", "", "", "", 0, true}, labels);
+    PrintPage(GetParam().pageFamily, target, 1.0, {8.5, 11, 8.0, 10.5}, {"Acme", "", "", "", "", 0, true}, labels);
 
     EXPECT_GT(labels.asked.size(), 30u);
     std::vector<std::string> printed;
@@ -116,4 +116,44 @@ TEST_P(DocumentPages, DirectPrintPlacesThePageByThePrintersMargins) {
     const QRegularExpressionMatch found = company.match(boxes);
     ASSERT_TRUE(found.hasMatch()) << boxes.toStdString();
     EXPECT_NEAR(found.captured(1).toDouble(), 0.9 * 72, 1.0);
+}
+
+// The page printed on A4 and on Letter, with the printer's quarter-inch margins, and on A4 in
+// landscape, as a drawing's print leaves the printer: every word lies inside the printable area,
+// the heat load's last value (the widest row) and the footer (the lowest) among them.
+TEST_P(DocumentPages, EveryPrintedValueLiesInsideThePrintableAreaOnA4AndLetter) {
+    SelectionDocument* document = Searched(GetParam().selection);
+    ASSERT_TRUE(document->CoolerShown());
+    const QString lastValue = document->Label("lblHeatHP")->text().section(' ', -1);
+    ASSERT_FALSE(lastValue.isEmpty());
+    for (const auto& [paper, orientation] : {std::pair{QPageSize::A4, QPageLayout::Portrait},
+                                             std::pair{QPageSize::Letter, QPageLayout::Portrait},
+                                             std::pair{QPageSize::A4, QPageLayout::Landscape}}) {
+        QPageLayout layout = savedLayout;
+        layout.setPageSize(QPageSize(paper));
+        layout.setOrientation(orientation);
+        gui::ProcessPrinter().setPageLayout(layout);
+        QFile::remove(Pdf());
+        Menu("mnuPrint");
+        Settle();
+        ASSERT_TRUE(Dialogs().Messages().empty());
+        const QString boxes = RunTool("pdftotext", {"-bbox", Pdf(), "-"});
+        const QRegularExpressionMatch page =
+            QRegularExpression(R"re(<page width="([0-9.]+)" height="([0-9.]+)">)re").match(boxes);
+        ASSERT_TRUE(page.hasMatch()) << boxes.toStdString();
+        const double margin = gui::kPrinterMarginInches * 72, tolerance = 0.5;
+        const double right = page.captured(1).toDouble() - margin, bottom = page.captured(2).toDouble() - margin;
+        const QRegularExpression word(
+            R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+        QStringList words;
+        for (const QRegularExpressionMatch& found : word.globalMatch(boxes)) {
+            words << found.captured(5);
+            EXPECT_GE(found.captured(1).toDouble(), margin - tolerance) << found.captured(0).toStdString();
+            EXPECT_GE(found.captured(2).toDouble(), margin - tolerance) << found.captured(0).toStdString();
+            EXPECT_LE(found.captured(3).toDouble(), right + tolerance) << found.captured(0).toStdString();
+            EXPECT_LE(found.captured(4).toDouble(), bottom + tolerance) << found.captured(0).toStdString();
+        }
+        EXPECT_TRUE(words.contains(lastValue)) << lastValue.toStdString();
+        EXPECT_TRUE(words.contains("E.&amp;") || words.contains("E.&")) << "the footer";
+    }
 }

@@ -38,7 +38,10 @@ TEST_F(Preview, AirPreviewFitsThePageAndPrintsIt) {
     EXPECT_TRUE(picture.AutoRedraw());
     // Something was drawn on the picture before it showed.
     const QImage image = preview->Picture1().Image();
-    EXPECT_NE(image.pixel(image.width() / 2, image.height() / 20), image.pixel(2, 2));
+    int inked = 0;
+    for (int y = 0; y < image.height() / 10; ++y)
+        for (int x = 0; x < image.width(); ++x) inked += image.pixel(x, y) != image.pixel(2, 2);
+    EXPECT_GT(inked, 100) << "the heading and the first rows";
 
     QAction* print = preview->Toolbar1().findChild<QAction*>("Toolbar1.print");
     ASSERT_TRUE(print);
@@ -99,8 +102,11 @@ TEST_F(Preview, PreviewPrintsTheDocumentsLabelsOrWhatItShowedOnceTheDocumentClos
 
 TEST_F(Preview, PrinterThatCannotStartIsReportedAndKeepsThePreview) {
     SelectionDocument* document = Searched(kAirSelection);
-    const std::vector<QString> failed = {"The quotation could not be printed.\r\nPrinter error"};
-    gui::ProcessPrinter().setOutputFileName(Path("missing/page.pdf"));
+    const QString missing = Path("missing/page.pdf");
+    const std::vector<QString> failed = {"The quotation could not be printed.\r\nPrinter error: the file \"" + missing +
+                                         "\" cannot be written.\r\nChoose another file, or a printer, in File > "
+                                         "Print Setup, then print again."};
+    gui::ProcessPrinter().setOutputFileName(missing);
     // A direct print says so and leaves no window behind.
     Menu("mnuPrint");
     Settle();
@@ -121,6 +127,78 @@ TEST_F(Preview, PrinterThatCannotStartIsReportedAndKeepsThePreview) {
     Settle();
     EXPECT_FALSE(preview);
     EXPECT_EQ(PrintedPages(), 1);
+}
+
+// No printer installed and none chosen: printing cannot start until Print Setup chooses a file.
+TEST_F(Preview, QuotationPrintsAfterFailedPrintOnceSetupChoosesAFile) {
+    const auto chooseFile = [this](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(Pdf());
+    };
+    const std::vector<QString> failed = {"The quotation could not be printed.\r\nPrinter error: no printer or file "
+                                         "to print to is chosen.\r\nChoose one in File > Print Setup, then print "
+                                         "again."};
+    SelectionDocument* document = Searched(kWaterSelection);
+    gui::ProcessPrinter().setOutputFileName(QString());
+    Menu("mnuPrint");
+    Settle();
+    EXPECT_EQ(Dialogs().MessageTexts(), failed);
+    Dialogs().QueuePrinterAnswer(true, chooseFile);
+    Menu("mnuPrintSetup");
+    EXPECT_EQ(gui::ProcessPrinter().outputFileName(), Pdf()) << "the setup took effect";
+    Menu("mnuPrint");
+    Settle();
+    EXPECT_EQ(Dialogs().MessageTexts(), failed) << "no second message";
+    EXPECT_EQ(PrintedPages(), 1);
+    EXPECT_TRUE(PrintedText().contains(document->Label("lblModel")->text()));
+
+    // The same from a preview, which stays open after its failed print and then prints.
+    QFile::remove(Pdf());
+    Dialogs().Clear();
+    gui::ProcessPrinter().setOutputFileName(QString());
+    Menu("mnuPreview");
+    QPointer<frmPreview> preview = ActivePreview();
+    ASSERT_TRUE(preview);
+    preview->Toolbar1_ButtonClick("print");
+    Settle();
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(Dialogs().MessageTexts(), failed);
+    Dialogs().QueuePrinterAnswer(true, chooseFile);
+    Menu("mnuPrintSetup");
+    preview->Toolbar1_ButtonClick("print");
+    Settle();
+    EXPECT_FALSE(preview);
+    EXPECT_EQ(PrintedPages(), 1);
+    EXPECT_EQ(Dialogs().MessageTexts(), failed);
+}
+
+// Two documents open; printing from the second one's preview prints the second one's page and
+// leaves it the active document.
+TEST_F(Preview, PreviewPrintsItsOwnDocumentAndLeavesItActive) {
+    SelectionDocument* first = Searched(kAirSelection);
+    SelectionDocument* second = Searched(kMobileSelection);
+    ASSERT_NE(first, second);
+    ASSERT_EQ(Active(), second);
+    Menu("mnuPreview");
+    QPointer<frmPreview> preview = ActivePreview();
+    ASSERT_TRUE(preview);
+    preview->Toolbar1_ButtonClick("print");
+    Settle();
+    EXPECT_FALSE(preview);
+    const QString text = PrintedText();
+    EXPECT_TRUE(text.contains("MOBILE HEAT EXCHANGER SELECTION PARAMETERS")) << text.toStdString();
+    EXPECT_FALSE(text.contains("AIR-COOLED"));
+    EXPECT_EQ(Active(), second);
+
+    // Its own menu's Print and its Close do the same.
+    Menu("mnuPreview");
+    ActivePreview()->findChild<QAction*>("mnuPrint")->trigger();
+    Settle();
+    EXPECT_EQ(Active(), second);
+    Menu("mnuPreview");
+    ActivePreview()->findChild<QPushButton*>("cmdClose")->click();
+    Settle();
+    EXPECT_EQ(Active(), second);
 }
 
 TEST_F(Preview, LandscapePaperKeepsThePicturesWidthAndAnUnknownFamilyDrawsNothing) {

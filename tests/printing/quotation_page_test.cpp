@@ -33,7 +33,9 @@ public:
     std::set<std::string> shown;
 };
 
-const PrinterPage kLetter{8.5, 11, 8.0};
+// A paper wide and tall enough for the layout as it stands; Letter, on which it does not fit.
+const PrinterPage kWide{12.5, 16, 12.0, 15.5};
+const PrinterPage kLetter{8.5, 11, 8.0, 10.5};
 
 struct Page {
     std::vector<DrawCall> texts;
@@ -61,9 +63,9 @@ struct Page {
 };
 
 Page Draw(int family, const PageRequest& request, const NamedLabels& labels, double scale = 1.0,
-          const PrinterPage& printer = kLetter) {
+          const PrinterPage& printer = kWide) {
     gui::RecordingTarget target(int(std::lround(printer.printableWidthInches * kDpi * scale)),
-                                int(std::lround(10.5 * kDpi * scale)), kDpi);
+                                int(std::lround(printer.printableHeightInches * kDpi * scale)), kDpi);
     target.SetScaleMode(gui::kScaleInches);
     PrintPage(family, target, scale, printer, request, labels);
     return {target.Recording().CallsOf(DrawCall::Kind::Text)};
@@ -105,11 +107,11 @@ TEST(QuotationPage, WithoutASelectedCoolerTheAirPageEndsAfterTheRecommendationLi
 
 TEST(QuotationPage, MarginComesFromThePrinterAndColumnsFromTheMeasures) {
     const Page page = Draw(kAirPage, Customer(false), {});
-    // (8.5 - 8.0) / 2 = 0.25 inch left of every row.
+    // (12.5 - 12.0) / 2 = 0.25 inch left of every row.
     EXPECT_EQ(page.X("Company:"), 150);
     EXPECT_EQ(page.X("AIR-COOLED HEAT EXCHANGER SELECTION PARAMETERS"), 150);
     // The heading is centred on the printable width, then moved right by the margin.
-    EXPECT_NEAR(page.X("QUELLMAR HEAT EXCHANGER - KORVELANE"), 150 + (8.0 * kDpi - 35 * kChar) / 2, 1);
+    EXPECT_NEAR(page.X("QUELLMAR HEAT EXCHANGER - KORVELANE"), 150 + (12.0 * kDpi - 35 * kChar) / 2, 1);
     EXPECT_NEAR(page.Y("QUELLMAR HEAT EXCHANGER - KORVELANE"), 0.5 * kDpi + 0.8 * kLine, 1);
     // Customer values after "Reference:" and half an inch; parameter values after "Ambient air
     // temperature" and a tenth, then every "1250 kW/1C ETD" and a tenth.
@@ -121,7 +123,7 @@ TEST(QuotationPage, MarginComesFromThePrinterAndColumnsFromTheMeasures) {
     EXPECT_EQ(page.Y("lblHeatHP"), page.Y("Heat load"));
 
     // A printer without unprintable margins: rows start at the edge.
-    const Page edge = Draw(kAirPage, Customer(false), {}, 1.0, {8.5, 11, 8.5});
+    const Page edge = Draw(kAirPage, Customer(false), {}, 1.0, {12.5, 16, 12.5, 16});
     EXPECT_EQ(edge.X("Company:"), 0);
     // In a preview at 0.6 the margin is 0.15 inch of the picture.
     const Page preview = Draw(kAirPage, Customer(false), {}, 0.6);
@@ -139,6 +141,52 @@ TEST(QuotationPage, PreviewPositionsAndSizesScaleWithThePreviewScale) {
             EXPECT_NEAR(preview.texts[i].points[0].x, print.texts[i].points[0].x * 0.5, 1.5) << print.texts[i].text;
             EXPECT_NEAR(preview.texts[i].points[0].y, print.texts[i].points[0].y * 0.5, 1.5) << print.texts[i].text;
             EXPECT_DOUBLE_EQ(preview.texts[i].font.pixelHeight, print.texts[i].font.pixelHeight * 0.5);
+        }
+    }
+}
+
+// On a paper too narrow for the layout the page starts at the same left edge and top (0.25 and
+// 0.5 inch) and its fonts and distances are drawn smaller, no smaller than they must be; the
+// preview of that paper shows the same page.
+TEST(QuotationPage, NarrowPaperDrawsTheLayoutSmallerUntilEveryTextFits) {
+    NamedLabels labels;
+    labels.shown = {"lblSpecial"};
+    labels.captions["lblSpecial"] = "Oil flow exceeds the model's maximum";
+    PageRequest longCompany = Customer(true);
+    longCompany.company = std::string(150, 'W');
+    for (const int family : {kAirPage, kMobilePage, kWaterPage}) {
+        for (const PageRequest& request : {Customer(true), longCompany}) {
+            const Page wide = Draw(family, request, labels, 1.0, kWide);
+            const Page letter = Draw(family, request, labels, 1.0, kLetter);
+            ASSERT_EQ(letter.Texts(), wide.Texts());
+            const double factor = letter.texts[0].font.pixelHeight / wide.texts[0].font.pixelHeight;
+            EXPECT_LT(factor, 1) << family;
+            // The heading stays centred on the printable width.
+            const DrawCall& heading = letter.texts[0];
+            EXPECT_NEAR(heading.points[0].x, 150 + (8.0 * kDpi - 35 * 0.625 * heading.font.pixelHeight) / 2, 1);
+            double right = 0, bottom = 0;
+            for (std::size_t i = 0; i < letter.texts.size(); ++i) {
+                const DrawCall& text = letter.texts[i];
+                const DrawCall& before = wide.texts[i];
+                EXPECT_DOUBLE_EQ(text.font.pixelHeight, before.font.pixelHeight * factor) << text.text;
+                if (i > 0) {
+                    EXPECT_NEAR(text.points[0].x, 150 + (before.points[0].x - 150) * factor, 1.5) << text.text;
+                }
+                EXPECT_NEAR(text.points[0].y, 300 + (before.points[0].y - 300) * factor, 1.5) << text.text;
+                // The baseline is 0.8 of a line of 1.25 em below the text's top.
+                right = std::max(right, text.points[0].x + double(text.text.size()) * 0.625 * text.font.pixelHeight);
+                bottom = std::max(bottom, text.points[0].y + 0.2 * 1.25 * text.font.pixelHeight);
+            }
+            EXPECT_LE(right, 8.0 * kDpi + 1) << family;
+            EXPECT_LE(bottom, 10.5 * kDpi + 1) << family;
+            EXPECT_GT(std::max(right / (8.0 * kDpi), bottom / (10.5 * kDpi)), 0.99) << "no smaller than it must be";
+
+            const Page preview = Draw(family, request, labels, 0.5, kLetter);
+            ASSERT_EQ(preview.Texts(), letter.Texts());
+            for (std::size_t i = 0; i < letter.texts.size(); ++i) {
+                EXPECT_NEAR(preview.texts[i].points[0].x, letter.texts[i].points[0].x * 0.5, 1.5) << letter.texts[i].text;
+                EXPECT_NEAR(preview.texts[i].font.pixelHeight, letter.texts[i].font.pixelHeight * 0.5, 0.01);
+            }
         }
     }
 }
