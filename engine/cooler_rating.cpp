@@ -32,13 +32,13 @@ CoolerRating::CoolerRating(const std::filesystem::path& database, std::string fa
     const auto curve = data_.Execute(
         "SELECT Max(CoolingCapacity.CoolingCapacityOilFlow) AS Most, Min(CoolingCapacity.CoolingCapacityOilFlow) AS Least "
         "FROM (CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = Coolers.CoolerType) INNER JOIN CoolingCapacity "
-        "ON Coolers.CoolerID = CoolingCapacity.CoolerID WHERE CoolerTypes.CoolerType = ?1",
+        "ON Coolers.CoolerID = CoolingCapacity.CoolerID WHERE CoolerTypes.CoolerType = ?1 COLLATE NOCASE",
         {family_});
     programMaxOilFlow_ = NumberOrZero(curve.At(0, 0));
     programMinOilFlow_ = NumberOrZero(curve.At(1, 0));
     const auto models = data_.Execute(
         "SELECT Max(Coolers.MaxOilFlow) AS Most FROM CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = Coolers.CoolerType "
-        "WHERE CoolerTypes.CoolerType = ?1",
+        "WHERE CoolerTypes.CoolerType = ?1 COLLATE NOCASE",
         {family_});
     const double most = NumberOrZero(models.At(0, 0));
     if (programMaxOilFlow_ < most) programMaxOilFlow_ = most;
@@ -241,7 +241,7 @@ double CoolerRating::FamilyMaximumCapacity() {
     const auto rows = data_.Execute(
         "SELECT Max(CoolingCapacity.CoolingCapacity) FROM (CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = "
         "Coolers.CoolerType) INNER JOIN CoolingCapacity ON Coolers.CoolerID = CoolingCapacity.CoolerID "
-        "WHERE CoolerTypes.CoolerType = ?1",
+        "WHERE CoolerTypes.CoolerType = ?1 COLLATE NOCASE",
         {family_});
     return NumberOrZero(rows.At(0, 0));
 }

@@ -28,7 +28,7 @@ WaterCooled::WaterCooled(const std::filesystem::path& database) : CoolerRating(d
     const auto water = data_.Execute(
         "SELECT Max(HTCorrectionWaterFlow.HTCorrectionWaterFlow) AS Most, Min(HTCorrectionWaterFlow.HTCorrectionWaterFlow) AS "
         "Least FROM (CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = Coolers.CoolerType) INNER JOIN HTCorrectionWaterFlow "
-        "ON Coolers.CoolerID = HTCorrectionWaterFlow.CoolerID WHERE CoolerTypes.CoolerType='water'");
+        "ON Coolers.CoolerID = HTCorrectionWaterFlow.CoolerID WHERE CoolerTypes.CoolerType='water' COLLATE NOCASE");
     programMaxWaterFlow_ = NumberOrZero(water.At(0, 0));
     programMinWaterFlow_ = NumberOrZero(water.At(1, 0));
 }
@@ -50,7 +50,8 @@ QueryResult WaterCooled::SelectModels() {
     // Models in CoolerID order, which decides between models of equal performance.
     return data_.Execute(
         "SELECT Coolers.CoolerID, Coolers.MaxOilFlow FROM CoolerTypes INNER JOIN (Series INNER JOIN Coolers ON Series.Code = "
-        "Coolers.Series) ON CoolerTypes.Code = Coolers.CoolerType WHERE CoolerTypes.CoolerType='water' AND Series.Series = ?1 "
+        "Coolers.Series) ON CoolerTypes.Code = Coolers.CoolerType WHERE CoolerTypes.CoolerType='water' COLLATE NOCASE AND "
+        "Series.Series = ?1 COLLATE NOCASE "
         "ORDER BY Coolers.CoolerID",
         {kSeries[static_cast<std::size_t>(series_)]});
 }

@@ -73,6 +73,18 @@ TEST_F(AirSearch, FiltersByProductRangeAndMotorType) {
     EXPECT_EQ(air.CoolerName(), "DC 5");
 }
 
+TEST_F(AirSearch, FamilyRangeAndMotorNamesCompareWithoutRegardToCaseWhateverTheColumns) {
+    db_.CaseSensitiveCodeLists();
+    EXPECT_EQ(db_.Search(1, 20)->CoolerName(), "AOC 10");
+    EXPECT_EQ(Listed(*db_.Search(1, 20, 1)), (std::vector<std::string>{Entry("OV 30", 2 * k)}));
+    EXPECT_EQ(Listed(*db_.Search(1, 20, 2)).size(), 5u);
+    // The program's range and its largest capacity are the family's too.
+    const auto beyond = db_.Search(1, 310);
+    EXPECT_TRUE(beyond->OutOfRange());
+    EXPECT_EQ(beyond->ErrorMessage(),
+              "Oil Flow beyond range of program. \r\n300.00 l/min is maximum. Adjust flow or consult sales office.");
+}
+
 TEST_F(AirSearch, ANewSearchClearsTheEarlierSelection) {
     const auto air = db_.Search(1, 20);
     EXPECT_EQ(air->CoolerName(), "AOC 10");

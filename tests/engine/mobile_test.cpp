@@ -95,4 +95,9 @@ TEST_F(MobileRating, TheCapacityDiagnosisSpeaksInKwPerDegreeNotInStoredUnits) {
     EXPECT_FALSE(Search(1.9 * 32, 150, 6, 8)->OutOfRange());
 }
 
+TEST_F(MobileRating, TheFamilyNameComparesWithoutRegardToCaseWhateverTheColumn) {
+    db_.CaseSensitiveCodeLists();
+    EXPECT_EQ(Search(.01, 60, 4)->CoolerName(), "MB 10");
+}
+
 }  // namespace

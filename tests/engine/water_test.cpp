@@ -98,6 +98,16 @@ TEST_F(WaterRating, TheSeriesChoosesTheModelsAndAnUnknownSeriesFindsNone) {
     EXPECT_EQ(Search(100, 60, 40)->MaxWaterFlowByModel(), 0);  // nothing selected
 }
 
+TEST_F(WaterRating, FamilyAndSeriesNamesCompareWithoutRegardToCaseWhateverTheColumns) {
+    db_.CaseSensitiveCodeLists();
+    EXPECT_EQ(Search(.01, 60, 40, 1)->CoolerName(), "WC 10");
+    EXPECT_EQ(Search(.01, 60, 40, 2)->CoolerName(), "WC 20");
+    // The program's water flows are the family's too.
+    const auto low = Search(1, 50, 5);
+    EXPECT_TRUE(low->OutOfRange());
+    EXPECT_EQ(low->ErrorMessage(), "Water flow below range of program.\r\n10.00 l/min is minimum. Adjust flow or consult sales office.");
+}
+
 TEST_F(WaterRating, AModelWithoutAPressureRatingCannotBeChosenAndTheSelectionStaysWhole) {
     db_.Add({203, "WC 12", 2, 0, 0, 2, 100, {{10, .6}, {80, 1.2}}, {{10, .1}, {80, .8}}});
     db_.HeatTransferTable(203, {10, 40}, {10, 100}, {{1, 1}, {1, 1}});
