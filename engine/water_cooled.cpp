@@ -9,6 +9,7 @@
 #include "vb/format.h"
 
 #include <array>
+#include <utility>
 
 namespace quellmar::engine {
 namespace {
@@ -163,7 +164,20 @@ double WaterCooled::CalculateCorrectedPressureDrop(std::int32_t id, double visco
     return *pressure * factor;
 }
 
+std::string WaterCooled::DutyBeyondReach() const {
+    if (std::string oil = OilDropBeyondReach("water"); !oil.empty()) return oil;
+    // The water cannot leave hotter than the oil comes in. Without water flow the flow messages tell.
+    if (!(waterFlow_ > 0)) return "";
+    const double rise = heatLoad_ * kWaterTempPerKwLpm / waterFlow_;
+    const double etd = inletTemp_ - coolantTemp_;
+    return rise >= etd ? diagnosis::WaterRiseBeyondEtd(rise, etd) : std::string();
+}
+
 bool WaterCooled::OutOfRange() {
+    if (std::string reason = DutyBeyondReach(); !reason.empty()) {
+        errorMessage_ = std::move(reason);
+        return true;
+    }
     if (suitable_.IsEmpty()) {
         errorMessage_ = OilFlowRangeMessage();
         if (!errorMessage_.empty()) return true;
