@@ -17,14 +17,14 @@ QueryResult AirCooled::SelectModels() {
     if (productRange_ == 2)
         return data_.Execute(
             "SELECT CoolerID, MaxOilFlow FROM MotorTypes INNER JOIN (CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = "
-            "Coolers.CoolerType) ON MotorTypes.Code = Coolers.MotorType WHERE CoolerTypes.CoolerType = 'air' "
-            "AND MotorTypes.MotorType = ?1 ORDER BY CoolerID",
+            "Coolers.CoolerType) ON MotorTypes.Code = Coolers.MotorType WHERE CoolerTypes.CoolerType = 'air' COLLATE NOCASE "
+            "AND MotorTypes.MotorType = ?1 COLLATE NOCASE ORDER BY CoolerID",
             {motorType_});
     return data_.Execute(
         "SELECT CoolerID, MaxOilFlow FROM ProductRange INNER JOIN (MotorTypes INNER JOIN (CoolerTypes INNER JOIN Coolers "
         "ON CoolerTypes.Code = Coolers.CoolerType) ON MotorTypes.Code = Coolers.MotorType) ON ProductRange.Code = "
-        "Coolers.ProductRange WHERE CoolerTypes.CoolerType='air' AND MotorTypes.MotorType = ?1 "
-        "AND ProductRange.ProductRange = ?2 ORDER BY CoolerID",
+        "Coolers.ProductRange WHERE CoolerTypes.CoolerType='air' COLLATE NOCASE AND MotorTypes.MotorType = ?1 COLLATE NOCASE "
+        "AND ProductRange.ProductRange = ?2 COLLATE NOCASE ORDER BY CoolerID",
         {motorType_, productRange_ == 0 ? "quellmar" : "ostravine"});
 }
 

@@ -6,6 +6,8 @@
 #include "engine/units.h"
 #include "engine/values.h"
 
+#include <utility>
+
 namespace quellmar::engine {
 
 AirRating::AirRating(const std::filesystem::path& database, std::string family, double curveUnitsPerKw)
@@ -34,6 +36,10 @@ double AirRating::PressureDropAt(std::int32_t id, double viscosity) {
 double AirRating::RecalculatedPressureDrop(double viscosity) { return PressureDropAt(selected_.ID(), viscosity); }
 
 bool AirRating::OutOfRange() {
+    if (std::string reason = DutyBeyondReach(); !reason.empty()) {
+        errorMessage_ = std::move(reason);
+        return true;
+    }
     if (!suitable_.IsEmpty()) {
         if (selected_.ID() == 0) {
             errorMessage_ = diagnosis::CombinationOutOfRange("OilFlow");

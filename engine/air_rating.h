@@ -32,6 +32,7 @@ protected:
     // factor at `viscosity` (held at both ends).
     double PressureDropAt(std::int32_t id, double viscosity);
     double RecalculatedPressureDrop(double viscosity) override;
+    std::string DutyBeyondReach() const override { return OilDropBeyondReach("air"); }
 
 private:
     double curveUnitsPerKw_;

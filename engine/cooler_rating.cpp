@@ -8,6 +8,8 @@
 #include "engine/values.h"
 #include "vb/format.h"
 
+#include <cmath>
+
 namespace quellmar::engine {
 namespace {
 
@@ -32,13 +34,13 @@ CoolerRating::CoolerRating(const std::filesystem::path& database, std::string fa
     const auto curve = data_.Execute(
         "SELECT Max(CoolingCapacity.CoolingCapacityOilFlow) AS Most, Min(CoolingCapacity.CoolingCapacityOilFlow) AS Least "
         "FROM (CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = Coolers.CoolerType) INNER JOIN CoolingCapacity "
-        "ON Coolers.CoolerID = CoolingCapacity.CoolerID WHERE CoolerTypes.CoolerType = ?1",
+        "ON Coolers.CoolerID = CoolingCapacity.CoolerID WHERE CoolerTypes.CoolerType = ?1 COLLATE NOCASE",
         {family_});
     programMaxOilFlow_ = NumberOrZero(curve.At(0, 0));
     programMinOilFlow_ = NumberOrZero(curve.At(1, 0));
     const auto models = data_.Execute(
         "SELECT Max(Coolers.MaxOilFlow) AS Most FROM CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = Coolers.CoolerType "
-        "WHERE CoolerTypes.CoolerType = ?1",
+        "WHERE CoolerTypes.CoolerType = ?1 COLLATE NOCASE",
         {family_});
     const double most = NumberOrZero(models.At(0, 0));
     if (programMaxOilFlow_ < most) programMaxOilFlow_ = most;
@@ -150,10 +152,16 @@ void CoolerRating::FindCooler() {
             // A model whose stored data cannot rate it is not suitable; the others are still rated.
         }
     }
+    if (!DutyBeyondReach().empty()) return;
     if (const PerformanceID* first = suitable_.FirstAdequate(requiredPerformance_)) {
         selected_ = *first;
         LoadCoolerDetails();
     }
+}
+
+std::string CoolerRating::OilDropBeyondReach(std::string_view coolant) const {
+    const double etd = inletTemp_ - coolantTemp_;
+    return oilTempDrop_ >= etd ? diagnosis::OilDropBeyondEtd(oilTempDrop_, etd, coolant) : std::string();
 }
 
 void CoolerRating::LoadCoolerDetails() {
@@ -179,7 +187,7 @@ void CoolerRating::Recalculate() {
     const char* const kNoPerformance = "the selected cooler's performance is 0";
     double inlet = coolantTemp_ + Divide(heatLoad_, performance, kNoPerformance);
     const double drop = Divide(heatLoad_ * kOilTempPerKwLpm, oilFlow_, kNoOilFlow);
-    double viscosity = Viscosity(inlet - drop * 0.5);
+    double viscosity = OperatingPointViscosity(inlet - drop * 0.5);
 
     const Curve curve = ReadCurve(CapacityCurveRows(selected_.ID()), OfCooler("the capacity curve", selected_.ID()));
     const auto capacity = Interpolate(curve, oilFlow_, Below::Exclude, Above::Hold);
@@ -190,21 +198,35 @@ void CoolerRating::Recalculate() {
 
     // The final inlet temperature rests on the first pass; the exit and mean temperatures and the
     // final viscosity on the second pass at that inlet temperature.
-    const double first = *capacity * CapacityFactor(viscosity);
+    const double first = PassPerformance(*capacity * CapacityFactor(viscosity));
     inlet = coolantTemp_ + Divide(heatLoad_, first, kNoPerformance);
-    viscosity = Viscosity(inlet - drop * 0.5);
-    const double second = *capacity * CapacityFactor(viscosity);
+    viscosity = OperatingPointViscosity(inlet - drop * 0.5);
+    const double second = PassPerformance(*capacity * CapacityFactor(viscosity));
     const double fall = Divide((inlet - coolantTemp_) * second * kOilTempPerKwLpm, oilFlow_, kNoOilFlow);
 
     Corrected c;
     c.inletTemp = inlet;
-    c.viscosity = Viscosity(inlet - fall * 0.5);
+    c.viscosity = OperatingPointViscosity(inlet - fall * 0.5);
     c.exitOilTemp = inlet - fall;
     c.avgOilTemp = inlet - fall * 0.5;
     const double pressureDrop = RecalculatedPressureDrop(c.viscosity);
     corrected_ = c;
     pressureDrop_ = pressureDrop;
     FinishRecalculation(inlet, second);
+}
+
+double CoolerRating::PassPerformance(double performance) {
+    // A pass that leaves the cooler no heat transfer has no operating point to give: its temperatures
+    // would lie at or below the coolant, or nowhere.
+    if (!(performance > 0)) throw RatingError(diagnosis::NoHeatTransferAtOperatingPoint());
+    return performance;
+}
+
+double CoolerRating::OperatingPointViscosity(double meanOilTemp) const {
+    // The table is carried on linearly beyond its ends; far above them it falls to nothing and below.
+    const double viscosity = Viscosity(meanOilTemp);
+    if (!(viscosity > 0) || !std::isfinite(viscosity)) throw RatingError(diagnosis::OperatingPointBeyondViscosityTable());
+    return viscosity;
 }
 
 std::string CoolerRating::NameOf(std::int32_t id) {
@@ -241,7 +263,7 @@ double CoolerRating::FamilyMaximumCapacity() {
     const auto rows = data_.Execute(
         "SELECT Max(CoolingCapacity.CoolingCapacity) FROM (CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = "
         "Coolers.CoolerType) INNER JOIN CoolingCapacity ON Coolers.CoolerID = CoolingCapacity.CoolerID "
-        "WHERE CoolerTypes.CoolerType = ?1",
+        "WHERE CoolerTypes.CoolerType = ?1 COLLATE NOCASE",
         {family_});
     return NumberOrZero(rows.At(0, 0));
 }

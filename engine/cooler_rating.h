@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace quellmar::engine {
 
@@ -86,9 +87,12 @@ public:
     double CorrectedExitOilTemp() const { return corrected_.exitOilTemp; }
 
     // Rates every model of the family at the duty, lists those that can run at it in ascending
-    // performance and selects the first adequate one. An earlier selection is cleared first.
+    // performance and selects the first adequate one, unless no cooler can meet the duty at all. An
+    // earlier selection is cleared first.
     void FindCooler();
-    // The operating point of the selected cooler: two fixed passes. RatingError when none is selected.
+    // The operating point of the selected cooler: two fixed passes. RatingError when none is selected,
+    // and when a pass leaves the cooler no heat transfer or an oil temperature beyond the viscosity
+    // table: the error's text says so, and the previous operating point stays.
     void Recalculate();
 
     // Field 0 the model name, 1 the CoolerID, 2 the performance (default number-to-text, "."), as
@@ -130,6 +134,10 @@ protected:
     double FamilyMaximumCapacity();
     // The oil-flow messages of an empty list, or "" when the oil flow is within the program's range.
     std::string OilFlowRangeMessage() const;
+    // Why no cooler of any size can meet the duty of the last FindCooler, or "" when one could.
+    virtual std::string DutyBeyondReach() const = 0;
+    // The oil's part of it: the oil would have to cool to the coolant ("air", "water") or below.
+    std::string OilDropBeyondReach(std::string_view coolant) const;
 
     struct Details {
         std::string name, partNumber, leaflet, description;
@@ -159,6 +167,10 @@ protected:
 
 private:
     void CalculateDerivedValues();
+    // The viscosity at a mean oil temperature of the recalculation, refused where the table gives none.
+    double OperatingPointViscosity(double meanOilTemp) const;
+    // The performance of a pass of the recalculation, refused when it leaves no heat transfer.
+    static double PassPerformance(double performance);
     double ModelPerformance(std::int32_t id, double maxOilFlow);
     QueryResult CapacityCurveRows(std::int32_t id);
 };

@@ -20,4 +20,16 @@ std::string CapacityBeyondSelection(double familyMaximum, std::string_view befor
 // Models listed but none adequate; `oilFlow` is the first words' spelling ("OilFlow" or "Oil Flow").
 std::string CombinationOutOfRange(std::string_view oilFlow);
 
+// A duty no cooler can meet whatever its size: the oil would have to leave colder than the coolant
+// ("air" or "water") ...
+std::string OilDropBeyondEtd(double drop, double etd, std::string_view coolant);
+// ... or the cooling water leave hotter than the oil comes in.
+std::string WaterRiseBeyondEtd(double rise, double etd);
+
+// The operating point of the selected cooler cannot be worked out: at the oil temperature of a pass
+// the cooler would transfer no heat, or the temperature lies beyond the viscosity table. They carry no
+// figures: the figures of such a pass are no temperatures a user could act on.
+std::string NoHeatTransferAtOperatingPoint();
+std::string OperatingPointBeyondViscosityTable();
+
 }  // namespace quellmar::engine::diagnosis

@@ -17,7 +17,7 @@ Mobile::Mobile(const std::filesystem::path& database) : AirRating(database, "mob
 QueryResult Mobile::SelectModels() {
     return data_.Execute(
         "SELECT CoolerID, MaxOilFlow FROM Coolers INNER JOIN CoolerTypes ON CoolerTypes.Code = Coolers.CoolerType "
-        "WHERE CoolerTypes.CoolerType='mobile' ORDER BY CoolerID");
+        "WHERE CoolerTypes.CoolerType='mobile' COLLATE NOCASE ORDER BY CoolerID");
 }
 
 void Mobile::PrepareSearch() { faceVelocityFactor_ = FaceVelocityCorrection(); }

@@ -9,6 +9,7 @@
 #include "vb/format.h"
 
 #include <array>
+#include <utility>
 
 namespace quellmar::engine {
 namespace {
@@ -28,7 +29,7 @@ WaterCooled::WaterCooled(const std::filesystem::path& database) : CoolerRating(d
     const auto water = data_.Execute(
         "SELECT Max(HTCorrectionWaterFlow.HTCorrectionWaterFlow) AS Most, Min(HTCorrectionWaterFlow.HTCorrectionWaterFlow) AS "
         "Least FROM (CoolerTypes INNER JOIN Coolers ON CoolerTypes.Code = Coolers.CoolerType) INNER JOIN HTCorrectionWaterFlow "
-        "ON Coolers.CoolerID = HTCorrectionWaterFlow.CoolerID WHERE CoolerTypes.CoolerType='water'");
+        "ON Coolers.CoolerID = HTCorrectionWaterFlow.CoolerID WHERE CoolerTypes.CoolerType='water' COLLATE NOCASE");
     programMaxWaterFlow_ = NumberOrZero(water.At(0, 0));
     programMinWaterFlow_ = NumberOrZero(water.At(1, 0));
 }
@@ -50,7 +51,8 @@ QueryResult WaterCooled::SelectModels() {
     // Models in CoolerID order, which decides between models of equal performance.
     return data_.Execute(
         "SELECT Coolers.CoolerID, Coolers.MaxOilFlow FROM CoolerTypes INNER JOIN (Series INNER JOIN Coolers ON Series.Code = "
-        "Coolers.Series) ON CoolerTypes.Code = Coolers.CoolerType WHERE CoolerTypes.CoolerType='water' AND Series.Series = ?1 "
+        "Coolers.Series) ON CoolerTypes.Code = Coolers.CoolerType WHERE CoolerTypes.CoolerType='water' COLLATE NOCASE AND "
+        "Series.Series = ?1 COLLATE NOCASE "
         "ORDER BY Coolers.CoolerID",
         {kSeries[static_cast<std::size_t>(series_)]});
 }
@@ -162,7 +164,20 @@ double WaterCooled::CalculateCorrectedPressureDrop(std::int32_t id, double visco
     return *pressure * factor;
 }
 
+std::string WaterCooled::DutyBeyondReach() const {
+    if (std::string oil = OilDropBeyondReach("water"); !oil.empty()) return oil;
+    // The water cannot leave hotter than the oil comes in. Without water flow the flow messages tell.
+    if (!(waterFlow_ > 0)) return "";
+    const double rise = heatLoad_ * kWaterTempPerKwLpm / waterFlow_;
+    const double etd = inletTemp_ - coolantTemp_;
+    return rise >= etd ? diagnosis::WaterRiseBeyondEtd(rise, etd) : std::string();
+}
+
 bool WaterCooled::OutOfRange() {
+    if (std::string reason = DutyBeyondReach(); !reason.empty()) {
+        errorMessage_ = std::move(reason);
+        return true;
+    }
     if (suitable_.IsEmpty()) {
         errorMessage_ = OilFlowRangeMessage();
         if (!errorMessage_.empty()) return true;

@@ -57,6 +57,7 @@ protected:
     void PrepareRecalculation(double inletTemp) override;
     double RecalculatedPressureDrop(double viscosity) override;
     void FinishRecalculation(double inletTemp, double performance) override;
+    std::string DutyBeyondReach() const override;
 
 private:
     double HTCorrectionFactor(std::int32_t id);

@@ -87,10 +87,9 @@ std::optional<long> SelectionDocument::ChooseAlternative(const AlternativeReques
 }
 
 void SelectionDocument::ApplyAlternative(long coolerId) {
-    RatingObject& r = *rating_;
-    r.CoolerID(coolerId);
+    rating_->CoolerID(coolerId);
     if (description_.alternatives.redisplayParameters) DisplaySelectionParameters();
-    r.Recalculate();
+    if (!RecalculateOrRefuse()) return;
     DisplayCoolerDetails();
     // A model chosen after a search that found none is shown like any selection.
     ShowResults(true);

@@ -35,6 +35,8 @@ public:
     virtual void FindCooler() = 0;
     virtual bool OutOfRange() = 0;
     virtual std::string ErrorMessage() = 0;
+    // Raises engine::RatingError, whose text the document shows in place of the results, when the
+    // selected cooler has no operating point at the duty.
     virtual void Recalculate() = 0;
     virtual std::string Dxf() = 0;
     virtual std::string CoolerName() = 0;

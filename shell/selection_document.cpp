@@ -14,6 +14,8 @@
 #include "gui/option_group.h"
 #include "gui/wait_cursor.h"
 
+#include "engine/engine_error.h"
+
 #include "vb/convert.h"
 #include "vb/format.h"
 #include "vb/val.h"
@@ -154,9 +156,20 @@ void SelectionDocument::Search() {
         ShowResults(false, r.ErrorMessage());
         return;
     }
-    r.Recalculate();
+    if (!RecalculateOrRefuse()) return;
     DisplayCoolerDetails();
     ShowResults(true);
+}
+
+bool SelectionDocument::RecalculateOrRefuse() {
+    try {
+        rating_->Recalculate();
+        return true;
+    } catch (const engine::RatingError& refusal) {
+        // No operating point to show or print: the reason stands where the cooler would.
+        ShowResults(false, refusal.Description());
+        return false;
+    }
 }
 
 void SelectionDocument::cmdOK_Click() {

@@ -155,6 +155,9 @@ private:
     // After a search or the choice of another model: shows the selected cooler (Picture2), or
     // hides it and shows why no cooler fits; the results tab comes to the front.
     void ShowResults(bool coolerSelected, const std::string& errorMessage = {});
+    // The operating point of the selected cooler; when the rating object refuses it, the refusal is
+    // shown in place of the cooler and the result is false.
+    bool RecalculateOrRefuse();
     std::optional<long> ChooseAlternative(const AlternativeRequest& request);
     void ApplyAlternative(long coolerId);
     void RefuseSort(const QString& sort);

@@ -33,6 +33,47 @@ def rising_curve(top_flow, capacity, points, first_share):
     return [(f, round(capacity * (1 - math.exp(-3.0 * f / top_flow)) / scale, 4)) for f in flows]
 
 
+# What the oil and the water can give: the oil gives up F / 34.5 kW per degree C of its own temperature
+# drop, the water takes up q_w / 14.354 kW per degree C of its rise, and a cooler can transfer per
+# degree C of entering temperature difference no more than the smaller of the two (its effectiveness
+# is below 1). The engine multiplies a stored capacity by factors of its own (mobile: the face-velocity
+# factor / 30; water: the temperature factor and the heat-transfer factor), so every stored value is
+# held below EFFECTIVENESS of that limit at the largest of those factors.
+OIL_LPM_PER_KW_C = 34.5
+WATER_LPM_PER_KW_C = 14.354
+EFFECTIVENESS = 0.9  # the best share of the limit a cooler of these ranges reaches
+KNEE = 0.8           # below this share of the bound a value stands as designed
+
+
+def within(value, bound):
+    """`value` where it lies below KNEE x bound; above, compressed smoothly toward `bound`, never reaching it.
+
+    The compression keeps the order of values and enough of their differences that a larger model stays
+    the better one at the same flow."""
+    knee = KNEE * bound
+    if value <= knee:
+        return value
+    room = bound - knee
+    share = (value - knee) / room
+    return round(knee + room * share / (1 + share), 4)
+
+
+def oil_bound(flow, largest_factor=1.0):
+    """The bound on a stored capacity at an oil flow, when the engine may multiply it by `largest_factor`."""
+    return EFFECTIVENESS * flow / OIL_LPM_PER_KW_C / largest_factor
+
+
+def held_curve(curve, largest_factor=1.0):
+    """The designed curve with every capacity held within its bound."""
+    return [(f, within(c, oil_bound(f, largest_factor))) for f, c in curve]
+
+
+def reached(curve, units_per_kw=1):
+    """The capacity a model reaches at full flow, as its description states it: where the oil's limit
+    holds a model below its size, the description says what it reaches."""
+    return num(round(curve[-1][1] / units_per_kw, 2))
+
+
 def pressure_curve(flows, top_flow, top_drop, exponent=1.6, least=0.05):
     return [(f, round(max(least, top_drop * (f / top_flow) ** exponent), 4)) for f in flows]
 
@@ -91,13 +132,13 @@ def air_sql():
         name = f"{prefix} {size} {suffix}"
         top_flow = round(18 + 70 * capacity ** 0.85)
         points = 5 + (i % 4)
-        curve = rising_curve(top_flow, capacity, points, 0.12)
+        curve = held_curve(rising_curve(top_flow, capacity, points, 0.12))
         max_flow = round(top_flow * (1.0 if i % 3 == 0 else 1.15))
         drop = pressure_curve([f for f, _ in curve], top_flow, 1.4 + 0.3 * (i % 5))
         noise = min(85, round(60 + 7 * capacity ** 0.6 + (3 if motor in (1, 5) else 0) + (2 if prange == 2 else 0)))
         cost = 1 + round(capacity * 2) + (1 if motor in (4, 5) else 0)
         weight = round(9 + 38 * capacity ** 0.9, 1)
-        description = f"{range_name} air-oil cooler, {motor_words}, {num(capacity)} kW/C at full flow"
+        description = f"{range_name} air-oil cooler, {motor_words}, {reached(curve)} kW/C at full flow"
         out.append("\n" + cooler_row(cid, name, f"{prefix}-{size:04d}-{suffix}", description, max_flow, noise, cost,
                                      f"{prefix}L-{100 + motor}", weight, 1, motor, prange))
         out.append(points_rows("CoolingCapacity", cid, curve))
@@ -111,6 +152,8 @@ MOBILE_CURVE_UNITS_PER_KW = 30  # mobile capacity curves are stored at 30 units 
 MOBILE_CAPACITIES = (0.12, 0.2, 0.35, 0.5, 0.75, 1.0, 1.4, 2.0)  # kW/C at the top of the curve, 5 m/s
 # Heat-transfer factor against air face velocity (m/s), 1 at the rated 5 m/s.
 MOBILE_FACE_VELOCITY = [(1, 0.45), (2, 0.65), (3, 0.8), (4, 0.92), (5, 1.0), (6, 1.06), (8, 1.15), (10, 1.2)]
+# The engine holds the last factor at any higher velocity.
+MOBILE_LARGEST_FACTOR = max(h for _, h in MOBILE_FACE_VELOCITY) / MOBILE_CURVE_UNITS_PER_KW
 
 
 def mobile_sql():
@@ -121,10 +164,12 @@ def mobile_sql():
         cid = 101 + i
         size = round(capacity * 100)
         top_flow = round(15 + 60 * capacity ** 0.8)
-        curve = rising_curve(top_flow, capacity * MOBILE_CURVE_UNITS_PER_KW, 5 + i % 3, 0.15)
+        curve = held_curve(rising_curve(top_flow, capacity * MOBILE_CURVE_UNITS_PER_KW, 5 + i % 3, 0.15),
+                           MOBILE_LARGEST_FACTOR)
         max_flow = round(top_flow * (1.0 if i % 2 else 1.1))
         drop = pressure_curve([f for f, _ in curve], top_flow, 1.2 + 0.2 * (i % 4))
-        description = f"Mobile air-oil cooler, 12/24 V DC fan, {num(capacity)} kW/C at 5 m/s face velocity"
+        description = (f"Mobile air-oil cooler, 12/24 V DC fan, {reached(curve, MOBILE_CURVE_UNITS_PER_KW)} kW/C "
+                       "at 5 m/s face velocity")
         out.append("\n" + cooler_row(cid, f"MC {size}", f"MC-{size:04d}-DC", description, max_flow,
                                      round(66 + 6 * capacity ** 0.5), 1 + round(capacity * 3), "MCL-201",
                                      round(6 + 30 * capacity ** 0.9, 1), 3, 3, 1))
@@ -140,8 +185,36 @@ WATER_SERIES = {  # Series code: (name prefix, shell oil-side pressure rating in
     3: ("WPM", 25, (0.8, 1.4, 2.4, 4, 7, 12, 20, 32)),
     4: ("SX", 10, (1, 2, 3.5, 6, 10, 16, 25, 40)),
 }
-WATER_FLOW_SHARES = (0.25, 0.5, 0.75, 1.0, 1.5, 2.0)  # of the nominal water flow: the correction rows
-PD_VISCOSITIES = (10, 22, 46, 100, 220, 460)          # cSt: the pressure-drop correction rows
+WATER_FLOW_SHARES = (0.25, 2.0)               # of the nominal water flow: the first and last correction rows
+PD_VISCOSITIES = (10, 22, 46, 100, 220, 460)  # cSt: the pressure-drop correction rows
+# The largest factor of the engine's built-in temperature correction table (180 F water, 260 F oil).
+LARGEST_TEMPERATURE_FACTOR = 1.01
+
+
+def water_ladder(low, high):
+    """`low`, the water flows of one ladder shared by every model (steps of a cube root of 2) between, and
+    `high`: models compared at the same water flow meet the same breakpoints."""
+    steps = [round(5 * 2 ** (k / 3), 1) for k in range(36)]
+    return [low] + [f for f in steps if low * 1.1 < f < high / 1.1] + [high]
+
+
+def heat_transfer_factor(water_flow, capacity):
+    """The heat-transfer correction at a water flow, for the capacity the curve gives at the table's oil
+    flow: 1 while the water can take up what the model gives there, falling smoothly below EFFECTIVENESS
+    of what the water can take up where it cannot."""
+    scale = LARGEST_TEMPERATURE_FACTOR * capacity
+    return round(within(scale, EFFECTIVENESS * water_flow / WATER_LPM_PER_KW_C) / scale, 4)
+
+
+def check_water_side(name, water_flows, capacities, table):
+    """Asserts that between two oil flows of the table, where the capacity rises along a straight line
+    while the factor falls along another, their product stays below what the water can take up."""
+    for water, factors in zip(water_flows, table):
+        for j in range(len(capacities) - 1):
+            c1, c2 = (LARGEST_TEMPERATURE_FACTOR * c for c in capacities[j:j + 2])
+            f1, f2 = factors[j:j + 2]
+            most = max((c1 + t / 100 * (c2 - c1)) * (f1 + t / 100 * (f2 - f1)) for t in range(101))
+            assert most < water / WATER_LPM_PER_KW_C, (name, water, j)
 
 
 def axis_rows(table, cid, values):
@@ -170,19 +243,21 @@ def water_sql():
         for i, capacity in enumerate(capacities):
             cid += 1
             top_flow = round(25 + 30 * capacity ** 0.85)
-            curve = rising_curve(top_flow, capacity, 6, 0.25)
+            curve = held_curve(rising_curve(top_flow, capacity, 6, 0.25), LARGEST_TEMPERATURE_FACTOR)
             max_flow = round(top_flow * (1.1 if i % 2 else 1.0))
             nominal_water = 0.5 * top_flow
-            water_flows = [round(nominal_water * s, 1) for s in WATER_FLOW_SHARES]
-            oil_flows = spread(curve[0][0], max_flow, 5 + i % 4)  # up to MaxOilFlow, at most 8
-            heat_transfer = [[round(min(1.15, (w / nominal_water) ** 0.25) * (0.95 + 0.05 * o / max_flow), 4)
-                              for o in oil_flows] for w in water_flows]
+            water_flows = water_ladder(*(round(nominal_water * s, 1) for s in WATER_FLOW_SHARES))
+            # The curve's own flows, up to MaxOilFlow: between them the capacity is a straight line.
+            oil_flows = [f for f, _ in curve] + ([max_flow] if max_flow > curve[-1][0] else [])
+            capacities = [c for _, c in curve] + ([curve[-1][1]] if max_flow > curve[-1][0] else [])
+            heat_transfer = [[heat_transfer_factor(w, c) for c in capacities] for w in water_flows]
             pd_flows = spread(curve[0][0], max_flow, 4 + i % 3)
             pd_factors = [[round((v / 32) ** 0.6 * (1 - 0.15 * o / max_flow), 4) for o in pd_flows]
                           for v in PD_VISCOSITIES]
             drop = pressure_curve([f for f, _ in curve], top_flow, 1.0 + 0.2 * (i % 4), 1.75)
             size = round(capacity * 10)
-            description = f"Shell-and-tube oil cooler, {prefix} series, {num(capacity)} kW/C, {shell} bar shell side"
+            check_water_side(f"{prefix} {size}", water_flows, capacities, heat_transfer)
+            description = f"Shell-and-tube oil cooler, {prefix} series, {reached(curve)} kW/C, {shell} bar shell side"
             out.append("\n" + cooler_row(cid, f"{prefix} {size}", f"{prefix}-{size:04d}", description, max_flow, "NULL",
                                          2 + round(capacity ** 0.7), f"{prefix}L-30{series}",
                                          round(12 + 9 * capacity ** 0.9, 1), 2, series=series, shell=shell,

@@ -10,25 +10,25 @@ INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) 
 INSERT INTO PressureDrop (CoolerID, PressureDropOilFlow, PressureDrop) VALUES (102, 5, 0.0718), (102, 8, 0.1523), (102, 13, 0.3313), (102, 19, 0.608), (102, 25, 0.9432), (102, 32, 1.4);
 
 INSERT INTO Coolers (CoolerID, Name, PartNumber, Description, MaxOilFlow, NoiseLevel, CostRanking, SalesLeaflet, Weight, CoolerType, MotorType, ProductRange, Series, StockItem, ShellOilSidePressureRating, WaterSidePressureRating) VALUES (103, 'MC 35', 'MC-0035-DC', 'Mobile air-oil cooler, 12/24 V DC fan, 0.35 kW/C at 5 m/s face velocity', 45, 70, 2, 'MCL-201', 17.7, 3, 3, 1, NULL, 0, NULL, NULL);
-INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (103, 6, 3.9265), (103, 9.5, 5.536), (103, 14.5, 7.2255), (103, 20.5, 8.5845), (103, 26.5, 9.4607), (103, 33.5, 10.0978), (103, 41, 10.5);
+INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (103, 6, 3.5251), (103, 9.5, 5.3514), (103, 14.5, 7.2255), (103, 20.5, 8.5845), (103, 26.5, 9.4607), (103, 33.5, 10.0978), (103, 41, 10.5);
 INSERT INTO PressureDrop (CoolerID, PressureDropOilFlow, PressureDrop) VALUES (103, 6, 0.0739), (103, 9.5, 0.1542), (103, 14.5, 0.3033), (103, 20.5, 0.5278), (103, 26.5, 0.7959), (103, 33.5, 1.1581), (103, 41, 1.6);
 
 INSERT INTO Coolers (CoolerID, Name, PartNumber, Description, MaxOilFlow, NoiseLevel, CostRanking, SalesLeaflet, Weight, CoolerType, MotorType, ProductRange, Series, StockItem, ShellOilSidePressureRating, WaterSidePressureRating) VALUES (104, 'MC 50', 'MC-0050-DC', 'Mobile air-oil cooler, 12/24 V DC fan, 0.5 kW/C at 5 m/s face velocity', 49, 70, 3, 'MCL-201', 22.1, 3, 3, 1, NULL, 0, NULL, NULL);
-INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (104, 7.5, 5.8124), (104, 14, 9.0868), (104, 24.5, 12.2636), (104, 36, 14.0439), (104, 49, 15);
+INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (104, 7.5, 4.5587), (104, 14, 8.2064), (104, 24.5, 12.2636), (104, 36, 14.0439), (104, 49, 15);
 INSERT INTO PressureDrop (CoolerID, PressureDropOilFlow, PressureDrop) VALUES (104, 7.5, 0.0893), (104, 14, 0.2425), (104, 24.5, 0.5938), (104, 36, 1.0991), (104, 49, 1.8);
 
 INSERT INTO Coolers (CoolerID, Name, PartNumber, Description, MaxOilFlow, NoiseLevel, CostRanking, SalesLeaflet, Weight, CoolerType, MotorType, ProductRange, Series, StockItem, ShellOilSidePressureRating, WaterSidePressureRating) VALUES (105, 'MC 75', 'MC-0075-DC', 'Mobile air-oil cooler, 12/24 V DC fan, 0.75 kW/C at 5 m/s face velocity', 69, 71, 3, 'MCL-201', 29.2, 3, 3, 1, NULL, 0, NULL, NULL);
-INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (105, 9.5, 8.6165), (105, 16, 12.6261), (105, 25.5, 16.6481), (105, 37, 19.6128), (105, 49.5, 21.4367), (105, 63, 22.5);
+INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (105, 9.5, 5.8822), (105, 16, 9.7505), (105, 25.5, 14.9718), (105, 37, 19.5943), (105, 49.5, 21.4367), (105, 63, 22.5);
 INSERT INTO PressureDrop (CoolerID, PressureDropOilFlow, PressureDrop) VALUES (105, 9.5, 0.0582), (105, 16, 0.1339), (105, 25.5, 0.2823), (105, 37, 0.5121), (105, 49.5, 0.8158), (105, 63, 1.2);
 
 INSERT INTO Coolers (CoolerID, Name, PartNumber, Description, MaxOilFlow, NoiseLevel, CostRanking, SalesLeaflet, Weight, CoolerType, MotorType, ProductRange, Series, StockItem, ShellOilSidePressureRating, WaterSidePressureRating) VALUES (106, 'MC 100', 'MC-0100-DC', 'Mobile air-oil cooler, 12/24 V DC fan, 1 kW/C at 5 m/s face velocity', 75, 72, 4, 'MCL-201', 36, 3, 3, 1, NULL, 0, NULL, NULL);
-INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (106, 11, 11.2384), (106, 17.5, 15.8937), (106, 26.5, 20.6336), (106, 37, 24.3849), (106, 49, 27.1247), (106, 61.5, 28.8745), (106, 75, 30);
+INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (106, 11, 6.877), (106, 17.5, 10.8371), (106, 26.5, 16.1186), (106, 37, 21.7794), (106, 49, 26.8188), (106, 61.5, 28.8745), (106, 75, 30);
 INSERT INTO PressureDrop (CoolerID, PressureDropOilFlow, PressureDrop) VALUES (106, 11, 0.0649), (106, 17.5, 0.1364), (106, 26.5, 0.265), (106, 37, 0.452), (106, 49, 0.7085), (106, 61.5, 1.0191), (106, 75, 1.4);
 
 INSERT INTO Coolers (CoolerID, Name, PartNumber, Description, MaxOilFlow, NoiseLevel, CostRanking, SalesLeaflet, Weight, CoolerType, MotorType, ProductRange, Series, StockItem, ShellOilSidePressureRating, WaterSidePressureRating) VALUES (107, 'MC 140', 'MC-0140-DC', 'Mobile air-oil cooler, 12/24 V DC fan, 1.4 kW/C at 5 m/s face velocity', 103, 73, 5, 'MCL-201', 46.6, 3, 3, 1, NULL, 0, NULL, NULL);
-INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (107, 14, 15.927), (107, 27.5, 25.824), (107, 46.5, 34.1795), (107, 69, 39.3135), (107, 94, 42);
+INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (107, 14, 8.8113), (107, 27.5, 17.0806), (107, 46.5, 28.0246), (107, 69, 38.4219), (107, 94, 42);
 INSERT INTO PressureDrop (CoolerID, PressureDropOilFlow, PressureDrop) VALUES (107, 14, 0.076), (107, 27.5, 0.2239), (107, 46.5, 0.5188), (107, 69, 0.9756), (107, 94, 1.6);
 
 INSERT INTO Coolers (CoolerID, Name, PartNumber, Description, MaxOilFlow, NoiseLevel, CostRanking, SalesLeaflet, Weight, CoolerType, MotorType, ProductRange, Series, StockItem, ShellOilSidePressureRating, WaterSidePressureRating) VALUES (108, 'MC 200', 'MC-0200-DC', 'Mobile air-oil cooler, 12/24 V DC fan, 2 kW/C at 5 m/s face velocity', 119, 74, 7, 'MCL-201', 62, 3, 3, 1, NULL, 0, NULL, NULL);
-INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (108, 18, 23.0335), (108, 30.5, 33.8754), (108, 48.5, 44.5519), (108, 70, 52.3312), (108, 93.5, 57.1646), (108, 119, 60);
+INSERT INTO CoolingCapacity (CoolerID, CoolingCapacityOilFlow, CoolingCapacity) VALUES (108, 18, 11.3944), (108, 30.5, 19.17), (108, 48.5, 30.0656), (108, 70, 42.3095), (108, 93.5, 53.7503), (108, 119, 60);
 INSERT INTO PressureDrop (CoolerID, PressureDropOilFlow, PressureDrop) VALUES (108, 18, 0.0877), (108, 30.5, 0.2038), (108, 48.5, 0.4281), (108, 70, 0.7701), (108, 93.5, 1.2238), (108, 119, 1.8);

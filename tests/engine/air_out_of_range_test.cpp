@@ -34,7 +34,7 @@ TEST_F(AirOutOfRange, AnEmptyListExplainsTheOilFlowFirstThenTheCapacity) {
 }
 
 TEST_F(AirOutOfRange, AListWithoutAnAdequateModelOrBeyondTheLargestCapacity) {
-    EXPECT_EQ(Diagnosis(1.1 * 32, 20), "OilFlow, Heat Load combination out of program range. Increase oil flow,\r\n"
+    EXPECT_EQ(Diagnosis(1.1 * 2 * 32, 100), "OilFlow, Heat Load combination out of program range. Increase oil flow,\r\n"
                                        "reduce heat load, increase ETD, try another series or consult sales office.");
     // A negative viscosity raises capacities above their curves: OV 30 then carries 4 kW/C.
     db_.FlatViscosity(8, -1000);
@@ -48,6 +48,21 @@ TEST_F(AirOutOfRange, ASuccessfulSearchIsInRangeAndLeavesTheMessageEmpty) {
     EXPECT_FALSE(air->OutOfRange());
     EXPECT_FALSE(air->OutOfRange());
     EXPECT_EQ(air->ErrorMessage(), "");
+}
+
+TEST_F(AirOutOfRange, AnOilDropAtOrBeyondTheEtdIsBeyondReachOfAnyCoolerAndSelectsNone) {
+    // 32 kW at 34.5 l/min cools the oil by exactly the ETD of 32: it would leave at the air temperature.
+    const auto air = db_.Search(32, 34.5);
+    EXPECT_TRUE(air->OutOfRange());
+    EXPECT_EQ(air->ErrorMessage(), "Oil temperature drop at or beyond ETD: oil cannot cool below the air. \r\n"
+                                   "32.00\u00B0C drop at 32.00\u00B0C ETD. Increase oil flow, reduce heat load or increase ETD.");
+    // The fixture's curves claim models for it, yet none is selected.
+    EXPECT_GT(air->ListOfSuitableCoolers().Rows(), 1u);
+    EXPECT_EQ(air->SelectedPerformance(), 0);
+    EXPECT_EQ(air->CoolerName(), "");
+    EXPECT_FALSE(db_.Search(31.9, 34.5)->OutOfRange());
+    // It is told before the program's oil-flow range.
+    EXPECT_EQ(Diagnosis(400, 310).substr(0, 37), "Oil temperature drop at or beyond ETD");
 }
 
 TEST(AirOutOfRangeEmptyFamily, ADatabaseWithoutAirModelsHasARangeOfZero) {

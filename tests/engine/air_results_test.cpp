@@ -1,6 +1,7 @@
 #include "air_fixture.h"
 #include "engine/engine_error.h"
 #include "engine/functions.h"
+#include "vb/format.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,10 @@ protected:
 };
 
 TEST_F(AirResults, ADutyTheModelMeetsExactlyHasNoMarginAndTheAirTemperatureAsItsLimit) {
-    const auto air = db_.Search(1 * k * AirFixture::kEtd, 20);
+    const auto air = db_.Search(2 * k * AirFixture::kEtd, 100);  // AOC 20
     EXPECT_EQ(air->PercentHTMargin(), 0);
     EXPECT_EQ(air->MaxAmbientTemp(), kAir);
-    const double fall = 32 * k * 34.5 / 20;
+    const double fall = 32 * 2 * k * 34.5 / 100;
     EXPECT_DOUBLE_EQ(air->ExitOilTemp(), kInlet - fall);
     EXPECT_DOUBLE_EQ(air->AverageOilTemp(), kInlet - fall * 0.5);
     EXPECT_EQ(air->ViscosityAtAvgTemp(), 100);
@@ -27,19 +28,19 @@ TEST_F(AirResults, ADutyTheModelMeetsExactlyHasNoMarginAndTheAirTemperatureAsIts
 }
 
 TEST_F(AirResults, RecalculateFindsTheOperatingPointInTwoPasses) {
-    const double q = .9 * k * 32;
-    const auto air = db_.Search(q, 20);
+    const double q = .9 * 2 * k * 32;
+    const auto air = db_.Search(q, 100);
     EXPECT_EQ(air->CorrectedInletTempC(), 0);  // nothing before the first Recalculate
     air->Recalculate();
-    // A flat viscosity derates both passes alike: P1 = P2 = 1 x k on the curve at 20 l/min.
-    const double inlet = kAir + q / k;
-    const double fall = (inlet - kAir) * k * 34.5 / 20;
+    // A flat viscosity derates both passes alike: P1 = P2 = 2 x k on AOC 20's curve at 100 l/min.
+    const double inlet = kAir + q / (2 * k);
+    const double fall = (inlet - kAir) * 2 * k * 34.5 / 100;
     EXPECT_DOUBLE_EQ(air->CorrectedInletTempC(), inlet);
     EXPECT_DOUBLE_EQ(air->CorrectedInletTempF(), inlet * 9 / 5 + 32);
     EXPECT_DOUBLE_EQ(air->CorrectedExitOilTemp(), inlet - fall);
     EXPECT_DOUBLE_EQ(air->CorrectedAvgOilTemp(), inlet - fall / 2);
     EXPECT_EQ(air->CorrectedVoC(), 100);
-    EXPECT_DOUBLE_EQ(air->PressureDrop(), .2);
+    EXPECT_DOUBLE_EQ(air->PressureDrop(), .2 + .8 / 130 * 80);
     // The rating at the desired inlet temperature still rests on the selected performance.
     EXPECT_NEAR(air->PercentHTMargin(), (1 / .9 - 1) * 100, 1e-9);
 }
@@ -84,7 +85,7 @@ TEST_F(AirResults, BeyondTheLastCurvePointBothPassesUseTheLastCapacity) {
 
 TEST_F(AirResults, TheDrawingIsTheStoredTextOrEmpty) {
     db_.Exec("UPDATE Coolers SET Dxf = '0\r\nEOF\r\n' WHERE CoolerID = 2");
-    EXPECT_EQ(db_.Search(.9 * k * 32, 20)->Dxf(), "0\r\nEOF\r\n");
+    EXPECT_EQ(db_.Search(.9 * 2 * k * 32, 100)->Dxf(), "0\r\nEOF\r\n");
     EXPECT_EQ(db_.Search(1, 20)->Dxf(), "");
     EXPECT_EQ(db_.Search(100, 20)->Dxf(), "");  // nothing selected
 }
@@ -97,6 +98,56 @@ TEST_F(AirResults, WithNothingSelectedTheRatingIsARatingErrorNotAnInfinity) {
     EXPECT_EQ(air->CoolerName(), "");
     air->SetCoolerID(2);  // an inadequate model of the list can still be chosen
     EXPECT_EQ(air->CoolerName(), "AOC 20");
+}
+
+// Grade 4 as thick as the derate allows below 25 C (2000 cSt, no heat transfer left) and 100 cSt from
+// 30 C: a large cooler on a small duty runs its first pass cold.
+class AirOperatingPoint : public AirResults {
+protected:
+    void ThickWhenCold(double coldCst, double hotEnd, double hotterEnd) {
+        std::string columns;
+        for (int c = 0; c < 38; ++c)
+            columns += (c ? ", " : "") + vb::CStr(c <= 8 ? coldCst : c == 36 ? hotEnd : c == 37 ? hotterEnd : 100);
+        db_.Exec("DELETE FROM VisTemp WHERE OilGrade = 4");
+        db_.Exec("INSERT INTO VisTemp VALUES (4, " + columns + ")");
+    }
+    // AOC 10 at 60 l/min (curve 1) on 3.2 kW: the oil falls 1.84 C, the search's mean is 51.08 C.
+    std::unique_ptr<quellmar::engine::AirCooled> Selected() {
+        auto air = db_.Search(3.2, 60, 0, 0, 4);
+        EXPECT_EQ(air->CoolerName(), "AOC 10");
+        return air;
+    }
+    // The text of the recalculation's refusal, or a failure when it rates.
+    static std::string Refusal(quellmar::engine::AirCooled& air) {
+        try {
+            air.Recalculate();
+        } catch (const quellmar::engine::RatingError& refusal) {
+            return refusal.Description();
+        }
+        ADD_FAILURE() << "rated at " << air.CorrectedInletTempC();
+        return "";
+    }
+};
+
+TEST_F(AirOperatingPoint, APassWithoutHeatTransferIsRefusedNotRated) {
+    ThickWhenCold(2000, 100, 100);
+    const auto air = Selected();
+    EXPECT_FALSE(air->OutOfRange());
+    // The first pass starts at 20 + 3.2 / 0.935 C and its mean lies 0.92 C lower, at 22.5 C: 2000 cSt
+    // derate the capacity below nothing.
+    EXPECT_EQ(Refusal(*air), "Operating point beyond program range: the selected model transfers no heat at its corrected "
+                             "oil temperature.\r\nChoose another model or a lower viscosity grade, or consult sales office.");
+    EXPECT_EQ(air->CorrectedInletTempC(), 0);
+    EXPECT_EQ(air->CorrectedExitOilTemp(), 0);
+    EXPECT_THROW(air->Recalculate(), quellmar::engine::RatingError);
+}
+
+TEST_F(AirOperatingPoint, AnOilTemperatureBeyondTheViscosityTableIsRefusedNotRated) {
+    // 1535 cSt leave the first pass 0.2 % of the capacity: the oil would have to come in above 1000 C,
+    // where the table's last step, carried on, gives no viscosity at all.
+    ThickWhenCold(1535, 10, 5);
+    EXPECT_EQ(Refusal(*Selected()), "Operating point beyond program range: its corrected oil temperature lies outside the "
+                                    "viscosity table.\r\nChoose another model or consult sales office.");
 }
 
 }  // namespace

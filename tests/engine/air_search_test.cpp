@@ -42,15 +42,16 @@ TEST_F(AirSearch, RatesEachModelOnItsCurveWithinItsOilFlowLimits) {
 }
 
 TEST_F(AirSearch, SelectsTheFirstModelThatReachesTheRequiredPerformanceExactly) {
-    const auto air = db_.Search(1 * k * AirFixture::kEtd, 20);
-    EXPECT_EQ(air->PerfomanceMetric(), 1 * k);
+    // At 100 l/min AOC 10 gives 1.2, AOC 20 and AOC 20T 2 (derated): the earlier of the tie is chosen.
+    const auto air = db_.Search(2 * k * AirFixture::kEtd, 100);
+    EXPECT_EQ(air->PerfomanceMetric(), 2 * k);
     EXPECT_EQ(air->CoolerName(), "AOC 20");
-    EXPECT_EQ(air->SelectedPerformance(), 1 * k);
+    EXPECT_EQ(air->SelectedPerformance(), 2 * k);
     EXPECT_EQ(air->Cst(), 100);
     EXPECT_DOUBLE_EQ(air->SUS(), 464);
 
-    const auto none = db_.Search(1.01 * k * AirFixture::kEtd, 20);
-    EXPECT_EQ(Listed(*none).size(), 4u);  // the list keeps the inadequate models
+    const auto none = db_.Search(2.01 * k * AirFixture::kEtd, 100);
+    EXPECT_EQ(Listed(*none).size(), 3u);  // the list keeps the inadequate models
     EXPECT_EQ(none->CoolerName(), "");
     EXPECT_EQ(none->SelectedPerformance(), 0);
 }
@@ -71,6 +72,18 @@ TEST_F(AirSearch, FiltersByProductRangeAndMotorType) {
     air.SetViscosity(5);
     air.FindCooler();
     EXPECT_EQ(air.CoolerName(), "DC 5");
+}
+
+TEST_F(AirSearch, FamilyRangeAndMotorNamesCompareWithoutRegardToCaseWhateverTheColumns) {
+    db_.CaseSensitiveCodeLists();
+    EXPECT_EQ(db_.Search(1, 20)->CoolerName(), "AOC 10");
+    EXPECT_EQ(Listed(*db_.Search(1, 20, 1)), (std::vector<std::string>{Entry("OV 30", 2 * k)}));
+    EXPECT_EQ(Listed(*db_.Search(1, 20, 2)).size(), 5u);
+    // The program's range and its largest capacity are the family's too.
+    const auto beyond = db_.Search(1, 310);
+    EXPECT_TRUE(beyond->OutOfRange());
+    EXPECT_EQ(beyond->ErrorMessage(),
+              "Oil Flow beyond range of program. \r\n300.00 l/min is maximum. Adjust flow or consult sales office.");
 }
 
 TEST_F(AirSearch, ANewSearchClearsTheEarlierSelection) {
@@ -94,7 +107,7 @@ TEST_F(AirSearch, ModelsWhoseDataCannotRateThemAreLeftOut) {
 }
 
 TEST_F(AirSearch, LoadsTheSelectedModelsDetailsAndPressureDrop) {
-    const auto air = db_.Search(.9 * k * AirFixture::kEtd, 20);
+    const auto air = db_.Search(.9 * 2.5 * k * AirFixture::kEtd, 150);
     EXPECT_EQ(air->CoolerName(), "AOC 20");
     EXPECT_EQ(air->PartNumber(), "PN-AOC 20");
     EXPECT_EQ(air->Leaflet(), "L-AOC 20");
@@ -102,7 +115,7 @@ TEST_F(AirSearch, LoadsTheSelectedModelsDetailsAndPressureDrop) {
     EXPECT_EQ(air->Weight(), 50);
     EXPECT_EQ(air->MaxOilFlowByModel(), 200);
     EXPECT_EQ(air->MaxCurveOIlFlow(), 150);
-    EXPECT_DOUBLE_EQ(air->PressureDrop(), .2);
+    EXPECT_DOUBLE_EQ(air->PressureDrop(), 1);
 
     // Below the first pressure-drop point the first value holds; the factor holds beyond its table.
     EXPECT_DOUBLE_EQ(db_.Search(1, 20)->PressureDrop(), .1);

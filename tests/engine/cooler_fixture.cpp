@@ -67,4 +67,15 @@ void CoolerFixture::FamilyTable(const std::string& table, const Points& points) 
     Exec(sql);
 }
 
+void CoolerFixture::CaseSensitiveCodeLists() const {
+    for (const char* table : {"CoolerTypes", "MotorTypes", "ProductRange", "Series"}) {
+        const std::string column = std::string(table) == "CoolerTypes" ? "CoolerType"
+                                   : std::string(table) == "MotorTypes" ? "MotorType"
+                                                                        : table;
+        Exec("CREATE TABLE Upper AS SELECT Code, upper(" + column + ") AS Name FROM " + table + "; DROP TABLE " + table +
+             "; CREATE TABLE " + table + " (Code INTEGER PRIMARY KEY, " + column + " TEXT); INSERT INTO " + table +
+             " SELECT Code, Name FROM Upper; DROP TABLE Upper;");
+    }
+}
+
 }  // namespace quellmar::test

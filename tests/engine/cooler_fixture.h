@@ -52,6 +52,9 @@ public:
                            const Rows& factors) const;
     void PressureDropTable(int id, const std::vector<double>& viscosities, const std::vector<double>& oilFlows,
                            const Rows& factors) const;
+    // Makes the code lists again as a database of another origin may hold them: columns that compare
+    // case by case, and every name in capitals.
+    void CaseSensitiveCodeLists() const;
 };
 
 }  // namespace quellmar::test

@@ -74,16 +74,16 @@ TEST_F(MobileRating, RecalculateSetsThePressureDropAndRepeatsItself) {
 
 TEST_F(MobileRating, TheCapacityDiagnosisSpeaksInKwPerDegreeNotInStoredUnits) {
     // The family's largest stored capacity is 60 units: 2 kW/C.
-    const auto large = Search(2.5 * 32, 60, 0);
+    const auto large = Search(2.5 * 32, 150, 0);
     EXPECT_TRUE(large->OutOfRange());
     EXPECT_EQ(large->ErrorMessage(),
               "Heat load per entering temperature difference (kW/\u00B0C ETD) beyond program range.\r\n"
               "2.00kW/\u00B0C ETD is maximum. So reduce heat load, increase ETD or consult sales office.");
-    const auto none = Search(1.9 * 32, 60, 0);
+    const auto none = Search(1.9 * 32, 150, 0);
     EXPECT_TRUE(none->OutOfRange());
     EXPECT_EQ(none->ErrorMessage(), "No cooler selected. Parameters out of range.\r\nPlease note input parameters and advise Quellmar.");
 
-    const auto weak = Search(1.9 * 32, 60, 1);
+    const auto weak = Search(1.9 * 32, 150, 1);
     EXPECT_TRUE(weak->OutOfRange());
     EXPECT_EQ(weak->ErrorMessage().substr(0, 52), "OilFlow, Heat Load combination out of program range.");
 
@@ -93,6 +93,20 @@ TEST_F(MobileRating, TheCapacityDiagnosisSpeaksInKwPerDegreeNotInStoredUnits) {
     EXPECT_EQ(beyond->ErrorMessage(), "Heat Load per Entering Difference(kW/\u00B0C ETD) beyond program range.\r\n"
                                       "2 kW/\u00B0C ETD is maximum. So reduce Heat Load, increase ETD, or consult sales office.");
     EXPECT_FALSE(Search(1.9 * 32, 150, 6, 8)->OutOfRange());
+}
+
+TEST_F(MobileRating, TheFamilyNameComparesWithoutRegardToCaseWhateverTheColumn) {
+    db_.CaseSensitiveCodeLists();
+    EXPECT_EQ(Search(.01, 60, 4)->CoolerName(), "MB 10");
+}
+
+TEST_F(MobileRating, AnOilDropAtOrBeyondTheEtdIsBeyondReachOfAnyCooler) {
+    // 40 kW at 40 l/min would cool the oil by 34.5 C across an ETD of 32.
+    const auto mobile = Search(40, 40, 4);
+    EXPECT_TRUE(mobile->OutOfRange());
+    EXPECT_EQ(mobile->ErrorMessage(), "Oil temperature drop at or beyond ETD: oil cannot cool below the air. \r\n"
+                                      "34.50\u00B0C drop at 32.00\u00B0C ETD. Increase oil flow, reduce heat load or increase ETD.");
+    EXPECT_EQ(mobile->CoolerName(), "");
 }
 
 }  // namespace

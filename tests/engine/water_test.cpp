@@ -98,6 +98,16 @@ TEST_F(WaterRating, TheSeriesChoosesTheModelsAndAnUnknownSeriesFindsNone) {
     EXPECT_EQ(Search(100, 60, 40)->MaxWaterFlowByModel(), 0);  // nothing selected
 }
 
+TEST_F(WaterRating, FamilyAndSeriesNamesCompareWithoutRegardToCaseWhateverTheColumns) {
+    db_.CaseSensitiveCodeLists();
+    EXPECT_EQ(Search(.01, 60, 40, 1)->CoolerName(), "WC 10");
+    EXPECT_EQ(Search(.01, 60, 40, 2)->CoolerName(), "WC 20");
+    // The program's water flows are the family's too.
+    const auto low = Search(1, 50, 5);
+    EXPECT_TRUE(low->OutOfRange());
+    EXPECT_EQ(low->ErrorMessage(), "Water flow below range of program.\r\n10.00 l/min is minimum. Adjust flow or consult sales office.");
+}
+
 TEST_F(WaterRating, AModelWithoutAPressureRatingCannotBeChosenAndTheSelectionStaysWhole) {
     db_.Add({203, "WC 12", 2, 0, 0, 2, 100, {{10, .6}, {80, 1.2}}, {{10, .1}, {80, .8}}});
     db_.HeatTransferTable(203, {10, 40}, {10, 100}, {{1, 1}, {1, 1}});
@@ -183,14 +193,29 @@ TEST_F(WaterRating, OutOfRangeTestsTheOilFlowBeforeTheWaterFlowAndExplainsEachCa
     EXPECT_EQ(text(1, 50, 5), "Water flow below range of program.\r\n10.00 l/min is minimum. Adjust flow or consult sales office.");
     EXPECT_EQ(text(1, 50, 90), "Water flow beyond range of program.\r\n80.00 l/min is maximum. Adjust flow or consult sales office.");
     EXPECT_EQ(text(1, 50, 60), combination);  // beyond WPSeries' water flows, not the program's
-    EXPECT_EQ(text(80, 50, 60), "Heat load per entering temperature difference (kW/\u00B0C ETD) beyond program range.\r\n"
+    EXPECT_EQ(text(80, 150, 60), "Heat load per entering temperature difference (kW/\u00B0C ETD) beyond program range.\r\n"
                                 "3.00kW/\u00B0C ETD is maximum. So reduce heat load, increase ETD or consult sales office.");
-    EXPECT_EQ(text(40, 50, 20), combination);  // listed but not adequate
+    EXPECT_EQ(text(40, 80, 40), combination);  // listed but not adequate
     db_.FlatViscosity(12, -500);               // doubles every capacity
     EXPECT_EQ(text(3.5 * 60, 200, 80, 2, 12, 90),
               "Heat Load per Entering Difference(kW/\u00B0C ETD) beyond program range.\r\n"
               "3 kW/\u00B0C ETD is maximum. So reduce Heat Load, increase ETD,\r\nor consult sales office.");
     EXPECT_EQ(text(1, 50, 20), "in range");
+}
+
+TEST_F(WaterRating, AnOilDropOrAWaterRiseAtOrBeyondTheEtdIsBeyondReachOfAnyCooler) {
+    const auto text = [&](double q, double f, double qw) {
+        const auto w = Search(q, f, qw);
+        EXPECT_EQ(w->SelectedPerformance(), 0);
+        return w->OutOfRange() ? w->ErrorMessage() : std::string("in range");
+    };
+    const std::string oil = "Oil temperature drop at or beyond ETD: oil cannot cool below the water. \r\n"
+                            "25.88\u00B0C drop at 20.00\u00B0C ETD. Increase oil flow, reduce heat load or increase ETD.";
+    EXPECT_EQ(text(30, 40, 40), oil);
+    EXPECT_EQ(text(30, 40, 20), oil);  // the water would also rise 21.5 C: the oil is told first
+    // 10 kW warm 7 l/min of water by 20.5 C across an ETD of 20; told before the program's water flows.
+    EXPECT_EQ(text(10, 40, 7), "Water temperature rise at or beyond ETD: water cannot heat above the oil. \r\n"
+                               "20.51\u00B0C rise at 20.00\u00B0C ETD. Increase water flow, reduce heat load or increase ETD.");
 }
 
 }  // namespace

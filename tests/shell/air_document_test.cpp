@@ -1,5 +1,6 @@
 #include "air_selection.h"
 #include "document_fixture.h"
+#include "stand_in_windows.h"
 
 #include "gui/option_group.h"
 #include "gui/wait_cursor.h"
@@ -357,4 +358,43 @@ TEST_F(AirDocument, ModelChosenAfterASearchThatFoundNoneIsShown) {
     EXPECT_TRUE(Called("CoolerID=4"));
     EXPECT_TRUE(document->CoolerShown());
     EXPECT_EQ(Text("lblErrorMsg"), "");
+}
+
+TEST_F(AirDocument, RefusedOperatingPointShowsTheReasonInsteadOfTheResults) {
+    const std::string refusal = "Operating point beyond program range: no heat transfer.\r\nChoose another model.";
+    engine.values->refusal = refusal;
+    engine.values->suitable = {{"QA 40", 4, 0.5, 0}, {"QA 90", 9, 1.1, 0}};
+    Duty("20", "60", "30", "60");
+    PressOK();
+    EXPECT_TRUE(Called("Recalculate"));
+    EXPECT_FALSE(document->CoolerShown());
+    EXPECT_EQ(Text("lblErrorMsg"), QString::fromStdString(refusal));
+    EXPECT_EQ(Text("lblHeatkW"), "20.00 kW");
+    EXPECT_EQ(document->Tab(), 1);
+    EXPECT_TRUE(Dialogs().MessageTexts().empty());
+    EXPECT_EQ(gui::ScreenMousePointer(), 0);
+    {
+        // The quotation page prints no recommendation either.
+        StandInWindows windows;
+        document->PrintFormData();
+        const std::vector<std::string> expected = {"SetPrintDetails  0 1 1", "PrintIt"};
+        EXPECT_EQ(windows.log->calls, expected);
+    }
+
+    // Another model whose operating point can be worked out is shown in its place ...
+    engine.values->refusal.clear();
+    Dialogs().QueueModal(ScriptedDialogs::Click("cmdOK"));
+    document->SelectOtherCooler();
+    EXPECT_TRUE(Called("CoolerID=4"));
+    EXPECT_TRUE(document->CoolerShown());
+    EXPECT_EQ(Text("lblErrorMsg"), "");
+    // ... and a choice the rating object refuses hides it again with the reason.
+    engine.values->refusal = refusal;
+    Dialogs().QueueModal(ScriptedDialogs::Then([](QDialog& dialog) { dialog.findChild<QListWidget*>("List1")->setCurrentRow(1); },
+                                               "cmdOK"));
+    document->SelectOtherCooler();
+    EXPECT_TRUE(Called("CoolerID=9"));
+    EXPECT_FALSE(document->CoolerShown());
+    EXPECT_EQ(Text("lblErrorMsg"), QString::fromStdString(refusal));
+    EXPECT_TRUE(Dialogs().MessageTexts().empty());
 }

@@ -223,3 +223,53 @@ TEST_F(BundledDatabase, WaterAndMobileDutiesBeyondTheProgramShowTheReason) {
     EXPECT_EQ(mobile.at("lblAirFaceV"), "5.55 Metres/second");
     EXPECT_TRUE(Dialogs().Shown().empty());
 }
+
+TEST_F(BundledDatabase, DutiesBeyondReachOfAnyCoolerShowWhichInputToChange) {
+    // 97.9 kW would cool 48.2 l/min of oil by 70 C across an ETD of 49.
+    const auto air = Search<frmAirSelection>(
+        {0, 0, 0, {{"txtHeatLoad", "97.9"}, {"txtOilFlow", "48.2"}, {"txtAirTemp", "20"}, {"txtOilTemp", "69"}}, {}},
+        {"lblErrorMsg"});
+    EXPECT_EQ(air.at("shown"), "no");
+    EXPECT_TRUE(air.at("lblErrorMsg").startsWith("Oil temperature drop at or beyond ETD: oil cannot cool below the air."));
+    EXPECT_TRUE(air.at("lblErrorMsg").endsWith("Increase oil flow, reduce heat load or increase ETD."));
+    // 69 kW would warm 26.9 l/min of water by 36.8 C across an ETD of 30.3.
+    const auto water = Search<frmWaterSelection>({0,
+                                                  0,
+                                                  0,
+                                                  {{"txtHeatLoad", "69"},
+                                                   {"txtOilFlow", "114.2"},
+                                                   {"txtWaterFlow", "26.9"},
+                                                   {"txtWaterTemp", "36.1"},
+                                                   {"txtOilTemp", "66.4"}},
+                                                  {{"optSeries", 2}}},
+                                                 {"lblErrorMsg"});
+    EXPECT_EQ(water.at("shown"), "no");
+    EXPECT_TRUE(water.at("lblErrorMsg").startsWith("Water temperature rise at or beyond ETD: water cannot heat above the oil."));
+    EXPECT_TRUE(water.at("lblErrorMsg").endsWith("Increase water flow, reduce heat load or increase ETD."));
+    const auto mobile = Search<frmMobileSelection>(
+        {0, 0, 0, {{"txtHeatLoad", "60"}, {"txtOilFlow", "40"}, {"txtAirTemp", "20"}, {"txtOilTemp", "70"}}, {}},
+        {"lblErrorMsg"});
+    EXPECT_EQ(mobile.at("shown"), "no");
+    EXPECT_TRUE(mobile.at("lblErrorMsg").startsWith("Oil temperature drop at or beyond ETD: oil cannot cool below the air."));
+    EXPECT_TRUE(Dialogs().Shown().empty());
+}
+
+TEST_F(BundledDatabase, AnOperatingPointWithoutHeatTransferIsShownAsItsReasonNotAsTemperatures) {
+    // A large cooler on a small duty in thick oil and freezing air runs its first pass so cold that the
+    // oil leaves it no heat transfer.
+    const auto mobile = Search<frmMobileSelection>({0,
+                                                    0,
+                                                    0,
+                                                    {{"txtHeatLoad", "24.4"},
+                                                     {"txtOilFlow", "85"},
+                                                     {"txtAirTemp", "0"},
+                                                     {"txtOilTemp", "80"},
+                                                     {"txtAirFaceV", "6"}},
+                                                    {{"optViscosity", 9}}},
+                                                   {"lblErrorMsg", "lblHeatkW"});
+    EXPECT_EQ(mobile.at("shown"), "no");
+    EXPECT_TRUE(mobile.at("lblErrorMsg").startsWith("Operating point beyond program range: the selected model transfers no heat"))
+        << mobile.at("lblErrorMsg").toStdString();
+    EXPECT_EQ(mobile.at("lblHeatkW"), "24.40 kW");
+    EXPECT_TRUE(Dialogs().Shown().empty());
+}

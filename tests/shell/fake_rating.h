@@ -2,6 +2,8 @@
 
 #include "rating_object.h"
 
+#include "engine/engine_error.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +13,8 @@
 struct FakeValues {
     bool outOfRange = false;
     std::string errorMessage;
+    // When set, Recalculate refuses the operating point with this text.
+    std::string refusal;
     std::string dxf;
     std::string coolerName = "QA 55 AC";
     double heatLoadKw = 20, heatLoadKjH = 72000, heatLoadKcalH = 17211.7, heatLoadBtuMin = 1137.44, heatLoadHP = 26.81,
@@ -50,7 +54,10 @@ public:
     void FindCooler() override { Record("FindCooler"); }
     bool OutOfRange() override { return v_->outOfRange; }
     std::string ErrorMessage() override { return v_->errorMessage; }
-    void Recalculate() override { Record("Recalculate"); }
+    void Recalculate() override {
+        Record("Recalculate");
+        if (!v_->refusal.empty()) throw quellmar::engine::RatingError(v_->refusal);
+    }
     std::string Dxf() override { return v_->dxf; }
     std::string CoolerName() override { return v_->coolerName; }
     std::vector<quellmar::shell::ListedCooler> ListOfSuitableCoolers() override { return v_->suitable; }

@@ -12,6 +12,7 @@
 #include "water_selection.h"
 
 #include "gui/dialog_service.h"
+#include "gui/option_group.h"
 #include "gui/scripted_dialogs.h"
 #include "vb/program_folder.h"
 
@@ -51,8 +52,9 @@ void Type(SelectionDocument& document, const char* box, const QString& text) { d
 // A document of a family shown alone in the main window, with a duty typed, on its input tab and
 // after its search.
 void SaveDocument(QMdiArea& area, SelectionDocument* document, const std::vector<std::pair<const char*, QString>>& duty,
-                  const QString& name) {
+                  const QString& name, const std::vector<std::pair<const char*, int>>& options = {}) {
     ShowDocument(document);
+    for (const auto& [group, index] : options) document->Options(group)->SetValue(index, true);
     for (const auto& [box, text] : duty) Type(*document, box, text);
     Save(*area.window(), name + "-input");
     document->findChild<QPushButton*>("cmdOK")->click();
@@ -116,6 +118,14 @@ int main(int argc, char** argv) {
     SaveDocument(*frame.Area(), new frmMobileSelection,
                  {{"txtHeatLoad", "10"}, {"txtOilFlow", "40"}, {"txtAirTemp", "30"}, {"txtOilTemp", "65"}},
                  "main-mobile");
+    // A duty no cooler can meet, and a cooler whose operating point cannot be worked out.
+    SaveDocument(*frame.Area(), new frmAirSelection,
+                 {{"txtHeatLoad", "97.9"}, {"txtOilFlow", "48.2"}, {"txtAirTemp", "20"}, {"txtOilTemp", "69"}},
+                 "main-air-beyond-reach");
+    SaveDocument(*frame.Area(), new frmMobileSelection,
+                 {{"txtHeatLoad", "24.4"}, {"txtOilFlow", "85"}, {"txtAirTemp", "0"}, {"txtOilTemp", "80"},
+                  {"txtAirFaceV", "6"}},
+                 "main-mobile-refused", {{"optViscosity", 9}});
 
     SelectTypeDialog chooser(&frame);
     SaveDialog(chooser, "frmSelectType");
