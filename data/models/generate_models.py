@@ -192,10 +192,11 @@ LARGEST_TEMPERATURE_FACTOR = 1.01
 
 
 def water_ladder(low, high):
-    """`low`, the water flows of one ladder shared by every model (steps of a cube root of 2) between, and
-    `high`: models compared at the same water flow meet the same breakpoints."""
-    steps = [round(5 * 2 ** (k / 3), 1) for k in range(36)]
-    return [low] + [f for f in steps if low * 1.1 < f < high / 1.1] + [high]
+    """`low`, the water flows of one ladder shared by every model (steps of 2 to the power 0.6) between, and
+    `high`: models compared at the same water flow meet the same breakpoints. The steps are wide enough
+    that a table keeps to the six water-flow rows the correction-factor editor shows."""
+    steps = [round(5 * 2 ** (k * 0.6), 1) for k in range(30)]
+    return [low] + [f for f in steps if low * 1.25 < f < high / 1.25] + [high]
 
 
 def heat_transfer_factor(water_flow, capacity):

@@ -121,6 +121,23 @@ TEST(Schema, TextComparisonsDisregardCaseAsTheQueriesExpect) {
     EXPECT_EQ(r.Number("select count(*) as Num from coolers where name = 'aoc 100'"), 1);
 }
 
+// The correction-factor editor shows at most 6 rows by 8 columns of each water model's tables and
+// writes back what it shows, so a bundled table any larger would lose its extra rows on the first save.
+TEST(Schema, BundledWaterCorrectionTablesFitTheEditorsSixByEightGrids) {
+    const std::filesystem::path built = std::filesystem::path(QUELLMAR_PROGRAM_DIR) / "quellmar.mdb";
+    const Reader r(built);
+    const auto most = [&](const std::string& table) {
+        return r.Number("SELECT max(n) FROM (SELECT count(*) AS n FROM " + table + " GROUP BY CoolerID)");
+    };
+    EXPECT_LE(most("HTCorrectionWaterFlow"), 6);
+    EXPECT_LE(most("HTCorrection"), 6);
+    EXPECT_LE(most("HTCorrectionOilFlow"), 8);
+    EXPECT_LE(most("PDCorrectionViscosity"), 6);
+    EXPECT_LE(most("PDCorrection"), 6);
+    EXPECT_LE(most("PDCorrectionOilFlow"), 8);
+    EXPECT_GT(most("HTCorrection"), 0);
+}
+
 TEST(Schema, PressureDropCorrectionRowsComeBackInTheOrderTheyWereWritten) {
     const TestDatabase db;
     db.Exec("INSERT INTO PDCorrection (CoolerID, c1) VALUES (7, 3.0), (7, 1.0), (7, 2.0)");
