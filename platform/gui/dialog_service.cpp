@@ -1,5 +1,7 @@
 #include "gui/dialog_service.h"
 
+#include "gui/center_form.h"
+#include "gui/mdi_frame.h"
 #include "gui/printer_object.h"
 #include "gui/wait_cursor.h"
 
@@ -7,7 +9,9 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
@@ -40,6 +44,36 @@ QMessageBox::StandardButtons ButtonsOf(int style) {
     }
 }
 
+// The window a question comes from: a modal dialog that is up, else the active child window of the
+// main window (the one whose command asks), else the main window. The application's active window
+// does not serve: it is none as soon as one dialog has closed while no window manager hands the
+// activation back.
+QWidget* AskingWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    // A minimised child window hides its contents: the main window asks for it.
+    if (QWidget* child = ActiveChild(); child && child->isVisible()) return child;
+    if (QWidget* main = MdiFrame(); main && main->isVisible()) return main;
+    return QApplication::activeWindow();
+}
+
+QWidget* TopLevelOf(QWidget* window) { return window ? window->window() : nullptr; }
+
+// A message box centred over the window that asks, once it knows its own size.
+class CentredMessageBox final : public QMessageBox {
+public:
+    CentredMessageBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons, QWidget* asker)
+        : QMessageBox(icon, title, text, buttons, TopLevelOf(asker)), asker_(asker) {}
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        if (asker_) CenterForm(*this, asker_);
+    }
+
+private:
+    QPointer<QWidget> asker_;
+};
+
 int AnswerOf(QMessageBox::StandardButton button) {
     switch (button) {
         case QMessageBox::Yes: return vbYes;
@@ -56,7 +90,7 @@ public:
         // The program's texts break lines with CR LF; Qt breaks them at LF alone.
         QString text = prompt;
         text.replace("\r\n", "\n");
-        QMessageBox box(IconOf(style), title, text, ButtonsOf(style), QApplication::activeWindow());
+        CentredMessageBox box(IconOf(style), title, text, ButtonsOf(style), AskingWindow());
         return AnswerOf(static_cast<QMessageBox::StandardButton>(box.exec()));
     }
 
@@ -70,7 +104,7 @@ public:
 
     bool ShowPrinter() override {
         NormalCursorWhileModal normal;
-        QPrintDialog dialog(&ProcessPrinter(), QApplication::activeWindow());
+        QPrintDialog dialog(&ProcessPrinter(), TopLevelOf(AskingWindow()));
         return dialog.exec() == QDialog::Accepted;
     }
 
@@ -90,7 +124,7 @@ public:
 private:
     static std::optional<QString> Ask(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
         NormalCursorWhileModal normal;
-        QFileDialog dialog(QApplication::activeWindow());
+        QFileDialog dialog(TopLevelOf(AskingWindow()));
         dialog.setAcceptMode(mode);
         dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         // The program asks before it overwrites a file, with its own dialog.
