@@ -25,22 +25,32 @@ QLabel* Heading(const QString& text, QWidget* parent, int pointDelta) {
     return label;
 }
 
+// A label of the results that asks for one line as long as its text, as a label that does not
+// wrap does, and wraps at the width its layout gives it when that is less, so a text longer than
+// its column takes more lines instead of being cut.
+class ResultLabel final : public QLabel {
+public:
+    explicit ResultLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setTextFormat(Qt::PlainText);
+        setWordWrap(true);
+    }
+
+    QSize sizeHint() const override {
+        const QSize lines = fontMetrics().size(0, text());
+        const QMargins m = contentsMargins();
+        return {lines.width() + m.left() + m.right() + 2 * margin(), lines.height() + m.top() + m.bottom() + 2 * margin()};
+    }
+};
+
 // Rows of a caption and up to two values per line; a single value spans both value columns, and a
-// value without a caption (a warning) the whole width. Every value wraps at its column's width, so
-// a text longer than its column takes more lines instead of being cut.
+// value without a caption (a warning) the whole width.
 void AddRows(QGridLayout* grid, const std::vector<ResultRow>& rows, QWidget* parent) {
     int line = grid->rowCount();
     for (const ResultRow& row : rows) {
-        if (!row.caption.isEmpty()) {
-            auto* caption = new QLabel(row.caption, parent);
-            caption->setWordWrap(true);
-            grid->addWidget(caption, line, 0, Qt::AlignTop);
-        }
+        if (!row.caption.isEmpty()) grid->addWidget(new ResultLabel(row.caption, parent), line, 0, Qt::AlignTop);
         for (std::size_t i = 0; i < row.labels.size(); ++i) {
-            auto* value = new QLabel(parent);
+            auto* value = new ResultLabel(QString(), parent);
             value->setObjectName(row.labels[i]);
-            value->setTextFormat(Qt::PlainText);
-            value->setWordWrap(true);
             gui::SetForeColor(*value, row.designRed ? gui::kColorRed : gui::kColorBlack);
             const bool alone = row.labels.size() == 1;
             // A value alone on its line takes the width its line has; only the values in pairs
@@ -134,7 +144,7 @@ void SelectionDocument::BuildResultsTab(QWidget* page) {
     parameters->addWidget(Heading(description_.resultHeading, picture1, 1));
     parameters->addWidget(Heading("Selection Parameters", picture1, 0));
     auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(1);
+    grid->setVerticalSpacing(0);
     AddRows(grid, description_.parameters, picture1);
     parameters->addLayout(grid);
     auto* recommendation =
@@ -154,7 +164,7 @@ void SelectionDocument::BuildResultsTab(QWidget* page) {
     auto* details = new QVBoxLayout(picture2_);
     details->setContentsMargins(6, 6, 6, 6);
     auto* detailGrid = new QGridLayout;
-    detailGrid->setVerticalSpacing(1);
+    detailGrid->setVerticalSpacing(0);
     AddRows(detailGrid, description_.details, picture2_);
     details->addLayout(detailGrid);
     details->addStretch();
@@ -164,14 +174,10 @@ void SelectionDocument::BuildResultsTab(QWidget* page) {
     details->addWidget(drawing, 0, Qt::AlignRight);
     picture2_->hide();
 
-    // The selected cooler has the longer captions and warnings: it takes the larger share of the
-    // width. Without it, the parameters and the reason no cooler fits take the whole tab.
-    for (QWidget* picture : {static_cast<QWidget*>(picture1), picture2_})
-        picture->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(picture1, 9);
-    layout->addWidget(picture2_, 11);
+    layout->addWidget(picture1);
+    layout->addWidget(picture2_);
 }
 
 }  // namespace quellmar::shell
