@@ -96,6 +96,17 @@ TEST_F(Dialog, CustomerEnterDoesNotPressOkAndEscCancels) {
     EXPECT_TRUE(dialog.Cancel);
 }
 
+TEST_F(Dialog, CustomerEnterOnTheFocusedOkButtonAccepts) {
+    CustomerDialog dialog(nullptr);
+    dialog.FillValues(vb::DateSerial(2004, 2, 29), "Acme", "", "", "", "");
+    ShowActive(dialog);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.findChild<QLineEdit*>("txtDate"));
+    dialog.findChild<QPushButton*>("cmdOK")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.Cancel);
+}
+
 TEST_F(Dialog, QuestionsAnswerByButtonAndEnterPressesTheFocusedOne) {
     std::unique_ptr<QuestionDialog> changed(QuestionDialog::NewQuoteChanged(nullptr));
     EXPECT_EQ(changed->windowTitle(), "Quotation has changed");
