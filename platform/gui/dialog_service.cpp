@@ -74,6 +74,27 @@ private:
     QPointer<QWidget> asker_;
 };
 
+// One question on the screen: the normal pointer while it is up, and once it is answered the
+// window that asked has the keyboard again, as the desktop hands it back when a dialog closes
+// (without a window manager nobody else would).
+class Question {
+public:
+    Question() : asker_(AskingWindow()), window_(TopLevelOf(asker_)) {}
+    ~Question() {
+        if (window_ && window_->isVisible()) window_->activateWindow();
+    }
+    Question(const Question&) = delete;
+    Question& operator=(const Question&) = delete;
+
+    QWidget* Asker() const { return asker_; }
+    QWidget* Window() const { return window_; }
+
+private:
+    NormalCursorWhileModal normal_;
+    QPointer<QWidget> asker_;
+    QPointer<QWidget> window_;
+};
+
 int AnswerOf(QMessageBox::StandardButton button) {
     switch (button) {
         case QMessageBox::Yes: return vbYes;
@@ -86,11 +107,11 @@ int AnswerOf(QMessageBox::StandardButton button) {
 class QtDialogs final : public DialogService {
 public:
     int MsgBox(const QString& prompt, int style, const QString& title) override {
-        NormalCursorWhileModal normal;
+        const Question question;
         // The program's texts break lines with CR LF; Qt breaks them at LF alone.
         QString text = prompt;
         text.replace("\r\n", "\n");
-        CentredMessageBox box(IconOf(style), title, text, ButtonsOf(style), AskingWindow());
+        CentredMessageBox box(IconOf(style), title, text, ButtonsOf(style), question.Asker());
         return AnswerOf(static_cast<QMessageBox::StandardButton>(box.exec()));
     }
 
@@ -103,13 +124,13 @@ public:
     }
 
     bool ShowPrinter() override {
-        NormalCursorWhileModal normal;
-        QPrintDialog dialog(&ProcessPrinter(), TopLevelOf(AskingWindow()));
+        const Question question;
+        QPrintDialog dialog(&ProcessPrinter(), question.Window());
         return dialog.exec() == QDialog::Accepted;
     }
 
     void ShowModal(QDialog& dialog) override {
-        NormalCursorWhileModal normal;
+        const Question question;
         dialog.exec();
     }
 
@@ -123,8 +144,8 @@ public:
 
 private:
     static std::optional<QString> Ask(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-        NormalCursorWhileModal normal;
-        QFileDialog dialog(TopLevelOf(AskingWindow()));
+        const Question question;
+        QFileDialog dialog(question.Window());
         dialog.setAcceptMode(mode);
         dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         // The program asks before it overwrites a file, with its own dialog.

@@ -191,7 +191,12 @@ TEST_F(Frame, EveryMessageBoxIsCentredOverTheWindowThatAsks) {
         box->done(QMessageBox::Ok);
     });
     answer.start(0);
-    for (int i = 0; i < 2; ++i) gui::Dialogs().MsgBox("Heat load must be greater than zero.", gui::vbOKOnly, "Error entering data.");
+    for (int i = 0; i < 2; ++i) {
+        gui::Dialogs().MsgBox("Heat load must be greater than zero.", gui::vbOKOnly, "Error entering data.");
+        // The keyboard goes back to the window that asked.
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), &main);
+    }
     const QPoint childCentre = QRect(frame->mapToGlobal(QPoint(0, 0)), frame->size()).center();
     // Without a child window, the main window asks.
     frame->close();
