@@ -2,7 +2,6 @@
 
 #include "gui/mdi_frame.h"
 
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QWidget>
 

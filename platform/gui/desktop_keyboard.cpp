@@ -1,7 +1,6 @@
 #include "gui/desktop_keyboard.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QEvent>

@@ -26,15 +26,17 @@ bool OtherChildMaximised(const QMdiArea& area, const QMdiSubWindow& frame) {
     return false;
 }
 
-// Moves the frame inside the area's visible part, and makes it smaller where that part is smaller
-// and the window's contents allow it; a window that cannot be made small enough stays at the top
-// left and the area scrolls to the rest.
+// Moves the frame inside the area's visible part. Where that part is smaller, a window whose
+// contents are laid out gives way down to their minimum size; a window whose controls stand where
+// its load put them keeps its size. What is still larger stays at the top left, and the area
+// scrolls to the rest.
 void FitInVisibleArea(QMdiSubWindow& frame) {
     const QWidget* viewport = frame.parentWidget();
     if (!viewport) return;
     const QSize room = viewport->size();
-    const QSize size =
-        frame.size().boundedTo(room).expandedTo(frame.minimumSizeHint()).expandedTo(frame.minimumSize());
+    QSize size = frame.size();
+    if (frame.widget() && frame.widget()->layout())
+        size = size.boundedTo(room).expandedTo(frame.minimumSizeHint()).expandedTo(frame.minimumSize());
     const int x = std::max(0, std::min(frame.x(), room.width() - size.width()));
     const int y = std::max(0, std::min(frame.y(), room.height() - size.height()));
     frame.setGeometry(x, y, size.width(), size.height());
