@@ -127,8 +127,11 @@ TEST_F(Desktop, ResultsLabelsShowTheLongestTextsWholeAtTheDefaultSize) {
     const auto check = [this](const QList<QLabel*>& labels) {
         QApplication::processEvents();
         QApplication::processEvents();
-        for (const QLabel* label : labels)
-            if (label->isVisible() && !label->text().isEmpty()) EXPECT_TRUE(ShowsWhole(*label, *frame.Area()->viewport()));
+        for (const QLabel* label : labels) {
+            if (label->isVisible() && !label->text().isEmpty()) {
+                EXPECT_TRUE(ShowsWhole(*label, *frame.Area()->viewport()));
+            }
+        }
     };
     for (const char* menu : {"mnuAir", "mnuWater", "mnuMobile"}) {
         SCOPED_TRACE(menu);
