@@ -129,10 +129,15 @@ void frmDXF::Form_Load() {
 
 void frmDXF::Show() {
     if (!loaded_) SetCaption(windowTitle());
-    if (QMdiSubWindow* frame = gui::ShowMdiChild(this)) {
+    // The window has its size and its place at the top before it shows, so that showing can keep
+    // it inside the visible area, or maximise it beside a maximised window.
+    QMdiSubWindow* frame = gui::ChildFrame(*this);
+    if (!frame) frame = gui::AddMdiChild(this);
+    if (frame) {
         frame->resize(frameSize_);
         gui::MoveFormToTop(*this);
     }
+    gui::ShowMdiChild(this);
 }
 
 void frmDXF::PrintDrawing() {

@@ -100,7 +100,12 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
     grid1_->setObjectName("DBGrid1");
     grid2_->setObjectName("DBGrid2");
     auto* fields = new QGridLayout;
-    const ModelFieldControls controls = BuildModelFields(*this, *fields, EditorFields(family), OptionArrays(family));
+    // The option groups stand beside the boxes rather than under them, so the editor with its
+    // curves fits the main window's area.
+    auto* optionColumn = new QVBoxLayout;
+    const ModelFieldControls controls =
+        BuildModelFields(*this, *fields, EditorFields(family), OptionArrays(family), optionColumn);
+    optionColumn->addStretch();
     bound_ = controls.bound;
     options_ = controls.options;
     for (std::size_t i = 0; i < options_.size(); ++i) {
@@ -118,6 +123,7 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
 
     auto* top = new QHBoxLayout;
     top->addLayout(fields);
+    top->addLayout(optionColumn);
     top->addLayout(drawing);
     auto* curves = new QHBoxLayout;
     curves->addLayout(CurveColumn(this, "Cooling Capacity Curve", "LPM Oil Flow", "kW/degree C", grid1_));

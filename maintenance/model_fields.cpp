@@ -4,6 +4,7 @@
 
 #include "gui/option_group.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -82,7 +83,7 @@ const std::vector<OptionArray>& OptionArrays(Family family) {
 }
 
 ModelFieldControls BuildModelFields(QWidget& form, QGridLayout& grid, const std::vector<BoundField>& fields,
-                                    const std::vector<OptionArray>& options) {
+                                    const std::vector<OptionArray>& options, QBoxLayout* optionColumn) {
     ModelFieldControls controls;
     int row = grid.rowCount();
     for (const BoundField& field : fields) {
@@ -113,7 +114,10 @@ ModelFieldControls BuildModelFields(QWidget& form, QGridLayout& grid, const std:
     }
     for (const OptionArray& array : options) {
         auto* group = new gui::OptionGroup(array.name, array.frameCaption, array.captions, 0, 1, &form);
-        grid.addWidget(group, row++, 0, 1, 2);
+        if (optionColumn)
+            optionColumn->addWidget(group);
+        else
+            grid.addWidget(group, row++, 0, 1, 2);
         controls.options.push_back(group);
     }
     return controls;

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QBoxLayout;
 class QGridLayout;
 class QWidget;
 
@@ -46,8 +47,9 @@ struct ModelFieldControls {
     std::vector<gui::OptionGroup*> options;
 };
 // Lays out the labelled boxes (visible ones with their whole text selected on focus, code boxes
-// hidden) and the option arrays of a family on `form`.
+// hidden) and the option arrays of a family on `form`: the arrays under the boxes, or one under
+// the other in `optionColumn` when one is given.
 ModelFieldControls BuildModelFields(QWidget& form, QGridLayout& grid, const std::vector<BoundField>& fields,
-                                    const std::vector<OptionArray>& options);
+                                    const std::vector<OptionArray>& options, QBoxLayout* optionColumn = nullptr);
 
 }  // namespace quellmar::maintenance

@@ -15,8 +15,10 @@
 #include <QMenuBar>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quellmar::printing {
@@ -34,7 +36,11 @@ PrinterPage PageOf(const gui::PrinterObject& printer) {
 }
 
 frmPreview::frmPreview()
-    : toolbar1_(new QToolBar(this)), cmdClose_(new QPushButton("&Close")), picture1_(new gui::PictureBox(this)) {
+    : toolbar1_(new QToolBar(this)),
+      cmdClose_(new QPushButton("&Close")),
+      pageArea_(new QScrollArea(this)),
+      page_(new QWidget),
+      picture1_(new gui::PictureBox(page_)) {
     setObjectName("frmPreview");
     setWindowTitle("Print Preview");
 
@@ -61,6 +67,9 @@ frmPreview::frmPreview()
     picture1_->resize(gui::TwipsToPixels(10395, 10395));
     picture1_->SetAutoRedraw(true);
     picture1_->SetBackColor(gui::FromQRgb(palette().color(QPalette::Base).rgb()));
+    pageArea_->setObjectName("PageArea");
+    pageArea_->setFrameShape(QFrame::NoFrame);
+    pageArea_->setWidget(page_);
     connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
 
@@ -97,11 +106,13 @@ void frmPreview::showEvent(QShowEvent* event) {
 
 void frmPreview::Form_Load() {
     loaded_ = true;
-    // The window is 8310 by 11520 twips, at the top, centred across the main window.
-    const QSize size = gui::TwipsToPixels(8310, 11520);
+    // The window is 8310 by 11520 twips, at the top, centred across the main window; no taller
+    // than the main window shows it, its page then scrolling under the toolbar.
+    QSize size = gui::TwipsToPixels(8310, 11520);
     const QWidget* main = gui::MdiFrame();
     const int left = main ? (gui::ScaleSize(*main).width() - size.width()) / 2 : 0;
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        if (main) size.setHeight(std::min(size.height(), gui::ScaleSize(*main).height()));
         frame->setGeometry(left, 0, size.width(), size.height());
         if (frame->layout()) frame->layout()->activate();
     } else {
@@ -109,9 +120,7 @@ void frmPreview::Form_Load() {
     }
 
     previewScale_ = FitPreviewToPage(*picture1_);
-    const int top = toolbar1_->geometry().bottom() + 1 + gui::TwipsToPixelsY(200);
-    const double x = std::round((gui::PixelsToTwipsX(width()) - gui::PixelsToTwipsX(picture1_->width())) / 2);
-    picture1_->move(gui::TwipsToPixelsX(x >= 100 ? x : 100), top);
+    PlacePage();
 
     gui::PrinterObject& printer = gui::Printer();
     printer.SetScaleMode(gui::kScaleInches);
@@ -123,6 +132,22 @@ void frmPreview::Form_Load() {
     shownLabels_ = LabelsNow();
     PrintPage(coolType_, *picture1_, previewScale_, PageOf(printer), request_, shownLabels_);
     picture1_->Refresh();
+}
+
+void frmPreview::PlacePage() {
+    const int top = toolbar1_->geometry().bottom() + 1;
+    pageArea_->setGeometry(0, top, width(), std::max(0, height() - top));
+    // The picture stands 200 twips below the toolbar, centred across the window but at least 100
+    // twips from its left edge, with as much room again below it.
+    const double x = std::round((gui::PixelsToTwipsX(width()) - gui::PixelsToTwipsX(picture1_->width())) / 2);
+    const int margin = gui::TwipsToPixelsY(200);
+    picture1_->move(gui::TwipsToPixelsX(x >= 100 ? x : 100), margin);
+    page_->resize(picture1_->geometry().right() + 1, picture1_->geometry().bottom() + 1 + margin);
+}
+
+void frmPreview::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (loaded_) PlacePage();
 }
 
 double frmPreview::FitPreviewToPage(gui::PictureBox& picture) {

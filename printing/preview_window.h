@@ -10,6 +10,7 @@
 #include <optional>
 
 class QPushButton;
+class QScrollArea;
 class QToolBar;
 
 namespace gui {
@@ -44,6 +45,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Form_Load();
@@ -55,8 +57,13 @@ private:
     // preview showed.
     DocumentLabels LabelsNow() const;
 
+    // The page scrolls under the toolbar when the window is shorter than the page.
+    void PlacePage();
+
     QToolBar* toolbar1_;
     QPushButton* cmdClose_;
+    QScrollArea* pageArea_;
+    QWidget* page_;
     gui::PictureBox* picture1_;
     PageRequest request_;
     QPointer<shell::SelectionDocument> formIn_;

@@ -25,25 +25,47 @@ QLabel* Heading(const QString& text, QWidget* parent, int pointDelta) {
     return label;
 }
 
-// Rows of a caption and up to two values per line; a single value spans both value columns.
+// A label of the results that asks for one line as long as its text, as a label that does not
+// wrap does, and wraps at the width its layout gives it when that is less, so a text longer than
+// its column takes more lines instead of being cut.
+class ResultLabel final : public QLabel {
+public:
+    explicit ResultLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setTextFormat(Qt::PlainText);
+        setWordWrap(true);
+    }
+
+    QSize sizeHint() const override {
+        const QSize lines = fontMetrics().size(0, text());
+        const QMargins m = contentsMargins();
+        return {lines.width() + m.left() + m.right() + 2 * margin(), lines.height() + m.top() + m.bottom() + 2 * margin()};
+    }
+};
+
+// Rows of a caption and up to two values per line; a single value spans both value columns, and a
+// value without a caption (a warning) the whole width.
 void AddRows(QGridLayout* grid, const std::vector<ResultRow>& rows, QWidget* parent) {
     int line = grid->rowCount();
     for (const ResultRow& row : rows) {
-        if (!row.caption.isEmpty()) grid->addWidget(new QLabel(row.caption, parent), line, 0, Qt::AlignTop);
+        if (!row.caption.isEmpty()) grid->addWidget(new ResultLabel(row.caption, parent), line, 0, Qt::AlignTop);
         for (std::size_t i = 0; i < row.labels.size(); ++i) {
-            auto* value = new QLabel(parent);
+            auto* value = new ResultLabel(QString(), parent);
             value->setObjectName(row.labels[i]);
-            value->setTextFormat(Qt::PlainText);
-            value->setWordWrap(row.labels.size() == 1);
             gui::SetForeColor(*value, row.designRed ? gui::kColorRed : gui::kColorBlack);
-            const int column = 1 + static_cast<int>(i % 2);
-            const int span = row.labels.size() == 1 ? 2 : 1;
-            grid->addWidget(value, line + static_cast<int>(i / 2), column, 1, span);
+            const bool alone = row.labels.size() == 1;
+            // A value alone on its line takes the width its line has; only the values in pairs
+            // widen their columns.
+            if (alone) {
+                QSizePolicy policy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+                policy.setHeightForWidth(true);
+                value->setSizePolicy(policy);
+            }
+            const int column = alone && row.caption.isEmpty() ? 0 : 1 + static_cast<int>(i % 2);
+            const int span = alone ? 3 - column : 1;
+            grid->addWidget(value, line + static_cast<int>(i / 2), column, 1, span, Qt::AlignTop);
         }
         line += row.labels.empty() ? 1 : static_cast<int>((row.labels.size() + 1) / 2);
     }
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
 }
 
 }  // namespace
@@ -118,10 +140,11 @@ void SelectionDocument::BuildResultsTab(QWidget* page) {
     picture1->setObjectName("Picture1");
     picture1->setFrameShape(QFrame::StyledPanel);
     auto* parameters = new QVBoxLayout(picture1);
+    parameters->setContentsMargins(6, 6, 6, 6);
     parameters->addWidget(Heading(description_.resultHeading, picture1, 1));
     parameters->addWidget(Heading("Selection Parameters", picture1, 0));
     auto* grid = new QGridLayout;
-    grid->setVerticalSpacing(1);
+    grid->setVerticalSpacing(0);
     AddRows(grid, description_.parameters, picture1);
     parameters->addLayout(grid);
     auto* recommendation =
@@ -139,8 +162,9 @@ void SelectionDocument::BuildResultsTab(QWidget* page) {
     picture2_->setObjectName("Picture2");
     static_cast<QFrame*>(picture2_)->setFrameShape(QFrame::StyledPanel);
     auto* details = new QVBoxLayout(picture2_);
+    details->setContentsMargins(6, 6, 6, 6);
     auto* detailGrid = new QGridLayout;
-    detailGrid->setVerticalSpacing(1);
+    detailGrid->setVerticalSpacing(0);
     AddRows(detailGrid, description_.details, picture2_);
     details->addLayout(detailGrid);
     details->addStretch();
@@ -152,8 +176,8 @@ void SelectionDocument::BuildResultsTab(QWidget* page) {
 
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(picture1, 1);
-    layout->addWidget(picture2_, 1);
+    layout->addWidget(picture1);
+    layout->addWidget(picture2_);
 }
 
 }  // namespace quellmar::shell

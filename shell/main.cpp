@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     quellmar::printing::RegisterPreviewWindow();
     quellmar::shell::frmQuellmar frame;
     frame.show();
+    // The program's first window has the keyboard, as the desktop hands it to a program it starts.
+    frame.activateWindow();
     quellmar::shell::ShowDocument(new quellmar::shell::frmAirSelection);
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 #include "artwork.h"
 
 #include "gui/center_form.h"
+#include "gui/child_frame.h"
 #include "gui/dialog_service.h"
 #include "gui/drawing_window.h"
 #include "gui/guarded.h"
@@ -37,6 +38,11 @@ QPointer<frmQuellmar>& Instance() {
     static QPointer<frmQuellmar> instance;
     return instance;
 }
+
+// The main window's first client area and its toolbar, in twips.
+constexpr double kClientWidth = 11880;
+constexpr double kClientHeight = 8145;
+constexpr double kToolbarHeight = 390;
 
 const QString kSaveFilter = "QUO Files (*.quo)|*.quo|All Files (*.*)|*.*";
 const QString kOpenFilter = "Quote Files (*.quo)|*.quo|All Files (*.*)|*.*";
@@ -72,12 +78,12 @@ const ToolbarEntry kToolbar[] = {
 frmQuellmar* QuellmarWindow() { return Instance(); }
 
 void ShowDocument(SelectionDocument* document) {
-    QMdiSubWindow* frame = gui::ShowMdiChild(document);
-    if (!frame) return;
-    // A new document fits the main window's area: its contents give way rather than hang over.
-    const QMdiArea* area = gui::MdiArea();
-    frame->resize(area ? frame->sizeHint().boundedTo(area->viewport()->size()) : frame->sizeHint());
-    frame->move(frame->x(), 0);
+    // A new document opens at the top of the area at the size of the main window's first area
+    // below its toolbar, where its longest results have their room; a smaller area makes it smaller.
+    QMdiSubWindow* frame = gui::ChildFrame(*document);
+    if (!frame) frame = gui::AddMdiChild(document);
+    if (frame) frame->setGeometry(QRect(QPoint(frame->x(), 0), gui::TwipsToPixels(kClientWidth, kClientHeight - kToolbarHeight)));
+    gui::ShowMdiChild(document);
 }
 
 frmQuellmar::frmQuellmar() : area_(new QMdiArea(this)), toolbar_(new QToolBar(this)) {
@@ -95,7 +101,7 @@ frmQuellmar::frmQuellmar() : area_(new QMdiArea(this)), toolbar_(new QToolBar(th
     toolbar_->setObjectName("Toolbar1");
     toolbar_->setMovable(false);
     toolbar_->setFloatable(false);
-    toolbar_->setFixedHeight(gui::TwipsToPixelsY(390));
+    toolbar_->setFixedHeight(gui::TwipsToPixelsY(kToolbarHeight));
     toolbar_->setIconSize(QSize(19, 17));
     addToolBar(Qt::TopToolBarArea, toolbar_);
     BuildMenus();
@@ -104,7 +110,7 @@ frmQuellmar::frmQuellmar() : area_(new QMdiArea(this)), toolbar_(new QToolBar(th
     MenuItem("mnuModels")->setVisible(false);
     move(0, 0);
     BuildToolbar();
-    const QSize client = gui::TwipsToPixels(11880, 8145);
+    const QSize client = gui::TwipsToPixels(kClientWidth, kClientHeight);
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
 }
 

@@ -30,6 +30,9 @@ SelectTypeDialog::SelectTypeDialog(QWidget* parent)
 
     optType_->SetValue(0, true);
     ok->setFocus();
+    // Enter with the focus on the types confirms the one chosen; left to itself the dialog would
+    // make the button after the focused one, Cancel, its default.
+    ok->setDefault(true);
 }
 
 void SelectTypeDialog::cmdOK_Click() {

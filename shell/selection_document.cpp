@@ -25,6 +25,8 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -52,6 +54,10 @@ SelectionDocument::SelectionDocument(DocumentDescription description, QWidget* p
     BuildResultsTab(results);
     tabs_->addTab(input, "Selection Input");
     tabs_->addTab(results, "Selection Results");
+    // The tabs come last in the tab order: the first box is the first control, as the document was
+    // designed.
+    const gui::OptionGroup* last = Options(description_.options.back().name);
+    QWidget::setTabOrder(last->Button(last->LastIndex()), tabs_->findChild<QTabBar*>());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(tabs_);

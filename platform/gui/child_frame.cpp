@@ -1,6 +1,7 @@
 #include "gui/child_frame.h"
 
-#include <QMdiArea>
+#include "gui/mdi_frame.h"
+
 #include <QMdiSubWindow>
 #include <QWidget>
 
@@ -17,10 +18,10 @@ void UnloadForm(QWidget& form) {
 
 void SetFormVisible(QWidget& form, bool visible) {
     QMdiSubWindow* frame = ChildFrame(form);
-    QWidget& window = frame ? static_cast<QWidget&>(*frame) : form;
-    window.setVisible(visible);
-    if (!visible || !frame) return;
-    if (QMdiArea* area = frame->mdiArea()) area->setActiveSubWindow(frame);
+    if (frame && visible)
+        ShowChildFrame(*frame);
+    else
+        (frame ? static_cast<QWidget&>(*frame) : form).setVisible(visible);
 }
 
 bool FormVisible(const QWidget& form) {

@@ -1,5 +1,7 @@
 #include "gui/dialog_service.h"
 
+#include "gui/center_form.h"
+#include "gui/mdi_frame.h"
 #include "gui/message_text.h"
 #include "gui/printer_object.h"
 #include "gui/wait_cursor.h"
@@ -8,7 +10,9 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
@@ -41,6 +45,57 @@ QMessageBox::StandardButtons ButtonsOf(int style) {
     }
 }
 
+// The window a question comes from: a modal dialog that is up, else the active child window of the
+// main window (the one whose command asks), else the main window. The application's active window
+// does not serve: it is none as soon as one dialog has closed while no window manager hands the
+// activation back.
+QWidget* AskingWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    // A minimised child window hides its contents: the main window asks for it.
+    if (QWidget* child = ActiveChild(); child && child->isVisible()) return child;
+    if (QWidget* main = MdiFrame(); main && main->isVisible()) return main;
+    return QApplication::activeWindow();
+}
+
+QWidget* TopLevelOf(QWidget* window) { return window ? window->window() : nullptr; }
+
+// A message box centred over the window that asks, once it knows its own size.
+class CentredMessageBox final : public QMessageBox {
+public:
+    CentredMessageBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons, QWidget* asker)
+        : QMessageBox(icon, title, text, buttons, TopLevelOf(asker)), asker_(asker) {}
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        if (asker_) CenterForm(*this, asker_);
+    }
+
+private:
+    QPointer<QWidget> asker_;
+};
+
+// One question on the screen: the normal pointer while it is up, and once it is answered the
+// window that asked has the keyboard again, as the desktop hands it back when a dialog closes
+// (without a window manager nobody else would).
+class Question {
+public:
+    Question() : asker_(AskingWindow()), window_(TopLevelOf(asker_)) {}
+    ~Question() {
+        if (window_ && window_->isVisible()) window_->activateWindow();
+    }
+    Question(const Question&) = delete;
+    Question& operator=(const Question&) = delete;
+
+    QWidget* Asker() const { return asker_; }
+    QWidget* Window() const { return window_; }
+
+private:
+    NormalCursorWhileModal normal_;
+    QPointer<QWidget> asker_;
+    QPointer<QWidget> window_;
+};
+
 int AnswerOf(QMessageBox::StandardButton button) {
     switch (button) {
         case QMessageBox::Yes: return vbYes;
@@ -53,8 +108,8 @@ int AnswerOf(QMessageBox::StandardButton button) {
 class QtDialogs final : public DialogService {
 public:
     int MsgBox(const QString& prompt, int style, const QString& title) override {
-        NormalCursorWhileModal normal;
-        QMessageBox box(IconOf(style), title, MessageBoxText(prompt), ButtonsOf(style), QApplication::activeWindow());
+        const Question question;
+        CentredMessageBox box(IconOf(style), title, MessageBoxText(prompt), ButtonsOf(style), question.Asker());
         // Shown as it stands: a quoted line of a file is never taken for markup.
         box.setTextFormat(Qt::PlainText);
         return AnswerOf(static_cast<QMessageBox::StandardButton>(box.exec()));
@@ -69,13 +124,13 @@ public:
     }
 
     bool ShowPrinter() override {
-        NormalCursorWhileModal normal;
-        QPrintDialog dialog(&ProcessPrinter(), QApplication::activeWindow());
+        const Question question;
+        QPrintDialog dialog(&ProcessPrinter(), question.Window());
         return dialog.exec() == QDialog::Accepted;
     }
 
     void ShowModal(QDialog& dialog) override {
-        NormalCursorWhileModal normal;
+        const Question question;
         dialog.exec();
     }
 
@@ -89,8 +144,8 @@ public:
 
 private:
     static std::optional<QString> Ask(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-        NormalCursorWhileModal normal;
-        QFileDialog dialog(QApplication::activeWindow());
+        const Question question;
+        QFileDialog dialog(question.Window());
         dialog.setAcceptMode(mode);
         dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         // The program asks before it overwrites a file, with its own dialog.

@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace gui {
 namespace {
 
@@ -18,11 +20,58 @@ QPointer<QMdiArea>& Area() {
     return area;
 }
 
+bool OtherChildMaximised(const QMdiArea& area, const QMdiSubWindow& frame) {
+    for (const QMdiSubWindow* other : area.subWindowList())
+        if (other != &frame && other->isVisible() && other->isMaximized()) return true;
+    return false;
+}
+
+// Moves the frame inside the area's visible part. Where that part is smaller, a window whose
+// contents are laid out gives way down to their minimum size; a window whose controls stand where
+// its load put them keeps its size. What is still larger stays at the top left, and the area
+// scrolls to the rest.
+void FitInVisibleArea(QMdiSubWindow& frame) {
+    const QWidget* viewport = frame.parentWidget();
+    if (!viewport) return;
+    const QSize room = viewport->size();
+    QSize size = frame.size();
+    if (frame.widget() && frame.widget()->layout())
+        size = size.boundedTo(room).expandedTo(frame.minimumSizeHint()).expandedTo(frame.minimumSize());
+    const int x = std::max(0, std::min(frame.x(), room.width() - size.width()));
+    const int y = std::max(0, std::min(frame.y(), room.height() - size.height()));
+    frame.setGeometry(x, y, size.width(), size.height());
+}
+
+// Shows the frame and activates it. The area would maximise the frame as soon as it shows, while
+// another child is maximised; the window's own geometry, set while it shows, would then be taken
+// for the maximised one. So the frame shows at its own size first and is maximised afterwards.
+void Present(QMdiSubWindow& frame, bool fit) {
+    QMdiArea* area = frame.mdiArea();
+    if (!area) {
+        frame.show();
+        return;
+    }
+    const bool maximise = OtherChildMaximised(*area, frame) && (frame.windowFlags() & Qt::WindowMaximizeButtonHint);
+    const bool keptNormal = area->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    if (frame.widget()) frame.widget()->show();
+    frame.show();
+    if (fit) FitInVisibleArea(frame);
+    area->setActiveSubWindow(&frame);
+    area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, keptNormal);
+    if (maximise) frame.showMaximized();
+}
+
 }  // namespace
 
 void SetMdiFrame(QMainWindow* frame, QMdiArea* area) {
     Frame() = frame;
     Area() = area;
+    // A child window that reaches beyond the area can be scrolled to.
+    if (area) {
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
 }
 
 QMainWindow* MdiFrame() { return Frame(); }
@@ -44,11 +93,11 @@ QMdiSubWindow* ShowMdiChild(QWidget* child) {
         child->show();
         return nullptr;
     }
-    child->show();
-    frame->show();
-    if (Area()) Area()->setActiveSubWindow(frame);
+    Present(*frame, true);
     return frame;
 }
+
+void ShowChildFrame(QMdiSubWindow& frame) { Present(frame, false); }
 
 QWidget* ActiveChild() {
     if (!Area()) return nullptr;

@@ -1,7 +1,9 @@
 #include "drawing_window_fixture.h"
 
+#include "gui/child_frame.h"
 #include "gui/printer_object.h"
 
+#include <QLabel>
 #include <QPrinter>
 
 #include <cstdio>
@@ -57,6 +59,24 @@ TEST_F(DrawingWindowTest, TwoOpensGiveTwoWindowsThatCloseWithoutLeavingFiles) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(area->subWindowList().empty());
     EXPECT_EQ(TemporaryFilesLeft(), 0);
+}
+
+TEST_F(DrawingWindowTest, OpensInsideTheVisibleAreaBesideAnotherWindowAndMaximisedBesideAMaximisedOne) {
+    auto* other = new QLabel("A document");
+    other->resize(400, 300);
+    gui::ShowMdiChild(other);
+    frmDXF* form = Open(SmallDrawing(), "Beside");
+    ASSERT_TRUE(form);
+    const QMdiSubWindow* frame = gui::ChildFrame(*form);
+    EXPECT_TRUE(QRect(QPoint(0, 0), area->viewport()->size()).contains(frame->geometry()));
+    EXPECT_EQ(frame->height(), area->viewport()->height());
+
+    gui::ChildFrame(*other)->showMaximized();
+    frmDXF* maximised = Open(SmallDrawing(), "Maximised");
+    ASSERT_TRUE(maximised);
+    EXPECT_TRUE(gui::ChildFrame(*maximised)->isMaximized());
+    gui::ChildFrame(*maximised)->showNormal();
+    EXPECT_EQ(gui::ChildFrame(*maximised)->size(), frame->size());
 }
 
 TEST_F(DrawingWindowTest, ADragZoomsIntoTheBandAndTheViewBeforeComesBack) {

@@ -9,6 +9,7 @@
 #include "water_correction.h"
 
 #include "gui/option_group.h"
+#include "gui/twips.h"
 #include "gui/wait_cursor.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
 
 #include <cstdlib>
@@ -106,6 +108,25 @@ TEST_F(ModelEditors, OptionsShowTheStoredCodesAndAClickStoresIndexPlusOne) {
     Exec("UPDATE Coolers SET Series = 9 WHERE CoolerID = 5");
     auto* odd = Open<frmEditWater>(5, 2);
     EXPECT_EQ(odd->Options("optSeries")->Selected(), -1) << "a code outside the options selects none";
+}
+
+TEST_F(ModelEditors, EveryEditorFitsTheMainWindowsFirstAreaWithRowsOfBothCurvesInSight) {
+    frame.resize(gui::TwipsToPixels(11880, 8145 - 390));
+    const QRect visible(QPoint(0, 0), area->viewport()->size());
+    const std::vector<std::pair<QWidget*, const char*>> editors{
+        {Open<frmEditAir>(1, 2), "air"}, {Open<frmEditMobile>(3, 2), "mobile"}, {Open<frmEditWater>(4, 2), "water"}};
+    for (const auto& [editor, family] : editors) {
+        SCOPED_TRACE(family);
+        const QWidget* frameOfEditor = editor->parentWidget();
+        EXPECT_TRUE(visible.contains(frameOfEditor->geometry()));
+        EXPECT_GE(editor->width(), editor->minimumSizeHint().width());
+        EXPECT_GE(editor->height(), editor->minimumSizeHint().height());
+        for (const char* name : {"DBGrid1", "DBGrid2"}) {
+            const auto* grid = editor->findChild<QTableView*>(name);
+            EXPECT_GE(grid->viewport()->height(), 5 * grid->verticalHeader()->defaultSectionSize()) << name;
+        }
+        EXPECT_TRUE(editor->rect().contains(editor->findChild<QPushButton*>("cmdOk")->geometry()));
+    }
 }
 
 TEST_F(ModelEditors, ADescriptionOfMoreThanEightyCharactersIsCutWithAMessage) {

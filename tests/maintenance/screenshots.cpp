@@ -42,14 +42,13 @@ void Settle() {
     }
 }
 
-// Shows the window as the program does, saves its child frame and closes it.
+// Shows the window as the program does, at the size it opens with in the main window's first
+// area, saves its child frame and closes it.
 void Save(MaintenanceForm* window, const QString& name) {
     gui::ShowMdiChild(window);
     Settle();
     QWidget* frame = gui::ChildFrame(*window);
     if (!frame) frame = window;
-    frame->resize(frame->sizeHint());
-    Settle();
     const QString path = folder + "/" + name + ".png";
     if (!frame->grab().save(path)) {
         std::cerr << "cannot write " << path.toStdString() << "\n";
@@ -100,7 +99,6 @@ int main(int argc, char** argv) {
     gui::InstallDialogs(std::make_unique<gui::ScriptedDialogs>());
 
     quellmar::shell::frmQuellmar frame;
-    frame.resize(1280, 960);
     frame.show();
 
     auto* air = new frmSelectEdit;

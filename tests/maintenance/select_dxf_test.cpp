@@ -3,7 +3,10 @@
 
 #include "select_dxf.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 
 #include <algorithm>
 #include <filesystem>
@@ -39,6 +42,16 @@ TEST_F(DrawingBrowser, ListsByNameTheModelsWhoseDrawingIsNeitherNullNorEmpty) {
     EXPECT_EQ(browser->windowTitle(), "Drawings Available");
     EXPECT_EQ(Listed(*browser), (std::vector<std::string>{"beta", "W 1"}));
     EXPECT_EQ(browser->List1()->currentRow(), 0);
+}
+
+TEST_F(DrawingBrowser, FocusStartsOnTheListAndEnterOnTheFocusedViewButtonShowsTheDrawing) {
+    QApplication::setActiveWindow(&frame);
+    auto* browser = Show(new frmSelectDxf);
+    EXPECT_EQ(QApplication::focusWidget(), browser->List1());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), browser->findChild<QPushButton*>("cmdView"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(windows.log->calls, (std::vector<std::string>{"SetFileName", "Caption=beta", "Show"}));
 }
 
 TEST_F(DrawingBrowser, ViewWritesTheTextWithALineEndOpensAWindowAndRemovesTheFile) {

@@ -3,7 +3,10 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolBar>
 
 using namespace quellmar::shell;
@@ -33,8 +36,9 @@ TEST_F(Preview, AirPreviewFitsThePageAndPrintsIt) {
     EXPECT_NEAR(preview->PreviewScale(), 10395.0 / 1440 / pageHeight, 1e-9);
     EXPECT_EQ(picture.height(), gui::TwipsToPixelsY(10395));
     EXPECT_NEAR(picture.width(), gui::TwipsToPixelsX(preview->PreviewScale() * pageWidth * 1440), 1);
-    EXPECT_EQ(picture.y(), preview->Toolbar1().geometry().bottom() + 1 + gui::TwipsToPixelsY(200));
-    EXPECT_NEAR(picture.x(), (preview->width() - picture.width()) / 2.0, 1);
+    const QPoint placed = picture.mapTo(preview, QPoint(0, 0));
+    EXPECT_EQ(placed.y(), preview->Toolbar1().geometry().bottom() + 1 + gui::TwipsToPixelsY(200));
+    EXPECT_NEAR(placed.x(), (preview->width() - picture.width()) / 2.0, 1);
     EXPECT_TRUE(picture.AutoRedraw());
     // Something was drawn on the picture before it showed.
     const QImage image = preview->Picture1().Image();
@@ -53,6 +57,32 @@ TEST_F(Preview, AirPreviewFitsThePageAndPrintsIt) {
     EXPECT_EQ(PrintedPages(), 1);
     EXPECT_TRUE(PrintedText().contains(document->Label("lblModel")->text()));
     EXPECT_TRUE(Dialogs().Messages().empty());
+}
+
+TEST_F(Preview, AtTheMainWindowsFirstSizeThePreviewFitsAndItsPageScrolls) {
+    frame.resize(gui::TwipsToPixels(11880, 8145) + QSize(0, frame.menuBar()->sizeHint().height()));
+    Searched(kWaterSelection);
+    Menu("mnuPreview");
+    frmPreview* preview = ActivePreview();
+    ASSERT_TRUE(preview);
+    QApplication::processEvents();
+    const QMdiSubWindow* frameOfPreview = qobject_cast<QMdiSubWindow*>(preview->parentWidget());
+    const QRect visible(QPoint(0, 0), frame.Area()->viewport()->size());
+    EXPECT_TRUE(visible.contains(frameOfPreview->geometry()));
+    EXPECT_EQ(frameOfPreview->width(), gui::TwipsToPixelsX(8310));
+    EXPECT_TRUE(preview->findChild<QPushButton*>("cmdClose")->isVisible());
+
+    // The page's foot is reached by scrolling.
+    auto* pageArea = preview->findChild<QScrollArea*>("PageArea");
+    ASSERT_TRUE(pageArea);
+    QScrollBar* scroll = pageArea->verticalScrollBar();
+    ASSERT_GT(scroll->maximum(), 0);
+    scroll->setValue(scroll->maximum());
+    const gui::PictureBox& picture = preview->Picture1();
+    const QPoint foot = picture.mapTo(pageArea->viewport(), QPoint(0, picture.height() - 1));
+    EXPECT_TRUE(pageArea->viewport()->rect().contains(foot));
+    scroll->setValue(0);
+    Screenshot("preview-water-default-size", *preview);
 }
 
 TEST_F(Preview, PrintCommandPrintsWithoutAWindow) {
@@ -213,7 +243,7 @@ TEST_F(Preview, LandscapePaperKeepsThePicturesWidthAndAnUnknownFamilyDrawsNothin
     EXPECT_NEAR(picture.height(), gui::TwipsToPixelsY(preview->PreviewScale() * 210 / 25.4 * 1440), 1);
     EXPECT_NEAR(preview->PreviewScale(), 10395.0 / 1440 / (297 / 25.4), 1e-9);
     // Wider than the window: the picture stands 100 twips from its left edge.
-    EXPECT_EQ(picture.x(), gui::TwipsToPixelsX(100));
+    EXPECT_EQ(picture.mapTo(preview, QPoint(0, 0)).x(), gui::TwipsToPixelsX(100));
     const QImage image = preview->Picture1().Image();
     for (int y = 0; y < image.height(); y += 7)
         for (int x = 0; x < image.width(); x += 7) ASSERT_EQ(image.pixel(x, y), image.pixel(0, 0));

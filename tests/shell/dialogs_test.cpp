@@ -51,6 +51,18 @@ TEST_F(Dialog, SelectTypeAnswersTheChosenKindOrMinusOne) {
     EXPECT_EQ(framed.windowTitle(), "Type of Heat Exchanger");
 }
 
+TEST_F(Dialog, SelectTypeEnterAfterChoosingTheTypeByTheArrowsConfirmsIt) {
+    SelectTypeDialog dialog(nullptr);
+    ShowActive(dialog);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.findChild<QPushButton*>("cmdOK"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "optType(0)");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.coolerType, 1);
+}
+
 TEST_F(Dialog, CustomerDateIsWrittenDayMonthYearAndCheckedOnOk) {
     CustomerDialog dialog(nullptr);
     dialog.FillValues(vb::DateSerial(2004, 2, 29), "A, B", "addr", "attn", "ref", "me");
@@ -94,6 +106,17 @@ TEST_F(Dialog, CustomerEnterDoesNotPressOkAndEscCancels) {
     QTest::keyClick(company, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(dialog.Cancel);
+}
+
+TEST_F(Dialog, CustomerEnterOnTheFocusedOkButtonAccepts) {
+    CustomerDialog dialog(nullptr);
+    dialog.FillValues(vb::DateSerial(2004, 2, 29), "Acme", "", "", "", "");
+    ShowActive(dialog);
+    EXPECT_EQ(QApplication::focusWidget(), dialog.findChild<QLineEdit*>("txtDate"));
+    dialog.findChild<QPushButton*>("cmdOK")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(dialog.Cancel);
 }
 
 TEST_F(Dialog, QuestionsAnswerByButtonAndEnterPressesTheFocusedOne) {

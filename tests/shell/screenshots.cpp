@@ -1,9 +1,11 @@
 // Saves pictures of the main window with each selection document (input and results tabs; the
-// air-cooled results also with a red warning) and of each dialog, for reviewers.
+// air-cooled results also with a red warning; every family with the longest texts its results can
+// get) and of each dialog, for reviewers.
 // Usage: shell_screenshots <output folder>.
 #include "about_box.h"
 #include "air_selection.h"
 #include "customer_dialog.h"
+#include "longest_texts.h"
 #include "main_window.h"
 #include "mobile_selection.h"
 #include "program_services.h"
@@ -18,13 +20,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
 
 #include <cstdlib>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -59,6 +65,24 @@ void SaveDocument(QMdiArea& area, SelectionDocument* document, const std::vector
     Save(*area.window(), name + "-input");
     document->findChild<QPushButton*>("cmdOK")->click();
     Save(*area.window(), name + "-results");
+    document->IsDirty(false);
+    document->parentWidget()->close();
+    QApplication::processEvents();
+}
+
+// A document of a family with the longest texts its results can get, every warning shown.
+void SaveLongestResults(QMdiArea& area, SelectionDocument* document, const QString& name) {
+    ShowDocument(document);
+    document->SetTab(1);
+    document->findChild<QWidget*>("Picture2")->show();
+    const std::map<QString, QString> longest = LongestTexts();
+    for (QLabel* label : document->SSTab1()->widget(1)->findChildren<QLabel*>(QRegularExpression("^lbl"))) {
+        const auto text = longest.find(label->objectName());
+        if (text == longest.end() || label->objectName() == "lblErrorMsg") continue;
+        label->setText(text->second);
+        label->show();
+    }
+    Save(*area.window(), name + "-results-longest");
     document->IsDirty(false);
     document->parentWidget()->close();
     QApplication::processEvents();
@@ -126,6 +150,10 @@ int main(int argc, char** argv) {
                  {{"txtHeatLoad", "24.4"}, {"txtOilFlow", "85"}, {"txtAirTemp", "0"}, {"txtOilTemp", "80"},
                   {"txtAirFaceV", "6"}},
                  "main-mobile-refused", {{"optViscosity", 9}});
+
+    SaveLongestResults(*frame.Area(), new frmAirSelection, "main-air");
+    SaveLongestResults(*frame.Area(), new frmWaterSelection, "main-water");
+    SaveLongestResults(*frame.Area(), new frmMobileSelection, "main-mobile");
 
     SelectTypeDialog chooser(&frame);
     SaveDialog(chooser, "frmSelectType");

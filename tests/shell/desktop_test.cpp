@@ -1,0 +1,158 @@
+// The documents as the desktop shows them at the main window's first size: focus, keys, child
+// windows and the results tab with the longest texts its labels can get.
+#include "longest_texts.h"
+#include "program_fixture.h"
+
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <string>
+
+using namespace quellmar::shell;
+
+namespace {
+
+class Desktop : public ProgramTest {
+protected:
+    SelectionDocument* Open(const char* menu) {
+        Menu(menu);
+        QApplication::processEvents();
+        return Active();
+    }
+    static QMdiSubWindow* FrameOf(const QWidget* document) {
+        return qobject_cast<QMdiSubWindow*>(document->parentWidget());
+    }
+    QRect Visible() const { return QRect(QPoint(0, 0), frame.Area()->viewport()->size()); }
+};
+
+// Whether a label shows the whole of its text: laid out as the label lays it out, the text fits
+// the label, and the label lies inside every widget around it and inside the visible area.
+::testing::AssertionResult ShowsWhole(const QLabel& label, const QWidget& area) {
+    const QRect inside = label.contentsRect();
+    const int flags = int(label.alignment()) | (label.wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect needed = label.fontMetrics().boundingRect(inside, flags, label.text());
+    if (needed.width() > inside.width() || needed.height() > inside.height())
+        return ::testing::AssertionFailure() << label.objectName().toStdString() << " needs " << needed.width() << "x"
+                                             << needed.height() << " and has " << inside.width() << "x" << inside.height();
+    for (const QWidget* widget = &label; widget != &area; widget = widget->parentWidget()) {
+        if (!widget->parentWidget()->rect().contains(widget->geometry()))
+            return ::testing::AssertionFailure() << label.objectName().toStdString() << ": "
+                                                 << widget->metaObject()->className() << " "
+                                                 << widget->objectName().toStdString() << " reaches beyond its parent";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+std::string FocusName() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : std::string();
+}
+
+std::string Press(Qt::Key key) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+    return FocusName();
+}
+
+}  // namespace
+
+TEST_F(Desktop, FocusAtOpenIsOnTheHeatLoadBoxSoTheFirstKeystrokesCount) {
+    for (const char* menu : {"mnuAir", "mnuWater", "mnuMobile"}) {
+        SCOPED_TRACE(menu);
+        SelectionDocument* document = Open(menu);
+        EXPECT_EQ(FocusName(), "txtHeatLoad");
+        QTest::keyClicks(QApplication::focusWidget(), "25");
+        EXPECT_EQ(document->TextBox("txtHeatLoad")->text(), "25");
+    }
+}
+
+TEST_F(Desktop, EnterMovesThroughTheBoxesAndPressesTheFocusedButton) {
+    SelectionDocument* document = Open("mnuAir");
+    for (const char* text : {"20", "60", "30", "60"}) {
+        QTest::keyClicks(QApplication::focusWidget(), text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    ASSERT_EQ(FocusName(), "cmdOK");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(document->Tab(), 1);
+    EXPECT_TRUE(document->CoolerShown());
+
+    SelectionDocument* other = Open("mnuWater");
+    other->findChild<QPushButton*>("cmdCancel")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    Settle();
+    EXPECT_EQ(Documents(), 1);
+}
+
+TEST_F(Desktop, TabbingIntoAnOptionGroupLandsOnItsChosenButtonAndTheArrowsChooseTheGrade) {
+    SelectionDocument* document = Open("mnuAir");
+    document->Options("optHeatUnits")->SetValue(3, true);
+    document->IsDirty(false);
+    document->findChild<QPushButton*>("cmdCancel")->setFocus();
+    EXPECT_EQ(Press(Qt::Key_Tab), "optHeatUnits(3)");
+    EXPECT_EQ(Press(Qt::Key_Tab), "optFlowRate(0)");
+    EXPECT_EQ(Press(Qt::Key_Tab), "optTempUnits(0)");
+    EXPECT_EQ(Press(Qt::Key_Tab), "optViscosity(5)");
+    EXPECT_FALSE(document->IsDirty());
+    EXPECT_EQ(Press(Qt::Key_Down), "optViscosity(6)");
+    EXPECT_EQ(document->OptionIndex("optViscosity"), 6);
+    EXPECT_TRUE(document->IsDirty());
+    EXPECT_EQ(Press(Qt::Key_Tab), "optMotor(0)");
+    EXPECT_EQ(Press(Qt::Key_Backtab), "optViscosity(6)");
+}
+
+TEST_F(Desktop, DocumentOpenedWhileAnotherIsMaximisedOpensMaximised) {
+    SelectionDocument* first = Open("mnuAir");
+    const QRect normal = FrameOf(first)->geometry();
+    EXPECT_EQ(normal.topLeft(), QPoint(0, 0));
+    FrameOf(first)->showMaximized();
+    for (const char* menu : {"mnuWater", "mnuMobile"}) {
+        SCOPED_TRACE(menu);
+        SelectionDocument* document = Open(menu);
+        QMdiSubWindow* frameOfDocument = FrameOf(document);
+        EXPECT_TRUE(frameOfDocument->isMaximized());
+        EXPECT_EQ(frameOfDocument->geometry(), Visible());
+        EXPECT_EQ(FocusName(), "txtHeatLoad");
+        frameOfDocument->showNormal();
+        EXPECT_EQ(frameOfDocument->geometry(), normal);
+        frameOfDocument->showMaximized();
+    }
+}
+
+TEST_F(Desktop, ResultsLabelsShowTheLongestTextsWholeAtTheDefaultSize) {
+    const std::map<QString, QString> longest = LongestTexts();
+    const auto check = [this](const QList<QLabel*>& labels) {
+        QApplication::processEvents();
+        QApplication::processEvents();
+        for (const QLabel* label : labels) {
+            if (label->isVisible() && !label->text().isEmpty()) {
+                EXPECT_TRUE(ShowsWhole(*label, *frame.Area()->viewport()));
+            }
+        }
+    };
+    for (const char* menu : {"mnuAir", "mnuWater", "mnuMobile"}) {
+        SCOPED_TRACE(menu);
+        SelectionDocument* document = Open(menu);
+        document->SetTab(1);
+        QWidget* picture2 = document->findChild<QWidget*>("Picture2");
+        const QList<QLabel*> labels = document->SSTab1()->widget(1)->findChildren<QLabel*>(QRegularExpression("^lbl"));
+        ASSERT_GT(labels.size(), 30);
+        for (QLabel* label : labels) {
+            const auto text = longest.find(label->objectName());
+            ASSERT_NE(text, longest.end()) << label->objectName().toStdString();
+            label->setText(text->second);
+            label->show();
+        }
+        // No cooler fits: the parameters and the reason.
+        check(labels);
+        // A cooler with every warning.
+        document->Label("lblErrorMsg")->clear();
+        picture2->show();
+        check(labels);
+        document->IsDirty(false);
+        FrameOf(document)->close();
+    }
+}
