@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <initializer_list>
 #include <map>
 #include <string>
 
@@ -45,8 +46,17 @@ inline std::map<QString, QString> LongestTexts() {
         {"lblMaxWaterSidePressure", "999.9 BAR"},
         {"lblViscosityHigh", Utf8(*ViscosityHighWarning(99999, -99.99))},
         {"lblSpecial", Utf8(OilFlowLimitWarning(2, 3, 1))},
-        {"lblErrorMsg", Utf8(quellmar::engine::diagnosis::CapacityBeyondRange(99999.99))},
     };
+    {
+        namespace diagnosis = quellmar::engine::diagnosis;
+        std::string reason;
+        for (const std::string& candidate :
+             {diagnosis::CapacityBeyondRange(99999.99), diagnosis::CapacityBeyondSelection(99999.99, "\r\n"),
+              diagnosis::OilDropBeyondEtd(-999.9, -999.9, "water"), diagnosis::WaterRiseBeyondEtd(-999.9, -999.9),
+              diagnosis::NoHeatTransferAtOperatingPoint(), diagnosis::OperatingPointBeyondViscosityTable()})
+            if (candidate.size() > reason.size()) reason = candidate;
+        texts["lblErrorMsg"] = Utf8(reason);
+    }
     const char* const heatNames[] = {"lblHeatkW", "lblHeatKjH", "lblHeatKcalH", "lblHeatBtuMin", "lblHeatHP", "lblHeatBtuHr"};
     for (std::size_t i = 0; i < heat.size(); ++i) texts[heatNames[i]] = Utf8(heat[i]);
     for (const char* stem : {"lblOilFlow", "lblWaterFlow"}) {
