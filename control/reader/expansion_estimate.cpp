@@ -173,11 +173,12 @@ double ExpansionBytes(std::string_view text) {
 std::int64_t ExpansionMemoryLimit() {
     const long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
     // A machine that does not say is taken to have 4 GB.
-    double memory = pages > 0 && pageSize > 0 ? double(pages) * double(pageSize) : 4e9;
+    const double memory = pages > 0 && pageSize > 0 ? double(pages) * double(pageSize) : 4e9;
+    double share = memory / 10;
     rlimit limit{};
     if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY)
-        memory = std::min(memory, double(limit.rlim_cur));
-    return std::int64_t(memory / 4);
+        share = std::min(share, double(limit.rlim_cur) / 4);
+    return std::int64_t(share);
 }
 
 }  // namespace tiraq

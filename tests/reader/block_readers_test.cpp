@@ -140,14 +140,15 @@ TEST_F(BlockReaders, BlocksInsertingEachOtherLoadOnce) {
     EXPECT_EQ(db.LineCount(), 3 + 2);
 }
 
-// Blocks L1 to L`depth`, each inserting the one before it `copies` times, L0 holding a line; the
-// drawing inserts the deepest once.
-std::string NestedBlocks(int depth, int copies) {
+// Blocks L1 to L`depth`, each inserting the one before it `copies` times (after a line of its own
+// where `ownLine`), L0 holding a line; the drawing inserts the deepest once.
+std::string NestedBlocks(int depth, int copies, bool ownLine = false) {
     DxfBuilder blocks;
     blocks.Block("L0").Line("0", "0", "1", "0").EndBlock();
     for (int level = 1; level <= depth; ++level) {
         const std::string name = "L" + std::to_string(level), inner = "L" + std::to_string(level - 1);
         blocks.Block(name);
+        if (ownLine) blocks.Line("0", std::to_string(level), "1", std::to_string(level));
         for (int i = 0; i < copies; ++i) blocks.Entity("INSERT", {{8, "0"}, {2, inner}});
         blocks.EndBlock();
     }
@@ -170,6 +171,21 @@ TEST_F(BlockReaders, NestingsBeyondTheMachinesMemoryAreRefusedBeforeAnySpoolFile
     // A nesting that fits loads as before.
     ASSERT_TRUE(Load(NestedBlocks(12, 2)));
     EXPECT_EQ(db.LineCount(), 4096);
+}
+
+TEST_F(BlockReaders, AChainOfBlocksThatEachAddALineIsRefusedForItsSpoolsNotItsLines) {
+    // 5 000 lines in the end, but every block's spool holds all the lines below it: 12.5 M entries.
+    const std::string chain = NestedBlocks(5000, 1, true);
+    const double bytes = ExpansionBytes(chain);
+    EXPECT_GT(bytes, 12'500'000.0 * kSpoolEntryBytes);
+    // The limit of a 24 GB machine refuses it at its first block; one large enough to hold it would
+    // spend its time on the spools.
+    reader.MaxExpansionBytes = 2'400'000'000;
+    EXPECT_EQ(LoadError(chain), kTooComplexAtTheFirstBlock);
+    EXPECT_EQ(reader.BlockSpoolCounter(), 0);
+    // A short chain of the same kind loads every line.
+    ASSERT_TRUE(Load(NestedBlocks(100, 1, true)));
+    EXPECT_EQ(db.LineCount(), 101);
 }
 
 TEST_F(BlockReaders, TheEstimateMultipliesNestedInsertsAsTheExpansionDoes) {
