@@ -3,8 +3,9 @@
 //
 // Usage: regen_bench [runs] [folder] [blocks-heavy | lines]
 // With a folder the generated drawings and the pictures of their regens are kept there
-// (lines.dxf, blocks-heavy.dxf, lines.png, blocks-heavy.png), for comparing pictures. A drawing's
-// name runs that drawing only (for profiling).
+// (lines.dxf, blocks-heavy.dxf, lines.png, blocks-heavy.png, and the pictures of a view of a
+// hundredth of the extents about their middle, lines-zoomed.png and blocks-heavy-zoomed.png), for
+// comparing pictures. A drawing's name runs that drawing only (for profiling).
 
 #include "../reader/drawing_generator.h"
 
@@ -66,7 +67,19 @@ Timing Measure(const std::filesystem::path& drawing, const std::filesystem::path
     }
     if (dxf->DrawingSurface().width() != kWidth || dxf->DrawingSurface().height() != kHeight)
         throw std::runtime_error("the drawing surface is not 1920 x 1080");
-    if (!picture.empty()) dxf->DrawingSurface().Image().save(QString::fromStdString(picture.string()));
+    if (!picture.empty()) {
+        const auto save = [&](const std::string& suffix) {
+            const std::filesystem::path file = picture.parent_path() / (picture.stem().string() + suffix + ".png");
+            dxf->DrawingSurface().Image().save(QString::fromStdString(file.string()));
+        };
+        save("");
+        // A tenth of the extents each way about their middle, where single entities show.
+        float left = 0, top = 0, right = 0, bottom = 0;
+        dxf->GetExtents(left, top, right, bottom);
+        const float cx = (left + right) / 2, cy = (top + bottom) / 2, w = (right - left) / 20, h = (top - bottom) / 20;
+        dxf->DXFZoom(cx - w, cy + h, cx + w, cy - h);
+        save("-zoomed");
+    }
     return Timing{Median(regens), Median(redraws)};
 }
 
