@@ -10,11 +10,13 @@ namespace {
 constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr int kMostBoxArcPoints = 4096;
 
-// The chords of `sweep` on a curve of that radius, each within the tolerance of it.
+// The chords of `sweep` on a curve of that radius, each within the tolerance of it. Up to this
+// radius the coarsest step is already that fine.
+const double kCoarsestRadius = kCurveTolerance / (1 - std::cos(std::numbers::pi / 8));
 int ArcSteps(double radius, double sweep, int mostPoints) {
     const double coarsest = std::numbers::pi / 4;
     const double step =
-        radius > kCurveTolerance ? std::min(coarsest, 2 * std::acos(1 - kCurveTolerance / radius)) : coarsest;
+        radius > kCoarsestRadius ? std::min(coarsest, 2 * std::acos(1 - kCurveTolerance / radius)) : coarsest;
     return std::clamp(int(std::ceil(std::fabs(sweep) / step)), 1, std::max(1, mostPoints - 1));
 }
 
@@ -34,7 +36,7 @@ void Sample(ArcPoint centre, ArcPoint major, ArcPoint minor, double c, double s,
 // The unit vector of the ellipse parameter at which the ray from the centre in direction
 // (ux, uy), y upward, meets the ellipse of radii rx and ry; along +x for no direction.
 ArcPoint RayParameter(double ux, double uy, double rx, double ry) {
-    const double c = ux * ry, s = uy * rx, length = std::hypot(c, s);
+    const double c = ux * ry, s = uy * rx, length = std::sqrt(c * c + s * s);
     return length > 0 ? ArcPoint{c / length, s / length} : ArcPoint{1, 0};
 }
 

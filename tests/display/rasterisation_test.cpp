@@ -116,6 +116,40 @@ TEST(Rasterisation, LinesHaveThePaintersPixelsWhenDrawnDirectly) {
     }
 }
 
+// A figure that leaves the image keeps, on the image, the pixels and dashes it has on a larger
+// image that holds it whole.
+TEST(Rasterisation, FiguresLeavingTheImageKeepTheirPixelsOnIt) {
+    const auto figures = [](DrawingSurface& s, const Pen& pen, int shift) {
+        std::mt19937 random(16);
+        const auto at = [&](int margin) {
+            const PixelPoint p = RandomPoint(random, margin);
+            return PixelPoint{p.x + shift, p.y + shift};
+        };
+        for (int i = 0; i < 60; ++i) s.DrawLine(pen, at(300), at(300));
+        std::vector<PixelPoint> points;
+        for (int i = 0; i < 12; ++i) points.push_back(at(200));
+        s.DrawPolyline(pen, points);
+        for (int i = 0; i < 10; ++i) {
+            const PixelPoint corner = at(200);
+            s.DrawEllipse(pen, PixelRect{corner.x, corner.y, corner.x + 400, corner.y + 250});
+        }
+    };
+    constexpr int kShift = 1000;
+    for (int style = 0; style <= 4; ++style) {
+        const Pen pen{PenStyle(style), 1, kBlack};
+        const QImage small = Drawn(QImage::Format_RGB32, pen, [&](DrawingSurface& s, const Pen& p) { figures(s, p, 0); });
+        QImage large(kWidth + 2 * kShift, kHeight + 2 * kShift, QImage::Format_RGB32);
+        large.fill(Qt::white);
+        {
+            PainterSurface surface(large);
+            figures(surface, pen, kShift);
+        }
+        const Comparison c = Compare(small, large.copy(kShift, kShift, kWidth, kHeight));
+        EXPECT_GT(c.both, 500) << "style " << style;
+        EXPECT_EQ(c.onlyFirst + c.onlySecond, 0) << "style " << style;
+    }
+}
+
 TEST(Rasterisation, AFigureKeepsItsPixelsDashedOrInverted) {
     const struct {
         const char* name;
