@@ -28,6 +28,12 @@ std::span<const int> DashRuns(PenStyle style) {
 
 namespace {
 
+std::int64_t FloorDivide(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+std::int64_t CeilDivide(std::int64_t a, std::int64_t b) { return -FloorDivide(-a, b); }
+
 // Where a figure's dashes stand: whether each pixel of the pattern is drawn, and the next one's
 // place in it.
 struct Dashes {
@@ -171,16 +177,6 @@ void RasterImage::Pixel(PixelPoint point, const RasterPen& pen) {
     if (point.x < 0 || point.y < 0 || point.x >= width_ || point.y >= height_) return;
     if (figure.Next()) figure.Put(bits_ + point.y * wordsPerLine_ + point.x);
 }
-
-namespace {
-
-std::int64_t FloorDivide(std::int64_t a, std::int64_t b) {
-    const std::int64_t q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-std::int64_t CeilDivide(std::int64_t a, std::int64_t b) { return -FloorDivide(-a, b); }
-
-}  // namespace
 
 void RasterImage::Walk(PixelPoint from, PixelPoint to, bool skipFirst, Figure& figure) {
     if (std::llabs(std::int64_t(to.x) - from.x) <= 1 && std::llabs(std::int64_t(to.y) - from.y) <= 1) {
