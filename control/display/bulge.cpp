@@ -67,18 +67,22 @@ void BulgeDraw(const DrawingPass& pass, std::int32_t Index) {
         const PolylineRecord& segment = pass.db.Polylines.At(Index);
         const float b = segment.Bulge;
         {
-            // The arc lies within twice its radius, c (1 + b^2) / (4 |b|), of the chord's middle:
-            // arcs far off the target are dropped before any trigonometry.
+            // An arc of at most half a turn lies within half its chord of the chord's middle, a
+            // larger one within twice its radius, c (1 + b^2) / (4 |b|). Arcs off the target, and
+            // arcs within one pixel, whose ends fall on one pixel, are done before any trigonometry.
             const double chordX = double(segment.X2) - segment.X1, chordY = double(segment.Y2) - segment.Y1;
-            const double reach = std::hypot(chordX, chordY) * (1 + double(b) * b) / (2 * std::fabs(double(b)));
+            const double chord = std::sqrt(chordX * chordX + chordY * chordY), bulge = std::fabs(double(b));
+            const double reach = bulge <= 1 ? chord / 2 : chord * (1 + bulge * bulge) / (2 * bulge);
             const double midX = (double(segment.X1) + segment.X2) / 2, midY = (double(segment.Y1) + segment.Y2) / 2;
-            if (!pass.clip.Meets({pass.state.PixelX(midX - reach), pass.state.PixelY(midY + reach),
-                                  pass.state.PixelX(midX + reach), pass.state.PixelY(midY - reach)})) {
+            const DeviceRect bound{pass.state.PixelX(midX - reach), pass.state.PixelY(midY + reach),
+                                   pass.state.PixelX(midX + reach), pass.state.PixelY(midY - reach)};
+            if (!pass.clip.Meets(bound)) return;
+            if (RoundPixel(bound.Left) == RoundPixel(bound.Right) && RoundPixel(bound.Top) == RoundPixel(bound.Bottom)) {
                 return;
             }
         }
         const float dx = segment.X2 - segment.X1, dy = segment.Y2 - segment.Y1;
-        const float chord = float(std::pow(double(dx) * dx + double(dy) * dy, 0.5));
+        const float chord = float(std::sqrt(double(dx) * dx + double(dy) * dy));
         const float theta = float(4 * std::atan(double(b)));
         const float r = float(std::fabs(double(chord) / (2 * std::sin(double(theta) / 2))));
         const float beta = (float(kPi) - theta) / 2;

@@ -9,7 +9,6 @@ namespace tiraq {
 namespace {
 
 constexpr double kTwoPi = 2 * std::numbers::pi;
-constexpr double kTraceTolerance = 0.25;
 constexpr int kMostTracePoints = 20000;
 
 double Length(const DevicePoint& v) { return std::hypot(v.X, v.Y); }
@@ -161,7 +160,7 @@ std::vector<std::vector<gui::PixelPoint>> TraceArc(const EllipticArc& arc, const
     for (const Interval& part : VisibleIntervals(arc, area, margin)) {
         points.clear();
         gui::SampleArc({arc.Centre.X, arc.Centre.Y}, {arc.Major.X, arc.Major.Y}, {arc.Minor.X, arc.Minor.Y}, part.from,
-                       part.to - part.from, kTraceTolerance, kMostTracePoints, points);
+                       part.to - part.from, kMostTracePoints, points);
         bool runOpen = false;
         for (std::size_t i = 1; i < points.size(); ++i) {
             AddSegment(runs, runOpen, {points[i - 1].x, points[i - 1].y}, {points[i].x, points[i].y}, area, margin);

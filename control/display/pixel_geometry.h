@@ -55,8 +55,8 @@ struct EllipticArc {
     double Sweep = 0;
 };
 
-// The visible parts of an arc as polylines on the device: traced finely enough that no point is
-// off by more than a quarter pixel, clipped to the target widened by `margin` pixels. A circle's
+// The visible parts of an arc as polylines on the device: traced as the surfaces trace curves
+// (gui::SampleArc), clipped to the target widened by `margin` pixels. A circle's
 // arc is traced only where it passes the target, so a huge radius costs no more than a small one.
 std::vector<std::vector<gui::PixelPoint>> TraceArc(const EllipticArc& arc, const ClipArea& area, double margin);
 

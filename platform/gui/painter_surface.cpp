@@ -4,8 +4,6 @@
 
 #include <QGlyphRun>
 #include <QPaintDevice>
-#include "gui/arc_points.h"
-#include <QPainterPath>
 #include <QPolygon>
 #include <QVector>
 
@@ -24,16 +22,11 @@ Colour FromQRgb(QRgb rgb) {
 
 namespace {
 
-// The dash patterns of one-pixel pens, in pixels, as the platform's pens draw them.
+// The dash patterns of one-pixel pens where the painter draws them, as on a printer's page.
 QVector<qreal> DashPattern(PenStyle style) {
-    switch (style) {
-    case PenStyle::Dash: return {18, 6};
-    case PenStyle::Dot: return {3, 3};
-    case PenStyle::DashDot: return {9, 6, 3, 6};
-    case PenStyle::DashDotDot: return {9, 3, 3, 3, 3, 3};
-    case PenStyle::Solid: break;
-    }
-    return {};
+    QVector<qreal> pattern;
+    for (const int run : DashRuns(style)) pattern.append(run);
+    return pattern;
 }
 
 QRect NormalRect(const PixelRect& box) {
@@ -42,18 +35,10 @@ QRect NormalRect(const PixelRect& box) {
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
-// The outline rectangle as a path through the pixel centres, so a one-pixel pen covers the box's
-// edge pixels and nothing outside.
-QRectF OutlineRect(const QRect& r) { return QRectF(r.left(), r.top(), r.width() - 1, r.height() - 1); }
-
 QPolygon ToPolygon(std::span<const PixelPoint> points) {
     QPolygon polygon(int(points.size()));
     for (int i = 0; i < polygon.size(); ++i) polygon.setPoint(i, points[i].x, points[i].y);
     return polygon;
-}
-
-double RayAngle(const QPointF& centre, PixelPoint p) {
-    return std::atan2(centre.y() - p.y, p.x - centre.x()) * 180.0 / M_PI;
 }
 
 }  // namespace
@@ -90,7 +75,8 @@ void PainterSurface::End() {
 }
 
 RasterImage* PainterSurface::Direct(const Pen& pen) {
-    if (!raster_ || rasterOp_ != RasterOp::CopyPen || pen.style != PenStyle::Solid || pen.width > 1) return nullptr;
+    if (!raster_ || pen.width > 1) return nullptr;
+    rasterPen_ = RasterPen{PixelWord(pen.colour), pen.style, rasterOp_ == RasterOp::Invert};
     return &*raster_;
 }
 
@@ -136,7 +122,7 @@ void PainterSurface::UseNoBrush() {
 
 void PainterSurface::DrawLine(const Pen& pen, PixelPoint from, PixelPoint to) {
     if (RasterImage* raster = Direct(pen)) {
-        raster->Line(from, to, PixelWord(pen.colour));
+        raster->Line(from, to, rasterPen_);
         return;
     }
     UsePen(pen);
@@ -149,64 +135,48 @@ void PainterSurface::DrawLine(const Pen& pen, PixelPoint from, PixelPoint to) {
 
 void PainterSurface::DrawPolyline(const Pen& pen, std::span<const PixelPoint> points) {
     if (points.size() < 2) return;
+    Stroke(pen, points);
+}
+
+void PainterSurface::Stroke(const Pen& pen, std::span<const PixelPoint> points) {
     if (RasterImage* raster = Direct(pen)) {
-        raster->Polyline(points, PixelWord(pen.colour));
+        raster->Polyline(points, rasterPen_);
         return;
     }
     UsePen(pen);
-    painter_.drawPolyline(ToPolygon(points));
+    if (points.size() == 1) {
+        painter_.drawPoint(points[0].x, points[0].y);
+    } else {
+        painter_.drawPolyline(ToPolygon(points));
+    }
 }
 
 void PainterSurface::DrawArc(const Pen& pen, const PixelRect& box, PixelPoint start, PixelPoint end) {
     const QRect r = NormalRect(box);
     if (r.width() < 2 && r.height() < 2) return;
-    UsePen(pen);
-    UseNoBrush();
-    const QRectF outline = OutlineRect(r);
-    const double from = RayAngle(outline.center(), start);
-    double sweep = std::fmod(RayAngle(outline.center(), end) - from + 720.0, 360.0);
-    if (sweep == 0) sweep = 360;
-    if (Direct(pen)) {
-        DirectCurve(outline, from, sweep, pen.colour);
-        return;
-    }
-    QPainterPath path;
-    path.arcMoveTo(outline, from);
-    path.arcTo(outline, from, sweep);
-    painter_.drawPath(path);
-}
-
-void PainterSurface::DirectCurve(const QRectF& outline, double from, double sweep, Colour colour) {
-    // Angles are of rays from the centre on the screen, y upward; the ellipse's parameter for a
-    // ray follows from the radii.
-    const double rx = outline.width() / 2, ry = outline.height() / 2;
-    const double ray = from * M_PI / 180;
-    const double start = std::atan2(rx * std::sin(ray), ry * std::cos(ray));
-    const double endRay = (from + sweep) * M_PI / 180;
-    double end = std::atan2(rx * std::sin(endRay), ry * std::cos(endRay));
-    while (end <= start) end += 2 * M_PI;
-    const double parameterSweep = sweep >= 360 ? 2 * M_PI : end - start;
-    curvePoints_.clear();
-    SampleArc({outline.center().x(), outline.center().y()}, {rx, 0}, {0, -ry}, start, parameterSweep, 0.25, 4096,
-              curvePoints_);
-    curvePixels_.clear();
-    for (const ArcPoint& p : curvePoints_) curvePixels_.push_back({int(std::lround(p.x)), int(std::lround(p.y))});
-    raster_->Polyline(curvePixels_, PixelWord(colour));
+    BoxArcVertices(box, start, end, false, curveVertices_);
+    StrokeCurve(pen);
 }
 
 void PainterSurface::DrawEllipse(const Pen& pen, const PixelRect& box) {
-    if (Direct(pen)) {
-        DirectCurve(OutlineRect(NormalRect(box)), 0, 360, pen.colour);
-        return;
+    BoxArcVertices(box, {}, {}, true, curveVertices_);
+    StrokeCurve(pen);
+}
+
+void PainterSurface::StrokeCurve(const Pen& pen) {
+    // On an image the pixels of the chords are drawn, each the one nearest its chord, so curves
+    // stay round; on paper the chords themselves.
+    if (RasterImage* raster = Direct(pen)) {
+        ChordPixels(curveVertices_, raster->Area(), curvePixels_);
+        raster->Polyline(curvePixels_, rasterPen_);
+    } else {
+        Stroke(pen, curveVertices_);
     }
-    UsePen(pen);
-    UseNoBrush();
-    painter_.drawEllipse(OutlineRect(NormalRect(box)));
 }
 
 void PainterSurface::SetPixel(PixelPoint point, Colour colour) {
-    if (raster_ && rasterOp_ == RasterOp::CopyPen) {
-        raster_->Pixel(point, PixelWord(colour));
+    if (RasterImage* raster = Direct(Pen{PenStyle::Solid, 1, colour})) {
+        raster->Pixel(point, rasterPen_);
         return;
     }
     UsePen(Pen{PenStyle::Solid, 1, colour});
@@ -216,9 +186,7 @@ void PainterSurface::SetPixel(PixelPoint point, Colour colour) {
 void PainterSurface::FillPolygon(std::span<const PixelPoint> corners, Colour colour) {
     if (corners.empty()) return;
     if (RasterImage* raster = Direct(Pen{PenStyle::Solid, 1, colour})) {
-        raster->FillPolygon(corners, PixelWord(colour));
-        raster->Polyline(corners, PixelWord(colour));
-        raster->Line(corners.back(), corners.front(), PixelWord(colour));
+        raster->FillPolygon(corners, rasterPen_);
         return;
     }
     UsePen(Pen{PenStyle::Solid, 1, colour});
@@ -235,9 +203,10 @@ void PainterSurface::DrawRectangle(const Pen& pen, const PixelRect& box, bool fi
         return;
     }
     if (pen.style != PenStyle::Solid && pen.width <= 1) {
-        UsePen(pen);
-        UseNoBrush();
-        painter_.drawRect(OutlineRect(r));
+        // Dashes run once round from the top left corner.
+        const PixelPoint corners[] = {{r.left(), r.top()}, {r.right(), r.top()}, {r.right(), r.bottom()},
+                                      {r.left(), r.bottom()}, {r.left(), r.top()}};
+        Stroke(pen, corners);
         return;
     }
     // Solid outlines as four strips that do not overlap, so that inverting touches every edge

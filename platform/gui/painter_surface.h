@@ -25,7 +25,10 @@ Colour FromQRgb(QRgb rgb);
 // A drawing surface over a QPainter on an image, a widget or a printer. It paints without
 // antialiasing, so that on a Format_RGB32 image every pixel has exactly the colour drawn (hit tests
 // read them back), and keeps the pens and fonts it has made, since a pass draws the same few
-// thousand times.
+// thousand times. On a Format_RGB32 image it rasterises every one-pixel figure itself
+// (RasterImage), in every pen style and raster operation, with the painter's own pixels for lines;
+// the painter draws wide pens, texts and filled boxes there, and everything on other devices.
+// Curves are traced here on every device.
 class PainterSurface : public DrawingSurface {
 public:
     // A surface that paints nowhere until it begins on a device.
@@ -70,10 +73,14 @@ private:
     using FontKey = std::tuple<std::string, double, int, int, bool, bool>;
 
     void UsePen(const Pen& pen);
+    // A polyline, or the pixel of a single point.
+    void Stroke(const Pen& pen, std::span<const PixelPoint> points);
+    // The curve traced into curveVertices_.
+    void StrokeCurve(const Pen& pen);
     void ResetPainterState();
-    // The image's words when figures of this pen can be drawn on them directly.
+    // The image's words when figures of this pen are rasterised on them, with the pen made ready
+    // in rasterPen_.
     RasterImage* Direct(const Pen& pen);
-    void DirectCurve(const QRectF& outline, double from, double sweep, Colour colour);
     bool DrawGlyphs(CachedFont& font, QPointF origin, std::string_view text);
     void UseNoBrush();
     CachedFont& FontFor(const TextFont& font);
@@ -82,7 +89,9 @@ private:
 
     QPainter painter_;
     std::optional<RasterImage> raster_;
-    std::vector<ArcPoint> curvePoints_;  // kept between calls, as curves are drawn by the thousand
+    RasterPen rasterPen_;
+    // Kept between calls, as curves are drawn by the thousand.
+    std::vector<PixelPoint> curveVertices_;
     std::vector<PixelPoint> curvePixels_;
     TextFont lastFontSpec_;
     RasterOp rasterOp_ = RasterOp::CopyPen;
