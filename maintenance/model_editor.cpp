@@ -11,6 +11,7 @@
 #include "stored_drawing.h"
 #include "water_correction.h"
 
+#include "gui/child_control.h"
 #include "gui/dialog_service.h"
 #include "gui/mdi_frame.h"
 #include "gui/option_group.h"
@@ -89,7 +90,6 @@ int HeaderWidth(const QHeaderView& header, int column, const QString& text) {
 
 ModelEditor::ModelEditor(const QString& formName, Family family, QString editCaption, QString viewCaption)
     : MaintenanceForm(formName),
-      family_(family),
       editCaption_(std::move(editCaption)),
       viewCaption_(std::move(viewCaption)),
       grid1_(new DataGrid(this)),
@@ -109,10 +109,12 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
     bound_ = controls.bound;
     options_ = controls.options;
     for (std::size_t i = 0; i < options_.size(); ++i) {
-        QLineEdit* codeBox = findChild<QLineEdit*>(OptionArrays(family)[i].codeBox);
+        QLineEdit* codeBox = gui::ChildControl<QLineEdit>(*this, OptionArrays(family)[i].codeBox);
+        codeBoxes_.push_back(codeBox);
         connect(options_[i], &gui::OptionGroup::Click, this, [codeBox](int index) { codeBox->setText(QString::number(index + 1)); });
     }
-    new FocusLeaves(findChild<QLineEdit*>("txtDescription"), [this] { txtDescription_Validate(); });
+    txtDescription_ = gui::ChildControl<QLineEdit>(*this, "txtDescription");
+    new FocusLeaves(txtDescription_, [this] { txtDescription_Validate(); });
 
     auto* drawing = new QVBoxLayout;
     drawing->addWidget(new QLabel("DXF File", this));
@@ -156,7 +158,7 @@ void ModelEditor::Initialise(qint64 ID, int Mode, ModelList* myParent) {
     myParent_ = myParent;
 }
 
-gui::OptionGroup* ModelEditor::Options(const char* name) const { return findChild<gui::OptionGroup*>(name); }
+gui::OptionGroup* ModelEditor::Options(const char* name) const { return gui::ChildControl<gui::OptionGroup>(*this, name); }
 
 void ModelEditor::Form_Load() {
     MoveToTop();
@@ -225,9 +227,8 @@ void ModelEditor::LockForView() {
 }
 
 void ModelEditor::SelectOptionsFromCodes() {
-    const std::vector<OptionArray>& arrays = OptionArrays(family_);
-    for (std::size_t i = 0; i < arrays.size(); ++i) {
-        const std::string code = findChild<QLineEdit*>(arrays[i].codeBox)->text().toStdString();
+    for (std::size_t i = 0; i < codeBoxes_.size(); ++i) {
+        const std::string code = codeBoxes_[i]->text().toStdString();
         // A row without a usable code shows no option selected.
         if (!vb::IsNumeric(code)) continue;
         try {
@@ -238,16 +239,15 @@ void ModelEditor::SelectOptionsFromCodes() {
 }
 
 void ModelEditor::txtDescription_Validate() {
-    auto* box = findChild<QLineEdit*>("txtDescription");
-    if (box->isReadOnly() || box->text().size() <= kMaxDescription) return;
+    if (txtDescription_->isReadOnly() || txtDescription_->text().size() <= kMaxDescription) return;
     gui::Dialogs().MsgBox("Description field has a maximum of 80 characters", gui::vbOKOnly, "Quellmar_customer");
-    box->setText(box->text().left(kMaxDescription));
+    txtDescription_->setText(txtDescription_->text().left(kMaxDescription));
 }
 
 bool ModelEditor::StorePendingEdits() {
     // A description typed into and never left is checked as leaving the box would have; one the
     // user did not change is kept as stored.
-    if (findChild<QLineEdit*>("txtDescription")->text() != data1_->Field("Description").toString()) txtDescription_Validate();
+    if (txtDescription_->text() != data1_->Field("Description").toString()) txtDescription_Validate();
     for (DataGrid* grid : {grid1_, grid2_}) grid->CommitOpenCell();
     try {
         for (DataControl* data : {data1_, data2_, data3_}) data->UpdateRecord();

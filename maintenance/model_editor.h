@@ -67,7 +67,6 @@ private:
     bool StorePendingEdits();
     QString GetDxfFileName();
 
-    Family family_;
     QString editCaption_;
     QString viewCaption_;
     qint64 id_ = 0;
@@ -80,6 +79,9 @@ private:
     DataControl* data3_;
     std::vector<QWidget*> bound_;
     std::vector<gui::OptionGroup*> options_;
+    // The hidden bound box of each option array's code, in the order of the arrays.
+    std::vector<QLineEdit*> codeBoxes_;
+    QLineEdit* txtDescription_;
     DataGrid* grid1_;
     DataGrid* grid2_;
     QPushButton* cmdLoadDxf_;

@@ -8,6 +8,7 @@
 #include "model_fields.h"
 #include "model_list.h"
 
+#include "gui/child_control.h"
 #include "gui/dialog_service.h"
 #include "gui/keyboard_helpers.h"
 #include "gui/mdi_frame.h"
@@ -36,7 +37,7 @@ NewModelForm::NewModelForm(const QString& formName, Family family, QString capti
     const ModelFieldControls controls = BuildModelFields(*this, *fields, NewModelFields(family), OptionArrays(family));
     bound_ = controls.bound;
     options_ = controls.options;
-    txtName_ = findChild<QLineEdit*>("txtName");
+    txtName_ = gui::ChildControl<QLineEdit>(*this, "txtName");
     QPushButton* ok = CommandButton("cmdOk", "&OK");
     QPushButton* cancel = CommandButton("cmdCancel", "&Cancel");
     auto* layout = new QVBoxLayout(this);
@@ -52,7 +53,7 @@ void NewModelForm::SetTemplateID(qint64 ID, ModelList* myParent) {
     myParent_ = myParent;
 }
 
-gui::OptionGroup* NewModelForm::Options(const char* name) const { return findChild<gui::OptionGroup*>(name); }
+gui::OptionGroup* NewModelForm::Options(const char* name) const { return gui::ChildControl<gui::OptionGroup>(*this, name); }
 
 void NewModelForm::Form_Load() {
     MoveToTop();

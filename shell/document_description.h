@@ -62,6 +62,9 @@ struct ValidationRules {
     std::vector<TemperatureLimit> limits;
 };
 
+// Every box the rules name.
+std::vector<const char*> BoxesOfRules(const ValidationRules& rules);
+
 // One row of the results tab: a caption and the labels beside it, black unless their design colour
 // is red (warnings).
 struct ResultRow {

@@ -117,9 +117,8 @@ void SelectionDocument::BuildInputTab(QWidget* page) {
     int index = 0;
     for (const OptionSpec& option : description_.options) {
         auto* group = new gui::OptionGroup(option.name, option.frameCaption, option.captions, option.firstIndex, option.columns, page);
-        const std::string name = option.name;
-        connect(group, &gui::OptionGroup::Click, this, [this, name](int clicked) {
-            optionIndexes_[name] = clicked;
+        connect(group, &gui::OptionGroup::Click, this, [this, group](int clicked) {
+            optionIndexes_[group] = clicked;
             MarkDirty();
         });
         options->addWidget(group, index / 2, index % 2);

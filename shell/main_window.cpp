@@ -107,7 +107,7 @@ frmQuellmar::frmQuellmar() : area_(new QMdiArea(this)), toolbar_(new QToolBar(th
     BuildMenus();
 
     // Load: the Models menu is hidden, the window goes to the top left corner, the toolbar is filled.
-    MenuItem("mnuModels")->setVisible(false);
+    mnuModels_->setVisible(false);
     move(0, 0);
     BuildToolbar();
     const QSize client = gui::TwipsToPixels(kClientWidth, kClientHeight);
@@ -165,6 +165,7 @@ void frmQuellmar::BuildMenus() {
     item(edit, "mnuEditAllDrawings", "&All Available Drawings", [open, &makers] { open(makers.selectDxf); });
 
     QMenu* models = menu(nullptr, "mnuModels", "&Models");
+    mnuModels_ = models->menuAction();
     item(models, "mnuAirDev", "&Air-Cooled ..", [this, &makers] {
         if (makers.selectEdit) ShowMaintenanceWindow(makers.selectEdit(1));
     });

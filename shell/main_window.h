@@ -57,6 +57,7 @@ private:
 
     QMdiArea* area_;
     QToolBar* toolbar_;
+    QAction* mnuModels_ = nullptr;
     QString lastFileName_;
 };
 
