@@ -152,7 +152,7 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
 
 ModelEditor::~ModelEditor() = default;
 
-void ModelEditor::Initialise(qint64 ID, int Mode, ModelList* myParent) {
+void ModelEditor::Initialise(qint64 ID, EditorMode Mode, ModelList* myParent) {
     id_ = ID;
     mode_ = Mode;
     myParent_ = myParent;
@@ -174,7 +174,7 @@ void ModelEditor::Form_Load() {
     grid1_->SetDataSource(*data2_);
     grid2_->SetDataSource(*data3_);
     FormatCurveGrids();
-    const bool viewing = mode_ == 1;
+    const bool viewing = mode_ == EditorMode::View;
     setWindowTitle(viewing ? viewCaption_ : editCaption_);
     if (viewing) LockForView();
     cmdLoadDxf_->setEnabled(!viewing);
@@ -263,21 +263,21 @@ bool ModelEditor::StorePendingEdits() {
 }
 
 void ModelEditor::cmdOK_Click() {
-    if (mode_ != 1 && !StorePendingEdits()) return;
+    if (mode_ != EditorMode::View && !StorePendingEdits()) return;
     closedByOK_ = true;
     BeforeClosingByOK();
     Unload();
 }
 
 bool ModelEditor::Form_Unload() {
-    if (mode_ != 1 && !StorePendingEdits()) return false;
+    if (mode_ != EditorMode::View && !StorePendingEdits()) return false;
     if (myParent_) ShowListAgain(*myParent_);
     myParent_ = nullptr;
     return true;
 }
 
 void ModelEditor::ShowListAgain(ModelList& list) {
-    if (mode_ == 3) Handle([&] { list.FillListBox(); });
+    if (mode_ == EditorMode::Add) Handle([&] { list.FillListBox(); });
     list.SetFormVisible(true);
 }
 
@@ -315,16 +315,16 @@ frmEditWater::frmEditWater()
     : ModelEditor("frmEditWater", Family::Water, "Edit Water-Cooled Model", "View Water-Cooled Model") {}
 
 void frmEditWater::BeforeClosingByOK() {
-    if (Mode() != 3) return;
+    if (Mode() != EditorMode::Add) return;
     auto* corrections = new frmWaterCorrection;
-    corrections->Initialise(ID(), 3, Parent());
+    corrections->Initialise(ID(), EditorMode::Add, Parent());
     gui::ShowMdiChild(corrections);
 }
 
 void frmEditWater::ShowListAgain(ModelList& list) {
     // After an add, OK hands the list on to the correction-factor editor. Closed by its close box,
     // the editor brings the list back itself, so it is never left hidden with nothing to show it.
-    if (Mode() == 3 && ClosedByOK()) return;
+    if (Mode() == EditorMode::Add && ClosedByOK()) return;
     ModelEditor::ShowListAgain(list);
 }
 

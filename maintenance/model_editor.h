@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cooler_family.h"
+#include "editor_mode.h"
 #include "maintenance_form.h"
 
 #include <QPointer>
@@ -22,19 +23,19 @@ class DataGrid;
 class ModelList;
 
 // A model editor: the model's row in bound boxes, option groups and a check box, its capacity and
-// pressure-drop curves in bound grids, and the buttons of its stored drawing. Mode 1 views the
-// model (nothing can be changed), 2 edits it, 3 edits a model just added. What the user changes
-// is written when the window closes (a grid row also when the user moves to another row).
+// pressure-drop curves in bound grids, and the buttons of its stored drawing, opened in one of the
+// editor modes. What the user changes is written when the window closes (a grid row also when the
+// user moves to another row).
 class ModelEditor : public MaintenanceForm {
     Q_OBJECT
 
 public:
     ~ModelEditor() override;
 
-    void Initialise(qint64 ID, int Mode, ModelList* myParent);
+    void Initialise(qint64 ID, EditorMode Mode, ModelList* myParent);
 
     qint64 ID() const { return id_; }
-    int Mode() const { return mode_; }
+    EditorMode Mode() const { return mode_; }
     DataGrid* DBGrid1() const { return grid1_; }
     DataGrid* DBGrid2() const { return grid2_; }
     gui::OptionGroup* Options(const char* name) const;
@@ -70,7 +71,7 @@ private:
     QString editCaption_;
     QString viewCaption_;
     qint64 id_ = 0;
-    int mode_ = 1;
+    EditorMode mode_ = EditorMode::View;
     QPointer<ModelList> myParent_;
     QString databasePath_;
     bool closedByOK_ = false;

@@ -76,7 +76,7 @@ void ModelList::OpenChild(MaintenanceForm* window) {
     gui::ShowMdiChild(window);
 }
 
-void ModelList::OpenEditor(int mode) {
+void ModelList::OpenEditor(EditorMode mode) {
     const qint64 id = SelectedID();
     if (id == 0) return;
     ModelEditor* editor = MakeModelEditor(family_);
@@ -84,9 +84,9 @@ void ModelList::OpenEditor(int mode) {
     OpenChild(editor);
 }
 
-void ModelList::cmdView_Click() { OpenEditor(1); }
+void ModelList::cmdView_Click() { OpenEditor(EditorMode::View); }
 
-void ModelList::cmdEdit_Click() { OpenEditor(2); }
+void ModelList::cmdEdit_Click() { OpenEditor(EditorMode::Edit); }
 
 void ModelList::cmdNew_Click() {
     NewModelForm* form = MakeNewModelForm(family_);
@@ -108,7 +108,7 @@ void ModelList::cmdCancel_Click() { Unload(); }
 
 frmSelectEdit::frmSelectEdit() : ModelList("frmSelectEdit", Family::Air) {}
 
-void frmSelectEdit::Initialise(int cType) { SetFamily(cType == 2 ? Family::Mobile : Family::Air); }
+void frmSelectEdit::Initialise(Family cType) { SetFamily(cType == Family::Mobile ? Family::Mobile : Family::Air); }
 
 frmSelectEditWater::frmSelectEditWater() : ModelList("frmSelectEditWater", Family::Water) {
     auto* correction = AddButton("cmdCorrection", " C&orrection      Factors");
@@ -119,7 +119,7 @@ void frmSelectEditWater::cmdCorrection_Click() {
     const qint64 id = SelectedID();
     if (id == 0) return;
     auto* corrections = new frmWaterCorrection;
-    corrections->Initialise(id, 2, this);
+    corrections->Initialise(id, EditorMode::Edit, this);
     OpenChild(corrections);
 }
 

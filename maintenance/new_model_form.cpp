@@ -111,7 +111,7 @@ void NewModelForm::cmdOK_Click() {
         }
         stored_ = true;
         ModelEditor* editor = MakeModelEditor(family_);
-        editor->Initialise(newCoolerId_, 3, myParent_);
+        editor->Initialise(newCoolerId_, EditorMode::Add, myParent_);
         gui::ShowMdiChild(editor);
         Unload();
     });

@@ -94,7 +94,7 @@ QLineEdit* frmWaterCorrection::Box(CorrectionArray array, int index) const {
     return boxes_[static_cast<std::size_t>(array)][static_cast<std::size_t>(index)];
 }
 
-void frmWaterCorrection::Initialise(qint64 ID, int Mode, ModelList* myParent) {
+void frmWaterCorrection::Initialise(qint64 ID, EditorMode Mode, ModelList* myParent) {
     id_ = ID;
     mode_ = Mode;
     myParent_ = myParent;
@@ -115,7 +115,7 @@ void frmWaterCorrection::Form_Load() {
         for (std::size_t i = 0; i < texts.size(); ++i) Box(static_cast<CorrectionArray>(array), static_cast<int>(i))->setText(texts[i]);
     }
     changed_.reset();
-    if (mode_ == 3) cmdCancel_->setEnabled(false);
+    if (mode_ == EditorMode::Add) cmdCancel_->setEnabled(false);
 }
 
 bool frmWaterCorrection::BoxCell(CorrectionArray array, int index, CorrectionCell& cell) {
@@ -159,7 +159,7 @@ bool frmWaterCorrection::SaveCorrections() {
 }
 
 void frmWaterCorrection::cmdOK_Click() {
-    if (mode_ == 3) changed_.set();
+    if (mode_ == EditorMode::Add) changed_.set();
     if (changed_.any()) {
         if (!SaveCorrections()) return;
         saved_ = true;
@@ -180,7 +180,7 @@ bool frmWaterCorrection::Form_Unload() {
         }
     }
     if (myParent_) {
-        if (mode_ == 3) Handle([this] { myParent_->FillListBox(); });
+        if (mode_ == EditorMode::Add) Handle([this] { myParent_->FillListBox(); });
         myParent_->SetFormVisible(true);
     }
     myParent_ = nullptr;

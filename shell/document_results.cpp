@@ -64,7 +64,7 @@ void SelectionDocument::ShowResults(bool coolerSelected, const std::string& erro
     // The reason of an earlier search that found nothing must not stand beside a cooler.
     SetLabel(results_.errorMsg, coolerSelected ? std::string() : errorMessage);
     setWindowTitle(description_.resultCaption);
-    SetTab(1);
+    SetTab(kResultsTab);
 }
 
 // --- Selection parameters ---

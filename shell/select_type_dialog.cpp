@@ -36,13 +36,13 @@ SelectTypeDialog::SelectTypeDialog(QWidget* parent)
 }
 
 void SelectTypeDialog::cmdOK_Click() {
-    for (int index = 0; index <= 2; ++index)
-        if (optType_->Value(index)) coolerType = index;
+    for (const CoolerType type : {CoolerType::Air, CoolerType::Water, CoolerType::Mobile})
+        if (optType_->Value(static_cast<int>(type))) coolerType = type;
     hide();
 }
 
 void SelectTypeDialog::cmdCancel_Click() {
-    coolerType = -1;
+    coolerType.reset();
     hide();
 }
 

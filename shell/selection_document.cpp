@@ -71,7 +71,7 @@ SelectionDocument::~SelectionDocument() = default;
 void SelectionDocument::FormLoad() {
     for (const OptionSpec& option : description_.options)
         ControlNamed<gui::OptionGroup>(option.name)->SetValue(option.defaultIndex, true);
-    SetTab(0);
+    SetTab(kInputTab);
     gui::Guarded([this] { NewRatingObject(); });
     dirty_ = false;
 }
@@ -118,18 +118,18 @@ void SelectionDocument::GetCustomerDetails() {
     });
 }
 
-void SelectionDocument::PrintPreview() { ShowPreview(2); }
+void SelectionDocument::PrintPreview() { ShowPreview(PreviewMode::Preview); }
 
-void SelectionDocument::PrintFormData() { ShowPreview(1); }
+void SelectionDocument::PrintFormData() { ShowPreview(PreviewMode::Print); }
 
-void SelectionDocument::ShowPreview(int modeFlag) {
+void SelectionDocument::ShowPreview(PreviewMode modeFlag) {
     const auto& maker = ChildWindows().preview;
     if (!maker) return;
     gui::Guarded([&] {
         PreviewWindow* preview = maker();
         preview->SetPrintDetails(company_, address_, attention_, reference_, quoteDate_, sizedBy_, this, CoolerShown(),
                                  PageFamily(), modeFlag);
-        if (modeFlag == 2)
+        if (modeFlag == PreviewMode::Preview)
             gui::ShowMdiChild(preview->Window());
         else
             preview->PrintIt();
@@ -304,7 +304,7 @@ void SelectionDocument::ApplyTemperatureLimits() {
 bool SelectionDocument::QueryUnload() {
     if (closeApproved_) return true;
     if (!dirty_) return closeApproved_ = true;
-    int answer = 2;
+    QuestionDialog::Answer answer = QuestionDialog::Answer::Cancel;
     {
         auto dialog = std::unique_ptr<QuestionDialog>(QuestionDialog::NewQuoteChanged(this));
         gui::CenterForm(*dialog, gui::MdiFrame());
@@ -312,10 +312,11 @@ bool SelectionDocument::QueryUnload() {
         answer = dialog->Result;
     }
     switch (answer) {
-        case 0: return closeApproved_ = SaveBeforeClose();
-        case 1: discardOnClose_ = true; return closeApproved_ = true;
-        default: return false;
+        case QuestionDialog::Answer::Yes: return closeApproved_ = SaveBeforeClose();
+        case QuestionDialog::Answer::No: discardOnClose_ = true; return closeApproved_ = true;
+        case QuestionDialog::Answer::Cancel: break;
     }
+    return false;
 }
 
 bool SelectionDocument::SaveBeforeClose() {

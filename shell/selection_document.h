@@ -1,5 +1,6 @@
 #pragma once
 
+#include "child_windows.h"
 #include "document_description.h"
 #include "rating_object.h"
 #include "result_texts.h"
@@ -67,8 +68,10 @@ public:
     // Checks the inputs, runs the search with the rating object there is, and shows the results.
     void FindSuitableCooler();
 
-    // The tab control: 0 the input tab, 1 the results tab.
+    // The tab control and its two tabs.
     QTabWidget* SSTab1() const { return tabs_; }
+    static constexpr int kInputTab = 0;
+    static constexpr int kResultsTab = 1;
     int Tab() const;
     void SetTab(int tab);
     // Whether a cooler is selected and shown (Picture2's own visibility).
@@ -81,7 +84,7 @@ public:
     // The option index that the Click of an array stored last (0 for an array the document lacks).
     int OptionIndex(const char* name) const;
     // The page family of the quotation preview: 1 air-cooled, 2 mobile, 3 water-cooled.
-    int PageFamily() const { return description_.pageFamily; }
+    int PageFamily() const { return PageFamilyOf(description_.type); }
 
     // The close prompt: asks about unsaved changes, saves when told to, and says whether the
     // document may close. Closing the document afterwards does not ask again.
@@ -242,7 +245,7 @@ private:
     void cmdOK_Click();
     void cmdCancel_Click();
     void MarkDirty() { dirty_ = true; }
-    void ShowPreview(int modeFlag);
+    void ShowPreview(PreviewMode modeFlag);
     bool SaveBeforeClose();
 
     std::unique_ptr<RatingObject> rating_;
