@@ -94,9 +94,9 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
       viewCaption_(std::move(viewCaption)),
       grid1_(new DataGrid(this)),
       grid2_(new DataGrid(this)),
-      cmdLoadDxf_(CommandButton("cmdLoadDxf", "&Load")),
-      cmdViewDxf_(CommandButton("cmdViewDxf", "&View")),
-      cmdDelete_(CommandButton("cmdDelete", "&Delete")) {
+      cmdLoadDxf_(CommandButton("cmdLoadDxf", "&Load", [this] { cmdLoadDxf_Click(); })),
+      cmdViewDxf_(CommandButton("cmdViewDxf", "&View", [this] { cmdViewDxf_Click(); })),
+      cmdDelete_(CommandButton("cmdDelete", "&Delete", [this] { cmdDelete_Click(); })) {
     grid1_->setObjectName("DBGrid1");
     grid2_->setObjectName("DBGrid2");
     auto* fields = new QGridLayout;
@@ -120,8 +120,7 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
     drawing->addWidget(new QLabel("DXF File", this));
     for (QPushButton* button : {cmdLoadDxf_, cmdViewDxf_, cmdDelete_}) drawing->addWidget(button);
     drawing->addStretch();
-    auto* ok = CommandButton("cmdOk", "&OK");
-    drawing->addWidget(ok);
+    drawing->addWidget(CommandButton("cmdOk", "&OK", [this] { cmdOK_Click(); }));
 
     auto* top = new QHBoxLayout;
     top->addLayout(fields);
@@ -134,10 +133,6 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
     layout->addLayout(top);
     layout->addLayout(curves);
 
-    connect(ok, &QPushButton::clicked, this, &ModelEditor::cmdOK_Click);
-    connect(cmdLoadDxf_, &QPushButton::clicked, this, &ModelEditor::cmdLoadDxf_Click);
-    connect(cmdViewDxf_, &QPushButton::clicked, this, &ModelEditor::cmdViewDxf_Click);
-    connect(cmdDelete_, &QPushButton::clicked, this, &ModelEditor::cmdDelete_Click);
     // Created after the grids, so they go after them.
     data1_ = new DataControl(this);
     data2_ = new DataControl(this);
@@ -146,26 +141,22 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
         connect(grid, &DataGrid::OnAddNew, this, [this, data = data](int row) {
             // Every curve point added here belongs to this model.
             BoundTableModel& model = data->Model();
-            model.setData(model.index(row, model.fieldIndex("CoolerID")), id_);
+            model.setData(model.index(row, model.fieldIndex("CoolerID")), request_.id);
         });
 }
 
 ModelEditor::~ModelEditor() = default;
 
 void ModelEditor::Initialise(qint64 ID, EditorMode Mode, ModelList* myParent) {
-    id_ = ID;
-    mode_ = Mode;
-    myParent_ = myParent;
+    request_ = {ID, Mode, myParent};
 }
-
-gui::OptionGroup* ModelEditor::Options(const char* name) const { return gui::ChildControl<gui::OptionGroup>(*this, name); }
 
 void ModelEditor::Form_Load() {
     MoveToTop();
     databasePath_ = CoolerDatabasePath();
     for (DataControl* data : {data1_, data2_, data3_}) data->SetDatabaseName(databasePath_);
     BindFields();
-    const QString key = QString("CoolerID = %1").arg(id_);
+    const QString key = QString("CoolerID = %1").arg(request_.id);
     data1_->SetRecordSource("Coolers", key);
     data2_->SetRecordSource("CoolingCapacity", key, "CoolingCapacityOilFlow");
     data2_->Refresh();
@@ -174,14 +165,14 @@ void ModelEditor::Form_Load() {
     grid1_->SetDataSource(*data2_);
     grid2_->SetDataSource(*data3_);
     FormatCurveGrids();
-    const bool viewing = mode_ == EditorMode::View;
+    const bool viewing = request_.mode == EditorMode::View;
     setWindowTitle(viewing ? viewCaption_ : editCaption_);
     if (viewing) LockForView();
     cmdLoadDxf_->setEnabled(!viewing);
     cmdDelete_->setEnabled(!viewing);
     data1_->Refresh();
     if (data1_->Model().rowCount() == 0)
-        throw DatabaseError(QString("The model with the key %1 no longer exists.").arg(id_).toStdString());
+        throw DatabaseError(QString("The model with the key %1 no longer exists.").arg(request_.id).toStdString());
     SelectOptionsFromCodes();
 }
 
@@ -263,21 +254,21 @@ bool ModelEditor::StorePendingEdits() {
 }
 
 void ModelEditor::cmdOK_Click() {
-    if (mode_ != EditorMode::View && !StorePendingEdits()) return;
+    if (request_.mode != EditorMode::View && !StorePendingEdits()) return;
     closedByOK_ = true;
     BeforeClosingByOK();
     Unload();
 }
 
 bool ModelEditor::Form_Unload() {
-    if (mode_ != EditorMode::View && !StorePendingEdits()) return false;
-    if (myParent_) ShowListAgain(*myParent_);
-    myParent_ = nullptr;
+    if (request_.mode != EditorMode::View && !StorePendingEdits()) return false;
+    if (request_.list) ShowListAgain(*request_.list);
+    request_.list = nullptr;
     return true;
 }
 
 void ModelEditor::ShowListAgain(ModelList& list) {
-    if (mode_ == EditorMode::Add) Handle([&] { list.FillListBox(); });
+    if (request_.mode == EditorMode::Add) Handle([&] { list.FillListBox(); });
     list.SetFormVisible(true);
 }
 
@@ -292,19 +283,19 @@ void ModelEditor::cmdLoadDxf_Click() {
     if (file.isEmpty()) return;
     Handle([&] {
         gui::WaitCursor hourglass;
-        LoadDxfFile(id_, databasePath_, file);
+        LoadDxfFile(request_.id, databasePath_, file);
     });
 }
 
 void ModelEditor::cmdViewDxf_Click() {
     Handle([this] {
-        const std::optional<StoredDrawing> drawing = ReadStoredDrawing(databasePath_, id_);
+        const std::optional<StoredDrawing> drawing = ReadStoredDrawing(databasePath_, request_.id);
         ShowStoredDrawing(drawing ? drawing->text : std::nullopt, drawing ? drawing->name : QString());
     });
 }
 
 void ModelEditor::cmdDelete_Click() {
-    Handle([this] { DeleteStoredDrawing(databasePath_, id_); });
+    Handle([this] { DeleteStoredDrawing(databasePath_, request_.id); });
 }
 
 frmEditAir::frmEditAir() : ModelEditor("frmEditAir", Family::Air, "Edit Air-Cooled Model", "View Air-Cooled Model") {}
@@ -329,12 +320,7 @@ void frmEditWater::ShowListAgain(ModelList& list) {
 }
 
 ModelEditor* MakeModelEditor(Family family) {
-    switch (family) {
-        case Family::Air: return new frmEditAir;
-        case Family::Mobile: return new frmEditMobile;
-        case Family::Water: break;
-    }
-    return new frmEditWater;
+    return NewOfFamily<ModelEditor, frmEditAir, frmEditWater, frmEditMobile>(family);
 }
 
 }  // namespace quellmar::maintenance

@@ -34,11 +34,10 @@ public:
 
     void Initialise(qint64 ID, EditorMode Mode, ModelList* myParent);
 
-    qint64 ID() const { return id_; }
-    EditorMode Mode() const { return mode_; }
+    qint64 ID() const { return request_.id; }
+    EditorMode Mode() const { return request_.mode; }
     DataGrid* DBGrid1() const { return grid1_; }
     DataGrid* DBGrid2() const { return grid2_; }
-    gui::OptionGroup* Options(const char* name) const;
 
     void cmdOK_Click();
     void cmdLoadDxf_Click();
@@ -56,7 +55,7 @@ protected:
     // What closing does with the list; the air and mobile editors refill it after an add.
     virtual void ShowListAgain(ModelList& list);
 
-    ModelList* Parent() const { return myParent_; }
+    ModelList* Parent() const { return request_.list; }
     bool ClosedByOK() const { return closedByOK_; }
 
 private:
@@ -70,9 +69,7 @@ private:
 
     QString editCaption_;
     QString viewCaption_;
-    qint64 id_ = 0;
-    EditorMode mode_ = EditorMode::View;
-    QPointer<ModelList> myParent_;
+    ModelRequest request_;
     QString databasePath_;
     bool closedByOK_ = false;
     DataControl* data1_;

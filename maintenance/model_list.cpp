@@ -43,15 +43,15 @@ ModelList::ModelList(const QString& formName, Family family)
     layout->addLayout(column);
     layout->addLayout(buttons_);
     buttons_->addStretch();
-    connect(AddButton("cmdView", "&View"), &QPushButton::clicked, this, &ModelList::cmdView_Click);
-    connect(AddButton("cmdEdit", "&Edit"), &QPushButton::clicked, this, &ModelList::cmdEdit_Click);
-    connect(AddButton("cmdNew", "&New"), &QPushButton::clicked, this, &ModelList::cmdNew_Click);
-    connect(AddButton("cmdDelete", "&Delete"), &QPushButton::clicked, this, &ModelList::cmdDelete_Click);
-    connect(AddButton("cmdCancel", "&Cancel"), &QPushButton::clicked, this, &ModelList::cmdCancel_Click);
+    AddButton("cmdView", "&View", [this] { cmdView_Click(); });
+    AddButton("cmdEdit", "&Edit", [this] { cmdEdit_Click(); });
+    AddButton("cmdNew", "&New", [this] { cmdNew_Click(); });
+    AddButton("cmdDelete", "&Delete", [this] { cmdDelete_Click(); });
+    AddButton("cmdCancel", "&Cancel", [this] { cmdCancel_Click(); });
 }
 
-QPushButton* ModelList::AddButton(const char* name, const QString& caption) {
-    QPushButton* button = CommandButton(name, caption);
+QPushButton* ModelList::AddButton(const char* name, const QString& caption, const std::function<void()>& click) {
+    QPushButton* button = CommandButton(name, caption, click);
     // Above the stretch that keeps the buttons together at the top.
     buttons_->insertWidget(buttons_->count() - 1, button);
     return button;
@@ -64,7 +64,6 @@ void ModelList::Form_Load() {
 }
 
 void ModelList::FillListBox() {
-    list_->clear();
     setWindowTitle(ListCaption(family_));
     FillModelListBox(*list_, ListModels(databasePath_, family_));
 }
@@ -111,8 +110,7 @@ frmSelectEdit::frmSelectEdit() : ModelList("frmSelectEdit", Family::Air) {}
 void frmSelectEdit::Initialise(Family cType) { SetFamily(cType == Family::Mobile ? Family::Mobile : Family::Air); }
 
 frmSelectEditWater::frmSelectEditWater() : ModelList("frmSelectEditWater", Family::Water) {
-    auto* correction = AddButton("cmdCorrection", " C&orrection      Factors");
-    connect(correction, &QPushButton::clicked, this, &frmSelectEditWater::cmdCorrection_Click);
+    AddButton("cmdCorrection", " C&orrection      Factors", [this] { cmdCorrection_Click(); });
 }
 
 void frmSelectEditWater::cmdCorrection_Click() {

@@ -36,7 +36,8 @@ protected:
     qint64 SelectedID() const;
     // Hides the list and shows the window it opened.
     void OpenChild(MaintenanceForm* window);
-    QPushButton* AddButton(const char* name, const QString& caption);
+    // A button of the column beside the list, whose Click runs `click`.
+    QPushButton* AddButton(const char* name, const QString& caption, const std::function<void()>& click);
 
 private:
     void OpenEditor(EditorMode mode);

@@ -38,13 +38,10 @@ NewModelForm::NewModelForm(const QString& formName, Family family, QString capti
     bound_ = controls.bound;
     options_ = controls.options;
     txtName_ = gui::ChildControl<QLineEdit>(*this, "txtName");
-    QPushButton* ok = CommandButton("cmdOk", "&OK");
-    QPushButton* cancel = CommandButton("cmdCancel", "&Cancel");
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(ButtonRow({ok, cancel}));
-    connect(ok, &QPushButton::clicked, this, &NewModelForm::cmdOK_Click);
-    connect(cancel, &QPushButton::clicked, this, &NewModelForm::cmdCancel_Click);
+    layout->addLayout(ButtonRow({CommandButton("cmdOk", "&OK", [this] { cmdOK_Click(); }),
+                                 CommandButton("cmdCancel", "&Cancel", [this] { cmdCancel_Click(); })}));
     data1_ = new DataControl(this);
 }
 
@@ -52,8 +49,6 @@ void NewModelForm::SetTemplateID(qint64 ID, ModelList* myParent) {
     templateId_ = ID;
     myParent_ = myParent;
 }
-
-gui::OptionGroup* NewModelForm::Options(const char* name) const { return gui::ChildControl<gui::OptionGroup>(*this, name); }
 
 void NewModelForm::Form_Load() {
     MoveToTop();
@@ -152,12 +147,7 @@ frmAddWater::frmAddWater()
                    {1}) {}
 
 NewModelForm* MakeNewModelForm(Family family) {
-    switch (family) {
-        case Family::Air: return new frmAddAir;
-        case Family::Mobile: return new frmAddMobile;
-        case Family::Water: break;
-    }
-    return new frmAddWater;
+    return NewOfFamily<NewModelForm, frmAddAir, frmAddWater, frmAddMobile>(family);
 }
 
 }  // namespace quellmar::maintenance

@@ -44,9 +44,7 @@ private:
     // database refuses, so that nothing is lost.
     bool SaveCorrections();
 
-    qint64 id_ = 0;
-    EditorMode mode_ = EditorMode::Edit;
-    QPointer<ModelList> myParent_;
+    ModelRequest request_{0, EditorMode::Edit, nullptr};
     QString databasePath_;
     // The cell a box stands for at save time: as loaded while its text is, else as typed. False
     // (with a message, the focus on the box) when the text is no number.

@@ -1,5 +1,6 @@
 #include "customer_dialog.h"
 
+#include "gui/child_control.h"
 #include "gui/dialog_service.h"
 #include "gui/fore_color.h"
 #include "gui/keyboard_helpers.h"
@@ -51,10 +52,8 @@ CustomerDialog::CustomerDialog(QWidget* parent) : QDialog(parent) {
     lblError_->hide();
     grid->addWidget(lblError_, row++, 1);
 
-    auto* ok = new QPushButton("&OK", this);
-    ok->setObjectName("cmdOK");
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("cmdCancel");
+    auto* ok = gui::NewControl<QPushButton>("cmdOK", "&OK", this);
+    auto* cancel = gui::NewControl<QPushButton>("cmdCancel", "&Cancel", this);
     // No default button: Enter in a box does not press OK.
     for (QPushButton* button : {ok, cancel}) {
         button->setAutoDefault(false);

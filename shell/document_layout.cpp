@@ -1,6 +1,7 @@
 // The two tabs of a selection document, laid out from its description.
 #include "selection_document.h"
 
+#include "gui/child_control.h"
 #include "gui/fore_color.h"
 #include "gui/keyboard_helpers.h"
 #include "gui/option_group.h"
@@ -92,10 +93,8 @@ void SelectionDocument::BuildInputTab(QWidget* page) {
         previous = box;
         ++row;
     }
-    auto* ok = new QPushButton("OK", page);
-    ok->setObjectName("cmdOK");
-    auto* cancel = new QPushButton("Cancel", page);
-    cancel->setObjectName("cmdCancel");
+    auto* ok = gui::NewControl<QPushButton>("cmdOK", "OK", page);
+    auto* cancel = gui::NewControl<QPushButton>("cmdCancel", "Cancel", page);
     connect(ok, &QPushButton::clicked, this, &SelectionDocument::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &SelectionDocument::cmdCancel_Click);
     QWidget::setTabOrder(previous, ok);

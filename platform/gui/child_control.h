@@ -3,7 +3,18 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
+
 namespace gui {
+
+// A new control made from the arguments of its class's constructor, with its control name: the
+// name its window's code, the quotation files and the tests know it by.
+template <class Control, class... Arguments>
+Control* NewControl(const char* name, Arguments&&... arguments) {
+    auto* control = new Control(std::forward<Arguments>(arguments)...);
+    control->setObjectName(name);
+    return control;
+}
 
 // Throws std::logic_error naming the window, the control and its class, and how many were found.
 [[noreturn]] void WrongControlCount(const QObject& window, const QString& name, const char* className, qsizetype found);
