@@ -56,6 +56,7 @@ SelectionDocument::SelectionDocument(DocumentDescription description, QWidget* p
     tabs_->addTab(results, "Selection Results");
     duty_ = FindDutyControls();
     results_ = FindResultLabels();
+    // A check that names a box the document lacks fails here, not when the user presses OK.
     for (const char* name : BoxesOfRules(description_.rules)) RuleBox(name);
     // The tabs come last in the tab order: the first box is the first control, as the document was
     // designed.
