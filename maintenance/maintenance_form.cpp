@@ -1,9 +1,11 @@
 #include "maintenance_form.h"
 
 #include "gui/center_form.h"
+#include "gui/child_control.h"
 #include "gui/child_frame.h"
 #include "gui/keyboard_helpers.h"
 #include "gui/mdi_frame.h"
+#include "gui/option_group.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -55,11 +57,14 @@ void MaintenanceForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-QPushButton* MaintenanceForm::CommandButton(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
+QPushButton* MaintenanceForm::CommandButton(const char* name, const QString& caption,
+                                            const std::function<void()>& click) {
+    auto* button = gui::NewControl<QPushButton>(name, caption, this);
+    connect(button, &QPushButton::clicked, this, [click] { click(); });
     return button;
 }
+
+gui::OptionGroup* MaintenanceForm::Options(const char* name) const { return gui::ChildControl<gui::OptionGroup>(*this, name); }
 
 QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
     auto* row = new QHBoxLayout;

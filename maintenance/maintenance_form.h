@@ -2,11 +2,16 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
+
+namespace gui {
+class OptionGroup;
+}
 
 namespace quellmar::maintenance {
 
@@ -25,6 +30,8 @@ public:
     // The window's Visible.
     void SetFormVisible(bool visible);
     bool FormVisible() const;
+    // The option array of the window by its name.
+    gui::OptionGroup* Options(const char* name) const;
 
 protected:
     virtual void Form_Load() = 0;
@@ -35,8 +42,8 @@ protected:
     void MoveToTop();
     void CentreInClientArea();
 
-    // A button of the window, named as its handlers are.
-    QPushButton* CommandButton(const char* name, const QString& caption);
+    // A button of the window, named as its handlers are, whose Click runs `click`.
+    QPushButton* CommandButton(const char* name, const QString& caption, const std::function<void()>& click);
 
     // Runs a handler, showing what it raises in a message box.
     template <typename Handler>

@@ -11,9 +11,9 @@ namespace quellmar::maintenance {
 
 void RegisterMaintenanceWindows() {
     shell::ChildWindowMakers& makers = shell::ChildWindows();
-    makers.selectEdit = [](int coolerFamily) -> QWidget* {
+    makers.selectEdit = [](shell::CoolerType coolerType) -> QWidget* {
         auto* list = new frmSelectEdit;
-        list->Initialise(coolerFamily);
+        list->Initialise(coolerType == shell::CoolerType::Mobile ? Family::Mobile : Family::Air);
         return list;
     };
     makers.selectEditWater = []() -> QWidget* { return new frmSelectEditWater; };

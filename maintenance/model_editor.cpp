@@ -11,6 +11,7 @@
 #include "stored_drawing.h"
 #include "water_correction.h"
 
+#include "gui/child_control.h"
 #include "gui/dialog_service.h"
 #include "gui/mdi_frame.h"
 #include "gui/option_group.h"
@@ -89,14 +90,13 @@ int HeaderWidth(const QHeaderView& header, int column, const QString& text) {
 
 ModelEditor::ModelEditor(const QString& formName, Family family, QString editCaption, QString viewCaption)
     : MaintenanceForm(formName),
-      family_(family),
       editCaption_(std::move(editCaption)),
       viewCaption_(std::move(viewCaption)),
       grid1_(new DataGrid(this)),
       grid2_(new DataGrid(this)),
-      cmdLoadDxf_(CommandButton("cmdLoadDxf", "&Load")),
-      cmdViewDxf_(CommandButton("cmdViewDxf", "&View")),
-      cmdDelete_(CommandButton("cmdDelete", "&Delete")) {
+      cmdLoadDxf_(CommandButton("cmdLoadDxf", "&Load", [this] { cmdLoadDxf_Click(); })),
+      cmdViewDxf_(CommandButton("cmdViewDxf", "&View", [this] { cmdViewDxf_Click(); })),
+      cmdDelete_(CommandButton("cmdDelete", "&Delete", [this] { cmdDelete_Click(); })) {
     grid1_->setObjectName("DBGrid1");
     grid2_->setObjectName("DBGrid2");
     auto* fields = new QGridLayout;
@@ -109,17 +109,18 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
     bound_ = controls.bound;
     options_ = controls.options;
     for (std::size_t i = 0; i < options_.size(); ++i) {
-        QLineEdit* codeBox = findChild<QLineEdit*>(OptionArrays(family)[i].codeBox);
+        QLineEdit* codeBox = gui::ChildControl<QLineEdit>(*this, OptionArrays(family)[i].codeBox);
+        codeBoxes_.push_back(codeBox);
         connect(options_[i], &gui::OptionGroup::Click, this, [codeBox](int index) { codeBox->setText(QString::number(index + 1)); });
     }
-    new FocusLeaves(findChild<QLineEdit*>("txtDescription"), [this] { txtDescription_Validate(); });
+    txtDescription_ = gui::ChildControl<QLineEdit>(*this, "txtDescription");
+    new FocusLeaves(txtDescription_, [this] { txtDescription_Validate(); });
 
     auto* drawing = new QVBoxLayout;
     drawing->addWidget(new QLabel("DXF File", this));
     for (QPushButton* button : {cmdLoadDxf_, cmdViewDxf_, cmdDelete_}) drawing->addWidget(button);
     drawing->addStretch();
-    auto* ok = CommandButton("cmdOk", "&OK");
-    drawing->addWidget(ok);
+    drawing->addWidget(CommandButton("cmdOk", "&OK", [this] { cmdOK_Click(); }));
 
     auto* top = new QHBoxLayout;
     top->addLayout(fields);
@@ -132,10 +133,6 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
     layout->addLayout(top);
     layout->addLayout(curves);
 
-    connect(ok, &QPushButton::clicked, this, &ModelEditor::cmdOK_Click);
-    connect(cmdLoadDxf_, &QPushButton::clicked, this, &ModelEditor::cmdLoadDxf_Click);
-    connect(cmdViewDxf_, &QPushButton::clicked, this, &ModelEditor::cmdViewDxf_Click);
-    connect(cmdDelete_, &QPushButton::clicked, this, &ModelEditor::cmdDelete_Click);
     // Created after the grids, so they go after them.
     data1_ = new DataControl(this);
     data2_ = new DataControl(this);
@@ -144,26 +141,22 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
         connect(grid, &DataGrid::OnAddNew, this, [this, data = data](int row) {
             // Every curve point added here belongs to this model.
             BoundTableModel& model = data->Model();
-            model.setData(model.index(row, model.fieldIndex("CoolerID")), id_);
+            model.setData(model.index(row, model.fieldIndex("CoolerID")), request_.id);
         });
 }
 
 ModelEditor::~ModelEditor() = default;
 
-void ModelEditor::Initialise(qint64 ID, int Mode, ModelList* myParent) {
-    id_ = ID;
-    mode_ = Mode;
-    myParent_ = myParent;
+void ModelEditor::Initialise(qint64 ID, EditorMode Mode, ModelList* myParent) {
+    request_ = {ID, Mode, myParent};
 }
-
-gui::OptionGroup* ModelEditor::Options(const char* name) const { return findChild<gui::OptionGroup*>(name); }
 
 void ModelEditor::Form_Load() {
     MoveToTop();
     databasePath_ = CoolerDatabasePath();
     for (DataControl* data : {data1_, data2_, data3_}) data->SetDatabaseName(databasePath_);
     BindFields();
-    const QString key = QString("CoolerID = %1").arg(id_);
+    const QString key = QString("CoolerID = %1").arg(request_.id);
     data1_->SetRecordSource("Coolers", key);
     data2_->SetRecordSource("CoolingCapacity", key, "CoolingCapacityOilFlow");
     data2_->Refresh();
@@ -172,14 +165,14 @@ void ModelEditor::Form_Load() {
     grid1_->SetDataSource(*data2_);
     grid2_->SetDataSource(*data3_);
     FormatCurveGrids();
-    const bool viewing = mode_ == 1;
+    const bool viewing = request_.mode == EditorMode::View;
     setWindowTitle(viewing ? viewCaption_ : editCaption_);
     if (viewing) LockForView();
     cmdLoadDxf_->setEnabled(!viewing);
     cmdDelete_->setEnabled(!viewing);
     data1_->Refresh();
     if (data1_->Model().rowCount() == 0)
-        throw DatabaseError(QString("The model with the key %1 no longer exists.").arg(id_).toStdString());
+        throw DatabaseError(QString("The model with the key %1 no longer exists.").arg(request_.id).toStdString());
     SelectOptionsFromCodes();
 }
 
@@ -225,9 +218,8 @@ void ModelEditor::LockForView() {
 }
 
 void ModelEditor::SelectOptionsFromCodes() {
-    const std::vector<OptionArray>& arrays = OptionArrays(family_);
-    for (std::size_t i = 0; i < arrays.size(); ++i) {
-        const std::string code = findChild<QLineEdit*>(arrays[i].codeBox)->text().toStdString();
+    for (std::size_t i = 0; i < codeBoxes_.size(); ++i) {
+        const std::string code = codeBoxes_[i]->text().toStdString();
         // A row without a usable code shows no option selected.
         if (!vb::IsNumeric(code)) continue;
         try {
@@ -238,16 +230,15 @@ void ModelEditor::SelectOptionsFromCodes() {
 }
 
 void ModelEditor::txtDescription_Validate() {
-    auto* box = findChild<QLineEdit*>("txtDescription");
-    if (box->isReadOnly() || box->text().size() <= kMaxDescription) return;
+    if (txtDescription_->isReadOnly() || txtDescription_->text().size() <= kMaxDescription) return;
     gui::Dialogs().MsgBox("Description field has a maximum of 80 characters", gui::vbOKOnly, "Quellmar_customer");
-    box->setText(box->text().left(kMaxDescription));
+    txtDescription_->setText(txtDescription_->text().left(kMaxDescription));
 }
 
 bool ModelEditor::StorePendingEdits() {
     // A description typed into and never left is checked as leaving the box would have; one the
     // user did not change is kept as stored.
-    if (findChild<QLineEdit*>("txtDescription")->text() != data1_->Field("Description").toString()) txtDescription_Validate();
+    if (txtDescription_->text() != data1_->Field("Description").toString()) txtDescription_Validate();
     for (DataGrid* grid : {grid1_, grid2_}) grid->CommitOpenCell();
     try {
         for (DataControl* data : {data1_, data2_, data3_}) data->UpdateRecord();
@@ -263,21 +254,21 @@ bool ModelEditor::StorePendingEdits() {
 }
 
 void ModelEditor::cmdOK_Click() {
-    if (mode_ != 1 && !StorePendingEdits()) return;
+    if (request_.mode != EditorMode::View && !StorePendingEdits()) return;
     closedByOK_ = true;
     BeforeClosingByOK();
     Unload();
 }
 
 bool ModelEditor::Form_Unload() {
-    if (mode_ != 1 && !StorePendingEdits()) return false;
-    if (myParent_) ShowListAgain(*myParent_);
-    myParent_ = nullptr;
+    if (request_.mode != EditorMode::View && !StorePendingEdits()) return false;
+    if (request_.list) ShowListAgain(*request_.list);
+    request_.list = nullptr;
     return true;
 }
 
 void ModelEditor::ShowListAgain(ModelList& list) {
-    if (mode_ == 3) Handle([&] { list.FillListBox(); });
+    if (request_.mode == EditorMode::Add) Handle([&] { list.FillListBox(); });
     list.SetFormVisible(true);
 }
 
@@ -292,19 +283,19 @@ void ModelEditor::cmdLoadDxf_Click() {
     if (file.isEmpty()) return;
     Handle([&] {
         gui::WaitCursor hourglass;
-        LoadDxfFile(id_, databasePath_, file);
+        LoadDxfFile(request_.id, databasePath_, file);
     });
 }
 
 void ModelEditor::cmdViewDxf_Click() {
     Handle([this] {
-        const std::optional<StoredDrawing> drawing = ReadStoredDrawing(databasePath_, id_);
+        const std::optional<StoredDrawing> drawing = ReadStoredDrawing(databasePath_, request_.id);
         ShowStoredDrawing(drawing ? drawing->text : std::nullopt, drawing ? drawing->name : QString());
     });
 }
 
 void ModelEditor::cmdDelete_Click() {
-    Handle([this] { DeleteStoredDrawing(databasePath_, id_); });
+    Handle([this] { DeleteStoredDrawing(databasePath_, request_.id); });
 }
 
 frmEditAir::frmEditAir() : ModelEditor("frmEditAir", Family::Air, "Edit Air-Cooled Model", "View Air-Cooled Model") {}
@@ -315,26 +306,21 @@ frmEditWater::frmEditWater()
     : ModelEditor("frmEditWater", Family::Water, "Edit Water-Cooled Model", "View Water-Cooled Model") {}
 
 void frmEditWater::BeforeClosingByOK() {
-    if (Mode() != 3) return;
+    if (Mode() != EditorMode::Add) return;
     auto* corrections = new frmWaterCorrection;
-    corrections->Initialise(ID(), 3, Parent());
+    corrections->Initialise(ID(), EditorMode::Add, Parent());
     gui::ShowMdiChild(corrections);
 }
 
 void frmEditWater::ShowListAgain(ModelList& list) {
     // After an add, OK hands the list on to the correction-factor editor. Closed by its close box,
     // the editor brings the list back itself, so it is never left hidden with nothing to show it.
-    if (Mode() == 3 && ClosedByOK()) return;
+    if (Mode() == EditorMode::Add && ClosedByOK()) return;
     ModelEditor::ShowListAgain(list);
 }
 
 ModelEditor* MakeModelEditor(Family family) {
-    switch (family) {
-        case Family::Air: return new frmEditAir;
-        case Family::Mobile: return new frmEditMobile;
-        case Family::Water: break;
-    }
-    return new frmEditWater;
+    return NewOfFamily<ModelEditor, frmEditAir, frmEditWater, frmEditMobile>(family);
 }
 
 }  // namespace quellmar::maintenance

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cooler_family.h"
+#include "editor_mode.h"
 #include "maintenance_form.h"
 
 #include <QPointer>
@@ -22,22 +23,21 @@ class DataGrid;
 class ModelList;
 
 // A model editor: the model's row in bound boxes, option groups and a check box, its capacity and
-// pressure-drop curves in bound grids, and the buttons of its stored drawing. Mode 1 views the
-// model (nothing can be changed), 2 edits it, 3 edits a model just added. What the user changes
-// is written when the window closes (a grid row also when the user moves to another row).
+// pressure-drop curves in bound grids, and the buttons of its stored drawing, opened in one of the
+// editor modes. What the user changes is written when the window closes (a grid row also when the
+// user moves to another row).
 class ModelEditor : public MaintenanceForm {
     Q_OBJECT
 
 public:
     ~ModelEditor() override;
 
-    void Initialise(qint64 ID, int Mode, ModelList* myParent);
+    void Initialise(qint64 ID, EditorMode Mode, ModelList* myParent);
 
-    qint64 ID() const { return id_; }
-    int Mode() const { return mode_; }
+    qint64 ID() const { return request_.id; }
+    EditorMode Mode() const { return request_.mode; }
     DataGrid* DBGrid1() const { return grid1_; }
     DataGrid* DBGrid2() const { return grid2_; }
-    gui::OptionGroup* Options(const char* name) const;
 
     void cmdOK_Click();
     void cmdLoadDxf_Click();
@@ -55,7 +55,7 @@ protected:
     // What closing does with the list; the air and mobile editors refill it after an add.
     virtual void ShowListAgain(ModelList& list);
 
-    ModelList* Parent() const { return myParent_; }
+    ModelList* Parent() const { return request_.list; }
     bool ClosedByOK() const { return closedByOK_; }
 
 private:
@@ -67,12 +67,9 @@ private:
     bool StorePendingEdits();
     QString GetDxfFileName();
 
-    Family family_;
     QString editCaption_;
     QString viewCaption_;
-    qint64 id_ = 0;
-    int mode_ = 1;
-    QPointer<ModelList> myParent_;
+    ModelRequest request_;
     QString databasePath_;
     bool closedByOK_ = false;
     DataControl* data1_;
@@ -80,6 +77,9 @@ private:
     DataControl* data3_;
     std::vector<QWidget*> bound_;
     std::vector<gui::OptionGroup*> options_;
+    // The hidden bound box of each option array's code, in the order of the arrays.
+    std::vector<QLineEdit*> codeBoxes_;
+    QLineEdit* txtDescription_;
     DataGrid* grid1_;
     DataGrid* grid2_;
     QPushButton* cmdLoadDxf_;

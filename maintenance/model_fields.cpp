@@ -43,12 +43,7 @@ const std::vector<BoundField>& EditorFields(Family family) {
     static const std::vector<BoundField> mobile = {kName, kPartNo, kDescription, kMaxFlow, kLeaflet, kWeight, kCoolerType, kStock};
     static const std::vector<BoundField> water = {kName,       kPartNo, kDescription, kMaxFlow, kLeaflet, kWeight,
                                                   kCoolerType, kStock,  kOilShell,    kShellWater, kSeries};
-    switch (family) {
-        case Family::Air: return air;
-        case Family::Mobile: return mobile;
-        case Family::Water: break;
-    }
-    return water;
+    return OfFamily(family, air, water, mobile);
 }
 
 const std::vector<BoundField>& NewModelFields(Family family) {
@@ -57,12 +52,7 @@ const std::vector<BoundField>& NewModelFields(Family family) {
     static const std::vector<BoundField> water = {kName,    kPartNo, kDescription,
                                                   kMaxFlow, kLeaflet, kWeight, kStock, WithUnit(kOilShell, "BAR"),
                                                   WithUnit(kShellWater, "BAR")};
-    switch (family) {
-        case Family::Air: return air;
-        case Family::Mobile: return mobile;
-        case Family::Water: break;
-    }
-    return water;
+    return OfFamily(family, air, water, mobile);
 }
 
 const std::vector<OptionArray>& OptionArrays(Family family) {
@@ -74,12 +64,7 @@ const std::vector<OptionArray>& OptionArrays(Family family) {
         {"optSeries", "Series", {"P Series", "WP Series", "WPM Series", "Other"}, "Series", "txtSeries"},
     };
     static const std::vector<OptionArray> none;
-    switch (family) {
-        case Family::Air: return air;
-        case Family::Water: return water;
-        case Family::Mobile: break;
-    }
-    return none;
+    return OfFamily(family, air, water, none);
 }
 
 ModelFieldControls BuildModelFields(QWidget& form, QGridLayout& grid, const std::vector<BoundField>& fields,

@@ -43,15 +43,15 @@ ModelList::ModelList(const QString& formName, Family family)
     layout->addLayout(column);
     layout->addLayout(buttons_);
     buttons_->addStretch();
-    connect(AddButton("cmdView", "&View"), &QPushButton::clicked, this, &ModelList::cmdView_Click);
-    connect(AddButton("cmdEdit", "&Edit"), &QPushButton::clicked, this, &ModelList::cmdEdit_Click);
-    connect(AddButton("cmdNew", "&New"), &QPushButton::clicked, this, &ModelList::cmdNew_Click);
-    connect(AddButton("cmdDelete", "&Delete"), &QPushButton::clicked, this, &ModelList::cmdDelete_Click);
-    connect(AddButton("cmdCancel", "&Cancel"), &QPushButton::clicked, this, &ModelList::cmdCancel_Click);
+    AddButton("cmdView", "&View", [this] { cmdView_Click(); });
+    AddButton("cmdEdit", "&Edit", [this] { cmdEdit_Click(); });
+    AddButton("cmdNew", "&New", [this] { cmdNew_Click(); });
+    AddButton("cmdDelete", "&Delete", [this] { cmdDelete_Click(); });
+    AddButton("cmdCancel", "&Cancel", [this] { cmdCancel_Click(); });
 }
 
-QPushButton* ModelList::AddButton(const char* name, const QString& caption) {
-    QPushButton* button = CommandButton(name, caption);
+QPushButton* ModelList::AddButton(const char* name, const QString& caption, const std::function<void()>& click) {
+    QPushButton* button = CommandButton(name, caption, click);
     // Above the stretch that keeps the buttons together at the top.
     buttons_->insertWidget(buttons_->count() - 1, button);
     return button;
@@ -64,7 +64,6 @@ void ModelList::Form_Load() {
 }
 
 void ModelList::FillListBox() {
-    list_->clear();
     setWindowTitle(ListCaption(family_));
     FillModelListBox(*list_, ListModels(databasePath_, family_));
 }
@@ -76,7 +75,7 @@ void ModelList::OpenChild(MaintenanceForm* window) {
     gui::ShowMdiChild(window);
 }
 
-void ModelList::OpenEditor(int mode) {
+void ModelList::OpenEditor(EditorMode mode) {
     const qint64 id = SelectedID();
     if (id == 0) return;
     ModelEditor* editor = MakeModelEditor(family_);
@@ -84,9 +83,9 @@ void ModelList::OpenEditor(int mode) {
     OpenChild(editor);
 }
 
-void ModelList::cmdView_Click() { OpenEditor(1); }
+void ModelList::cmdView_Click() { OpenEditor(EditorMode::View); }
 
-void ModelList::cmdEdit_Click() { OpenEditor(2); }
+void ModelList::cmdEdit_Click() { OpenEditor(EditorMode::Edit); }
 
 void ModelList::cmdNew_Click() {
     NewModelForm* form = MakeNewModelForm(family_);
@@ -108,18 +107,17 @@ void ModelList::cmdCancel_Click() { Unload(); }
 
 frmSelectEdit::frmSelectEdit() : ModelList("frmSelectEdit", Family::Air) {}
 
-void frmSelectEdit::Initialise(int cType) { SetFamily(cType == 2 ? Family::Mobile : Family::Air); }
+void frmSelectEdit::Initialise(Family cType) { SetFamily(cType == Family::Mobile ? Family::Mobile : Family::Air); }
 
 frmSelectEditWater::frmSelectEditWater() : ModelList("frmSelectEditWater", Family::Water) {
-    auto* correction = AddButton("cmdCorrection", " C&orrection      Factors");
-    connect(correction, &QPushButton::clicked, this, &frmSelectEditWater::cmdCorrection_Click);
+    AddButton("cmdCorrection", " C&orrection      Factors", [this] { cmdCorrection_Click(); });
 }
 
 void frmSelectEditWater::cmdCorrection_Click() {
     const qint64 id = SelectedID();
     if (id == 0) return;
     auto* corrections = new frmWaterCorrection;
-    corrections->Initialise(id, 2, this);
+    corrections->Initialise(id, EditorMode::Edit, this);
     OpenChild(corrections);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cooler_family.h"
+#include "editor_mode.h"
 #include "maintenance_form.h"
 
 class QListWidget;
@@ -35,10 +36,11 @@ protected:
     qint64 SelectedID() const;
     // Hides the list and shows the window it opened.
     void OpenChild(MaintenanceForm* window);
-    QPushButton* AddButton(const char* name, const QString& caption);
+    // A button of the column beside the list, whose Click runs `click`.
+    QPushButton* AddButton(const char* name, const QString& caption, const std::function<void()>& click);
 
 private:
-    void OpenEditor(int mode);
+    void OpenEditor(EditorMode mode);
 
     Family family_;
     QString databasePath_;
@@ -46,13 +48,14 @@ private:
     QVBoxLayout* buttons_;
 };
 
-// frmSelectEdit: the air-cooled (1) or mobile (2) models.
+// frmSelectEdit: the air-cooled or the mobile models.
 class frmSelectEdit final : public ModelList {
     Q_OBJECT
 
 public:
     frmSelectEdit();
-    void Initialise(int cType);
+    // The mobile models, or the air-cooled ones for any other family.
+    void Initialise(Family cType);
 };
 
 // frmSelectEditWater: the water-cooled models, with their correction-factor tables.

@@ -8,6 +8,7 @@
 #include "model_fields.h"
 #include "model_list.h"
 
+#include "gui/child_control.h"
 #include "gui/dialog_service.h"
 #include "gui/keyboard_helpers.h"
 #include "gui/mdi_frame.h"
@@ -36,14 +37,11 @@ NewModelForm::NewModelForm(const QString& formName, Family family, QString capti
     const ModelFieldControls controls = BuildModelFields(*this, *fields, NewModelFields(family), OptionArrays(family));
     bound_ = controls.bound;
     options_ = controls.options;
-    txtName_ = findChild<QLineEdit*>("txtName");
-    QPushButton* ok = CommandButton("cmdOk", "&OK");
-    QPushButton* cancel = CommandButton("cmdCancel", "&Cancel");
+    txtName_ = gui::ChildControl<QLineEdit>(*this, "txtName");
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addLayout(ButtonRow({ok, cancel}));
-    connect(ok, &QPushButton::clicked, this, &NewModelForm::cmdOK_Click);
-    connect(cancel, &QPushButton::clicked, this, &NewModelForm::cmdCancel_Click);
+    layout->addLayout(ButtonRow({CommandButton("cmdOk", "&OK", [this] { cmdOK_Click(); }),
+                                 CommandButton("cmdCancel", "&Cancel", [this] { cmdCancel_Click(); })}));
     data1_ = new DataControl(this);
 }
 
@@ -51,8 +49,6 @@ void NewModelForm::SetTemplateID(qint64 ID, ModelList* myParent) {
     templateId_ = ID;
     myParent_ = myParent;
 }
-
-gui::OptionGroup* NewModelForm::Options(const char* name) const { return findChild<gui::OptionGroup*>(name); }
 
 void NewModelForm::Form_Load() {
     MoveToTop();
@@ -110,7 +106,7 @@ void NewModelForm::cmdOK_Click() {
         }
         stored_ = true;
         ModelEditor* editor = MakeModelEditor(family_);
-        editor->Initialise(newCoolerId_, 3, myParent_);
+        editor->Initialise(newCoolerId_, EditorMode::Add, myParent_);
         gui::ShowMdiChild(editor);
         Unload();
     });
@@ -151,12 +147,7 @@ frmAddWater::frmAddWater()
                    {1}) {}
 
 NewModelForm* MakeNewModelForm(Family family) {
-    switch (family) {
-        case Family::Air: return new frmAddAir;
-        case Family::Mobile: return new frmAddMobile;
-        case Family::Water: break;
-    }
-    return new frmAddWater;
+    return NewOfFamily<NewModelForm, frmAddAir, frmAddWater, frmAddMobile>(family);
 }
 
 }  // namespace quellmar::maintenance

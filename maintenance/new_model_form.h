@@ -29,7 +29,6 @@ public:
     void SetTemplateID(qint64 ID, ModelList* myParent);
 
     qint64 NewCoolerID() const { return newCoolerId_; }
-    gui::OptionGroup* Options(const char* name) const;
 
     void cmdOK_Click();
     void cmdCancel_Click();

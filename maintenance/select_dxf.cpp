@@ -19,17 +19,15 @@ frmSelectDxf::frmSelectDxf() : MaintenanceForm("frmSelectDxf"), list_(new QListW
     label->setObjectName("Label1");
     list_->setObjectName("List1");
     list_->setMinimumSize(280, 260);
-    QPushButton* view = CommandButton("cmdView", "&View");
-    QPushButton* close = CommandButton("cmdCancel", "&Close");
+    QPushButton* view = CommandButton("cmdView", "&View", [this] { cmdView_Click(); });
+    QPushButton* close = CommandButton("cmdCancel", "&Close", [this] { cmdCancel_Click(); });
     auto* layout = new QGridLayout(this);
     layout->addWidget(label, 0, 0);
     layout->addWidget(list_, 1, 0, 3, 1);
     layout->addWidget(view, 1, 1);
     layout->addWidget(close, 2, 1);
     layout->setRowStretch(3, 1);
-    connect(view, &QPushButton::clicked, this, &frmSelectDxf::cmdView_Click);
     connect(list_, &QListWidget::itemDoubleClicked, this, &frmSelectDxf::cmdView_Click);
-    connect(close, &QPushButton::clicked, this, &frmSelectDxf::cmdCancel_Click);
 }
 
 void frmSelectDxf::Form_Load() {
@@ -39,7 +37,6 @@ void frmSelectDxf::Form_Load() {
 }
 
 void frmSelectDxf::FillDrawingList() {
-    list_->clear();
     FillModelListBox(*list_, ListModelsWithDrawings(databasePath_));
 }
 

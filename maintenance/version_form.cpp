@@ -16,13 +16,10 @@ namespace quellmar::maintenance {
 frmVersion::frmVersion() : MaintenanceForm("frmVersion"), txtVersion_(new QLineEdit(this)) {
     setWindowTitle("Database Version");
     txtVersion_->setObjectName("txtVersion");
-    QPushButton* ok = CommandButton("cmdOK", "OK");
-    QPushButton* cancel = CommandButton("cmdCancel", "Cancel");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtVersion_);
-    layout->addLayout(ButtonRow({ok, cancel}));
-    connect(ok, &QPushButton::clicked, this, &frmVersion::cmdOK_Click);
-    connect(cancel, &QPushButton::clicked, this, &frmVersion::cmdCancel_Click);
+    layout->addLayout(ButtonRow({CommandButton("cmdOK", "OK", [this] { cmdOK_Click(); }),
+                                 CommandButton("cmdCancel", "Cancel", [this] { cmdCancel_Click(); })}));
 }
 
 void frmVersion::Form_Load() {

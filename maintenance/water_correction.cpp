@@ -42,13 +42,11 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 frmWaterCorrection::frmWaterCorrection()
     : MaintenanceForm("frmWaterCorrection"),
       txtName_(new QLineEdit(this)),
-      cmdOK_(CommandButton("cmdOK", "&OK")),
-      cmdCancel_(CommandButton("cmdCancel", "&Cancel")) {
+      cmdOK_(CommandButton("cmdOK", "&OK", [this] { cmdOK_Click(); })),
+      cmdCancel_(CommandButton("cmdCancel", "&Cancel", [this] { cmdCancel_Click(); })) {
     setWindowTitle("Water-Cooled Model Corerction Factors");
     txtName_->setObjectName("txtName");
     BuildBoxes();
-    connect(cmdOK_, &QPushButton::clicked, this, &frmWaterCorrection::cmdOK_Click);
-    connect(cmdCancel_, &QPushButton::clicked, this, &frmWaterCorrection::cmdCancel_Click);
 }
 
 void frmWaterCorrection::BuildBoxes() {
@@ -94,16 +92,14 @@ QLineEdit* frmWaterCorrection::Box(CorrectionArray array, int index) const {
     return boxes_[static_cast<std::size_t>(array)][static_cast<std::size_t>(index)];
 }
 
-void frmWaterCorrection::Initialise(qint64 ID, int Mode, ModelList* myParent) {
-    id_ = ID;
-    mode_ = Mode;
-    myParent_ = myParent;
+void frmWaterCorrection::Initialise(qint64 ID, EditorMode Mode, ModelList* myParent) {
+    request_ = {ID, Mode, myParent};
 }
 
 void frmWaterCorrection::Form_Load() {
     MoveToTop();
     databasePath_ = CoolerDatabasePath();
-    const StoredCorrections stored = ReadCorrectionTables(databasePath_, id_);
+    const StoredCorrections stored = ReadCorrectionTables(databasePath_, request_.id);
     txtName_->setText(stored.name);
     loaded_ = stored.cells;
     for (int array = 0; array < kCorrectionArrays; ++array) {
@@ -115,7 +111,7 @@ void frmWaterCorrection::Form_Load() {
         for (std::size_t i = 0; i < texts.size(); ++i) Box(static_cast<CorrectionArray>(array), static_cast<int>(i))->setText(texts[i]);
     }
     changed_.reset();
-    if (mode_ == 3) cmdCancel_->setEnabled(false);
+    if (request_.mode == EditorMode::Add) cmdCancel_->setEnabled(false);
 }
 
 bool frmWaterCorrection::BoxCell(CorrectionArray array, int index, CorrectionCell& cell) {
@@ -155,11 +151,11 @@ bool frmWaterCorrection::SaveCorrections() {
         for (std::size_t i = 0; i < table.size(); ++i)
             if (!BoxCell(static_cast<CorrectionArray>(array), static_cast<int>(i), table[i])) return false;
     }
-    return Handle([&] { SaveCorrectionTables(databasePath_, id_, cells, changed_); });
+    return Handle([&] { SaveCorrectionTables(databasePath_, request_.id, cells, changed_); });
 }
 
 void frmWaterCorrection::cmdOK_Click() {
-    if (mode_ == 3) changed_.set();
+    if (request_.mode == EditorMode::Add) changed_.set();
     if (changed_.any()) {
         if (!SaveCorrections()) return;
         saved_ = true;
@@ -179,11 +175,11 @@ bool frmWaterCorrection::Form_Unload() {
             saved_ = true;
         }
     }
-    if (myParent_) {
-        if (mode_ == 3) Handle([this] { myParent_->FillListBox(); });
-        myParent_->SetFormVisible(true);
+    if (request_.list) {
+        if (request_.mode == EditorMode::Add) Handle([this] { request_.list->FillListBox(); });
+        request_.list->SetFormVisible(true);
     }
-    myParent_ = nullptr;
+    request_.list = nullptr;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "correction_tables.h"
+#include "editor_mode.h"
 #include "maintenance_form.h"
 
 #include <QPointer>
@@ -24,8 +25,8 @@ class frmWaterCorrection final : public MaintenanceForm {
 public:
     frmWaterCorrection();
 
-    // Mode 2 edit from the list, 3 edit straight after the model was added.
-    void Initialise(qint64 ID, int Mode, ModelList* myParent);
+    // Edit from the list, or Add: straight after the model was added.
+    void Initialise(qint64 ID, EditorMode Mode, ModelList* myParent);
 
     // Box `index` of an array (txtHTOil, txtHTWater, txtHTCorrection, txtPDOil, txtPDViscosity,
     // txtPDCorrection).
@@ -43,9 +44,7 @@ private:
     // database refuses, so that nothing is lost.
     bool SaveCorrections();
 
-    qint64 id_ = 0;
-    int mode_ = 2;
-    QPointer<ModelList> myParent_;
+    ModelRequest request_{0, EditorMode::Edit, nullptr};
     QString databasePath_;
     // The cell a box stands for at save time: as loaded while its text is, else as typed. False
     // (with a message, the focus on the box) when the text is no number.

@@ -24,8 +24,6 @@
 namespace quellmar::printing {
 namespace {
 
-constexpr int kPreviewMode = 2;
-
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
 }  // namespace
@@ -92,7 +90,7 @@ void frmPreview::BuildPreviewToolbar() {
 
 void frmPreview::SetPrintDetails(const QString& Co, const QString& addr, const QString& attn, const QString& ref,
                                  vb::DateValue QuoteDate, const QString& SizedBy, shell::SelectionDocument* FormIn,
-                                 bool ShowAll, int CoolType, int modeFlag) {
+                                 bool ShowAll, int CoolType, shell::PreviewMode modeFlag) {
     request_ = {Utf8(Co), Utf8(addr), Utf8(attn), Utf8(ref), Utf8(SizedBy), QuoteDate, ShowAll};
     formIn_ = FormIn;
     coolType_ = CoolType;
@@ -125,7 +123,7 @@ void frmPreview::Form_Load() {
     gui::PrinterObject& printer = gui::Printer();
     printer.SetScaleMode(gui::kScaleInches);
     picture1_->SetScaleMode(gui::kScaleInches);
-    if (modeFlag_ != kPreviewMode) {
+    if (modeFlag_ != shell::PreviewMode::Preview) {
         hide();
         return;
     }
@@ -185,7 +183,7 @@ void frmPreview::PrintIt() {
         gui::Dialogs().MsgBox(QString("The quotation could not be printed.\r\n") + QString::fromUtf8(error.what()),
                               gui::vbOKOnly | gui::vbExclamation, "Print Preview");
         // A preview stays, so the user can try again; a direct print has no window to keep.
-        if (modeFlag_ == kPreviewMode && loaded_) return;
+        if (modeFlag_ == shell::PreviewMode::Preview && loaded_) return;
     }
     Unload();
 }

@@ -32,7 +32,7 @@ public:
 
     void SetPrintDetails(const QString& Co, const QString& addr, const QString& attn, const QString& ref,
                          vb::DateValue QuoteDate, const QString& SizedBy, shell::SelectionDocument* FormIn,
-                         bool ShowAll, int CoolType, int modeFlag) override;
+                         bool ShowAll, int CoolType, shell::PreviewMode modeFlag) override;
     // Prints the page on the printer at scale 1, ends the print document and unloads the window.
     // A printer that fails is reported; a preview then stays open.
     void PrintIt() override;
@@ -69,7 +69,7 @@ private:
     QPointer<shell::SelectionDocument> formIn_;
     DocumentLabels shownLabels_;
     int coolType_ = 0;
-    int modeFlag_ = 0;
+    shell::PreviewMode modeFlag_ = shell::PreviewMode::Print;
     double pageWidthInches_ = 0;
     double pageHeightInches_ = 0;
     double previewScale_ = 1;

@@ -60,9 +60,9 @@ frmHelpAbout::frmHelpAbout(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Quellmar Heat Exchangers");
     setFixedSize(gui::TwipsToPixels(7530, 6810));
 
-    PlacedLabel(this, "Label1", "Quellmar Heat Exchangers", 120, 480);
+    label1_ = PlacedLabel(this, "Label1", "Quellmar Heat Exchangers", 120, 480);
     PlacedLabel(this, "Label4", "Thank you for using our program.", 660, 285)->setFixedWidth(gui::TwipsToPixelsX(6000));
-    PlacedLabel(this, "Label2", QString(), 990, 1140);
+    label2_ = PlacedLabel(this, "Label2", QString(), 990, 1140);
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
     image->setPixmap(QPixmap::fromImage(AboutPicture()));
@@ -74,7 +74,7 @@ frmHelpAbout::frmHelpAbout(QWidget* parent) : QDialog(parent) {
     bold.setBold(true);
     heading->setFont(bold);
     heading->setFixedWidth(gui::TwipsToPixelsX(3000));
-    PlacedLabel(this, "Label3", QString(), 4830, 1320);
+    label3_ = PlacedLabel(this, "Label3", QString(), 4830, 1320);
     auto* ok = new QPushButton("&OK", this);
     ok->setObjectName("cmdOK");
     const QSize button = gui::TwipsToPixels(1095, 375);
@@ -88,14 +88,10 @@ void frmHelpAbout::Form_Load() {
     const std::string path = (vb::ProgramFolder() / "quellmar.mdb").string();
     const std::optional<std::string> version = ReadDatabaseVersion(path);
     const int width = static_cast<int>(gui::ScaleSize(*this).width()) - gui::TwipsToPixelsX(60);
-    for (const char* name : {"Label1", "Label2", "Label3"}) {
-        QLabel* label = findChild<QLabel*>(name);
-        label->setFixedWidth(width);
-    }
-    findChild<QLabel*>("Label1")->setText("Quellmar Heat Exchangers\nVersion: " +
-                                          QString::fromStdString(version.value_or("unavailable")));
-    findChild<QLabel*>("Label2")->setText(kSelectionNote);
-    findChild<QLabel*>("Label3")->setText(kDisclaimer);
+    for (QLabel* label : {label1_, label2_, label3_}) label->setFixedWidth(width);
+    label1_->setText("Quellmar Heat Exchangers\nVersion: " + QString::fromStdString(version.value_or("unavailable")));
+    label2_->setText(kSelectionNote);
+    label3_->setText(kDisclaimer);
 }
 
 }  // namespace quellmar::shell

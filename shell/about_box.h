@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class QLabel;
+
 #include <optional>
 #include <string>
 
@@ -17,6 +19,10 @@ public:
 
 private:
     void Form_Load();
+
+    QLabel* label1_;
+    QLabel* label2_;
+    QLabel* label3_;
 };
 
 // The version text of the cooler database at `path` (the dbAttributes row "version"), or nothing

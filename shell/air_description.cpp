@@ -6,7 +6,7 @@ namespace quellmar::shell {
 DocumentDescription AirSelectionDescription() {
     DocumentDescription d;
     d.formName = "frmAirSelection";
-    d.pageFamily = 1;
+    d.type = CoolerType::Air;
     d.inputCaption = "Input Air-Cooled Selection Parameters";
     d.resultCaption = "Air Cooled Heat Exchanger Selection";
     d.resultHeading = "Air-Cooled Heat Exchanger Selection";

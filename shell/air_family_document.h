@@ -11,11 +11,19 @@ class AirFamilyDocument : public SelectionDocument {
     Q_OBJECT
 
 protected:
-    using SelectionDocument::SelectionDocument;
+    AirFamilyDocument(DocumentDescription description, QWidget* parent);
 
     // Temperatures, heat load, heat transfer, oil flow and the viscosity estimate.
     void DisplayAirSelectionParameters();
     void DisplayCoolerDetails() override;
+
+    QLineEdit* const txtAirTemp_;
+
+private:
+    const TemperatureLabels lblDesiredInlet_;
+    const TemperatureLabels lblAirTemp_;
+    const TemperatureLabels lblOilTemp_;
+    QLabel* const lblMaxAmbient_;
 };
 
 }  // namespace quellmar::shell

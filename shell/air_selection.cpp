@@ -6,6 +6,8 @@
 
 #include "vb/format.h"
 
+#include <QLabel>
+
 namespace quellmar::shell {
 namespace {
 
@@ -13,7 +15,12 @@ const QString kSelectionError = "Selection Error";
 
 }  // namespace
 
-frmAirSelection::frmAirSelection(QWidget* parent) : AirFamilyDocument(AirSelectionDescription(), parent) {
+frmAirSelection::frmAirSelection(QWidget* parent)
+    : AirFamilyDocument(AirSelectionDescription(), parent),
+      optMotor_(ControlNamed<gui::OptionGroup>("optMotor")),
+      optProduct_(ControlNamed<gui::OptionGroup>("optProduct")),
+      lblProductRange_(ControlNamed<QLabel>("lblProductRange")),
+      lblMotorType_(ControlNamed<QLabel>("lblMotorType")) {
     FormLoad();
 }
 
@@ -23,24 +30,19 @@ std::unique_ptr<RatingObject> frmAirSelection::MakeRatingObject() const { return
 
 void frmAirSelection::HandDutyToRating() {
     AirCoolerRating& r = Air();
-    r.ProductRange(OptionIndex("optProduct"));
-    r.HeatUnits(OptionIndex("optHeatUnits"));
-    r.OilFlowUnits(OptionIndex("optFlowRate"));
-    r.TempUnits(OptionIndex("optTempUnits"));
-    r.MotorType(OptionIndex("optMotor"));
-    r.AirTemp(BoxDouble("txtAirTemp"));
-    r.HeatLoad(BoxDouble("txtHeatLoad"));
-    r.InletTemp(BoxDouble("txtOilTemp"));
-    r.OilFlow(BoxDouble("txtOilFlow"));
-    r.Viscosity(OptionIndex("optViscosity"));
+    r.ProductRange(OptionIndex(optProduct_));
+    HandUnits(r);
+    r.MotorType(OptionIndex(optMotor_));
+    r.AirTemp(BoxDouble(txtAirTemp_));
+    HandOilDuty(r);
+    HandViscosity(r);
 }
 
 // --- Results tab ---
 
 QString frmAirSelection::GetProductRangeText() const {
-    const gui::OptionGroup* product = Options("optProduct");
-    if (product->Value(0)) return "Quellmar";
-    if (product->Value(1)) return "Ostravine";
+    if (optProduct_->Value(0)) return "Quellmar";
+    if (optProduct_->Value(1)) return "Ostravine";
     return "Either Quellmar or Ostravine";
 }
 
@@ -48,15 +50,14 @@ QString frmAirSelection::GetMotorTypeText() const {
     static const char* const texts[] = {"Standard Package AC 3 Phase Power", "Standard Package AC 1 Phase Power",
                                         "Standard Package DC Power", "Standard Hydraulic Motor",
                                         "Special Application AC Power"};
-    const gui::OptionGroup* motor = Options("optMotor");
     for (int index = 0; index < 5; ++index)
-        if (motor->Value(index)) return texts[index];
+        if (optMotor_->Value(index)) return texts[index];
     return {};
 }
 
 void frmAirSelection::DisplaySelectionParameters() {
-    SetLabel("lblProductRange", GetProductRangeText().toStdString());
-    SetLabel("lblMotorType", GetMotorTypeText().toStdString());
+    SetLabel(lblProductRange_, GetProductRangeText().toStdString());
+    SetLabel(lblMotorType_, GetMotorTypeText().toStdString());
     DisplayAirSelectionParameters();
 }
 

@@ -25,6 +25,11 @@ private:
     QString GetProductRangeText() const;
     QString GetMotorTypeText() const;
     AirCoolerRating& Air() const { return RatingAs<AirCoolerRating>(); }
+
+    gui::OptionGroup* const optMotor_;
+    gui::OptionGroup* const optProduct_;
+    QLabel* const lblProductRange_;
+    QLabel* const lblMotorType_;
 };
 
 DocumentDescription AirSelectionDescription();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cooler_type.h"
+
 #include "vb/date.h"
 
 #include <QString>
@@ -12,6 +14,9 @@ namespace quellmar::shell {
 
 class SelectionDocument;
 
+// What a request of the quotation preview window is for: printing at once, or showing the page.
+enum class PreviewMode { Print = 1, Preview = 2 };
+
 // What a selection document needs of the quotation preview window: the request, then either
 // showing the window (preview) or printing at once.
 class PreviewWindow {
@@ -19,7 +24,7 @@ public:
     virtual ~PreviewWindow() = default;
     virtual void SetPrintDetails(const QString& company, const QString& address, const QString& attention,
                                  const QString& reference, vb::DateValue quoteDate, const QString& sizedBy,
-                                 SelectionDocument* formIn, bool showAll, int coolType, int modeFlag) = 0;
+                                 SelectionDocument* formIn, bool showAll, int coolType, PreviewMode modeFlag) = 0;
     virtual void PrintIt() = 0;
     // The window itself, shown as a child of the main window for a preview.
     virtual QWidget* Window() = 0;
@@ -32,7 +37,7 @@ struct ChildWindowMakers {
     std::function<SelectionDocument*()> waterSelection;   // frmWaterSelection
     std::function<SelectionDocument*()> mobileSelection;  // frmMobileSelection
     std::function<PreviewWindow*()> preview;              // frmPreview
-    std::function<QWidget*(int coolerFamily)> selectEdit;  // frmSelectEdit after Initialise(1 or 2)
+    std::function<QWidget*(CoolerType coolerType)> selectEdit;  // frmSelectEdit of the air-cooled or mobile models
     std::function<QWidget*()> selectEditWater;            // frmSelectEditWater
     std::function<QWidget*()> selectDxf;                  // frmSelectDxf
     std::function<QWidget*()> version;                    // frmVersion

@@ -1,5 +1,6 @@
 #include "customer_dialog.h"
 
+#include "gui/child_control.h"
 #include "gui/dialog_service.h"
 #include "gui/fore_color.h"
 #include "gui/keyboard_helpers.h"
@@ -19,15 +20,21 @@ CustomerDialog::CustomerDialog(QWidget* parent) : QDialog(parent) {
     struct Box {
         const char* name;
         const char* caption;
+        QLineEdit* CustomerDialog::*member;
     };
-    const Box boxes[] = {{"txtDate", "&Date (d/m/yyyy)"}, {"txtCompany", "&Company"}, {"txtAddress", "&Address"},
-                         {"txtAttention", "A&ttention"},  {"txtReference", "&Reference"}, {"txtSized", "&Sized by"}};
+    const Box boxes[] = {{"txtDate", "&Date (d/m/yyyy)", &CustomerDialog::txtDate_},
+                         {"txtCompany", "&Company", &CustomerDialog::txtCompany_},
+                         {"txtAddress", "&Address", &CustomerDialog::txtAddress_},
+                         {"txtAttention", "A&ttention", &CustomerDialog::txtAttention_},
+                         {"txtReference", "&Reference", &CustomerDialog::txtReference_},
+                         {"txtSized", "&Sized by", &CustomerDialog::txtSized_}};
     QWidget* previous = nullptr;
     int row = 0;
     for (const Box& box : boxes) {
         auto* label = new QLabel(box.caption, this);
         auto* edit = new QLineEdit(this);
         edit->setObjectName(box.name);
+        this->*box.member = edit;
         edit->setMinimumWidth(300);
         label->setBuddy(edit);
         grid->addWidget(label, row, 0);
@@ -36,7 +43,6 @@ CustomerDialog::CustomerDialog(QWidget* parent) : QDialog(parent) {
         previous = edit;
         ++row;
     }
-    txtDate_ = findChild<QLineEdit*>("txtDate");
     gui::SelectAllOnFocus(*txtDate_);
     connect(txtDate_, &QLineEdit::textChanged, this, [this] { lblError_->hide(); });
 
@@ -46,10 +52,8 @@ CustomerDialog::CustomerDialog(QWidget* parent) : QDialog(parent) {
     lblError_->hide();
     grid->addWidget(lblError_, row++, 1);
 
-    auto* ok = new QPushButton("&OK", this);
-    ok->setObjectName("cmdOK");
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("cmdCancel");
+    auto* ok = gui::NewControl<QPushButton>("cmdOK", "&OK", this);
+    auto* cancel = gui::NewControl<QPushButton>("cmdCancel", "&Cancel", this);
     // No default button: Enter in a box does not press OK.
     for (QPushButton* button : {ok, cancel}) {
         button->setAutoDefault(false);
@@ -72,11 +76,11 @@ void CustomerDialog::FillValues(vb::DateValue dat, const QString& co, const QStr
                                 const QString& ref, const QString& sized) {
     const vb::DateValue shown = dat == 0 ? vb::Today() : dat;
     txtDate_->setText(QString::fromStdString(vb::FormatDate(shown, vb::DateLayout::DayMonth)));
-    findChild<QLineEdit*>("txtCompany")->setText(co);
-    findChild<QLineEdit*>("txtAddress")->setText(addr);
-    findChild<QLineEdit*>("txtAttention")->setText(attn);
-    findChild<QLineEdit*>("txtReference")->setText(ref);
-    findChild<QLineEdit*>("txtSized")->setText(sized);
+    txtCompany_->setText(co);
+    txtAddress_->setText(addr);
+    txtAttention_->setText(attn);
+    txtReference_->setText(ref);
+    txtSized_->setText(sized);
 }
 
 std::optional<vb::DateValue> CustomerDialog::EnteredDate() const {

@@ -66,7 +66,7 @@ std::optional<long> SelectionDocument::ChooseAlternative(const AlternativeReques
     }
     auto dialog = std::make_unique<OtherModelsDialog>(this);
     dialog->SetTabStops(request.tabStops);
-    const QString shownModel = Label("lblModel")->text();
+    const QString shownModel = results_.model->text();
     int position = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         dialog->AddRow(request.rowText(entries[i]), entries[i].id);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cooler_type.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -62,6 +64,9 @@ struct ValidationRules {
     std::vector<TemperatureLimit> limits;
 };
 
+// Every box the rules name.
+std::vector<const char*> BoxesOfRules(const ValidationRules& rules);
+
 // One row of the results tab: a caption and the labels beside it, black unless their design colour
 // is red (warnings).
 struct ResultRow {
@@ -78,7 +83,7 @@ struct AlternativeRules {
 
 struct DocumentDescription {
     const char* formName;
-    int pageFamily;          // of the quotation page: 1 air-cooled, 2 mobile, 3 water-cooled
+    CoolerType type;
     QString sortRefusalFamily;  // "water-cooled": the family named when the sort commands are refused
     QString inputCaption;    // the caption until the first search
     QString resultCaption;   // the caption from then on

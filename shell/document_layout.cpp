@@ -1,6 +1,7 @@
 // The two tabs of a selection document, laid out from its description.
 #include "selection_document.h"
 
+#include "gui/child_control.h"
 #include "gui/fore_color.h"
 #include "gui/keyboard_helpers.h"
 #include "gui/option_group.h"
@@ -92,10 +93,8 @@ void SelectionDocument::BuildInputTab(QWidget* page) {
         previous = box;
         ++row;
     }
-    auto* ok = new QPushButton("OK", page);
-    ok->setObjectName("cmdOK");
-    auto* cancel = new QPushButton("Cancel", page);
-    cancel->setObjectName("cmdCancel");
+    auto* ok = gui::NewControl<QPushButton>("cmdOK", "OK", page);
+    auto* cancel = gui::NewControl<QPushButton>("cmdCancel", "Cancel", page);
     connect(ok, &QPushButton::clicked, this, &SelectionDocument::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &SelectionDocument::cmdCancel_Click);
     QWidget::setTabOrder(previous, ok);
@@ -117,9 +116,8 @@ void SelectionDocument::BuildInputTab(QWidget* page) {
     int index = 0;
     for (const OptionSpec& option : description_.options) {
         auto* group = new gui::OptionGroup(option.name, option.frameCaption, option.captions, option.firstIndex, option.columns, page);
-        const std::string name = option.name;
-        connect(group, &gui::OptionGroup::Click, this, [this, name](int clicked) {
-            optionIndexes_[name] = clicked;
+        connect(group, &gui::OptionGroup::Click, this, [this, group](int clicked) {
+            optionIndexes_[group] = clicked;
             MarkDirty();
         });
         options->addWidget(group, index / 2, index % 2);

@@ -49,6 +49,16 @@ std::vector<ResultRow> OilTemperatureRows() {
 
 ResultRow OilFlowWarningRow() { return {"", {"lblSpecial"}, true}; }
 
+std::vector<const char*> BoxesOfRules(const ValidationRules& rules) {
+    std::vector<const char*> boxes;
+    for (const NumericCheck& check : rules.numeric) boxes.insert(boxes.end(), check.boxes.begin(), check.boxes.end());
+    for (const PositiveCheck& check : rules.positive) boxes.push_back(check.box);
+    boxes.push_back(rules.colderBox);
+    boxes.push_back(rules.oilBox);
+    for (const TemperatureLimit& limit : rules.limits) boxes.push_back(limit.box);
+    return boxes;
+}
+
 std::vector<ResultRow> Rows(std::initializer_list<std::vector<ResultRow>> groups) {
     std::vector<ResultRow> rows;
     for (const std::vector<ResultRow>& group : groups) rows.insert(rows.end(), group.begin(), group.end());

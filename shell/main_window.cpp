@@ -107,7 +107,7 @@ frmQuellmar::frmQuellmar() : area_(new QMdiArea(this)), toolbar_(new QToolBar(th
     BuildMenus();
 
     // Load: the Models menu is hidden, the window goes to the top left corner, the toolbar is filled.
-    MenuItem("mnuModels")->setVisible(false);
+    mnuModels_->setVisible(false);
     move(0, 0);
     BuildToolbar();
     const QSize client = gui::TwipsToPixels(kClientWidth, kClientHeight);
@@ -138,9 +138,9 @@ void frmQuellmar::BuildMenus() {
 
     QMenu* file = menu(nullptr, "mnuFile", "&File");
     QMenu* fresh = menu(file, "mnuNew", "&New ..");
-    item(fresh, "mnuAir", "&Air Cooled", [this] { NewDocument(0); });
-    item(fresh, "mnuWater", "&Water Cooled", [this] { NewDocument(1); });
-    item(fresh, "mnuMobile", "&Mobile", [this] { NewDocument(2); });
+    item(fresh, "mnuAir", "&Air Cooled", [this] { NewDocument(CoolerType::Air); });
+    item(fresh, "mnuWater", "&Water Cooled", [this] { NewDocument(CoolerType::Water); });
+    item(fresh, "mnuMobile", "&Mobile", [this] { NewDocument(CoolerType::Mobile); });
     item(file, "mnuOpen", "&Open ..", [this] { OpenQuote(); });
     separator(file, "mnuSep0");
     item(file, "mnuSave", "&Save", [this] { SaveCurrentQuote(); });
@@ -165,12 +165,13 @@ void frmQuellmar::BuildMenus() {
     item(edit, "mnuEditAllDrawings", "&All Available Drawings", [open, &makers] { open(makers.selectDxf); });
 
     QMenu* models = menu(nullptr, "mnuModels", "&Models");
+    mnuModels_ = models->menuAction();
     item(models, "mnuAirDev", "&Air-Cooled ..", [this, &makers] {
-        if (makers.selectEdit) ShowMaintenanceWindow(makers.selectEdit(1));
+        if (makers.selectEdit) ShowMaintenanceWindow(makers.selectEdit(CoolerType::Air));
     });
     item(models, "mnuWaterDev", "&Water-Cooled ..", [open, &makers] { open(makers.selectEditWater); });
     item(models, "mnuMobileDev", "&Mobile ..", [this, &makers] {
-        if (makers.selectEdit) ShowMaintenanceWindow(makers.selectEdit(2));
+        if (makers.selectEdit) ShowMaintenanceWindow(makers.selectEdit(CoolerType::Mobile));
     });
     item(models, "mnuVersion", "&Version ..", [open, &makers] { open(makers.version); });
 
@@ -221,27 +222,27 @@ void frmQuellmar::DocumentCommand(void (SelectionDocument::*member)()) {
 
 void frmQuellmar::ResultCommand(void (SelectionDocument::*member)()) {
     SelectionDocument* document = ActiveDocument();
-    if (document && document->Tab() != 0) (document->*member)();
+    if (document && document->Tab() != SelectionDocument::kInputTab) (document->*member)();
 }
 
 void frmQuellmar::mnuEditSelect_Click() {
     QWidget* child = gui::ActiveChild();
     if (!child) return;
     if (SelectionDocument* document = ActiveDocument())
-        document->SetTab(0);
+        document->SetTab(SelectionDocument::kInputTab);
     else
-        NewDocument(0);
+        NewDocument(CoolerType::Air);
 }
 
-SelectionDocument* NewSelectionDocument(int coolerType) {
+SelectionDocument* NewSelectionDocument(CoolerType coolerType) {
     ChildWindowMakers& makers = ChildWindows();
-    if (coolerType == 0) return new frmAirSelection;
-    if (coolerType == 1 && makers.waterSelection) return makers.waterSelection();
-    if (coolerType == 2 && makers.mobileSelection) return makers.mobileSelection();
+    if (coolerType == CoolerType::Air) return new frmAirSelection;
+    if (coolerType == CoolerType::Water && makers.waterSelection) return makers.waterSelection();
+    if (coolerType == CoolerType::Mobile && makers.mobileSelection) return makers.mobileSelection();
     return nullptr;
 }
 
-void frmQuellmar::NewDocument(int coolerType) {
+void frmQuellmar::NewDocument(CoolerType coolerType) {
     if (SelectionDocument* document = NewSelectionDocument(coolerType)) ShowDocument(document);
 }
 
@@ -252,14 +253,14 @@ void frmQuellmar::ShowMaintenanceWindow(QWidget* window) {
 void frmQuellmar::Toolbar1_ButtonClick(const QString& key) {
     // Stage 1, whatever window is active.
     if (key == "new") {
-        int coolerType = -1;
+        std::optional<CoolerType> coolerType;
         {
             auto chooser = std::make_unique<SelectTypeDialog>(this);
             gui::CenterForm(*chooser, this);
             gui::Dialogs().ShowModal(*chooser);
             coolerType = chooser->coolerType;
         }
-        if (coolerType >= 0) NewDocument(coolerType);
+        if (coolerType) NewDocument(*coolerType);
     } else if (key == "open") {
         OpenQuote();
     } else if (key == "dxf") {
@@ -271,13 +272,13 @@ void frmQuellmar::Toolbar1_ButtonClick(const QString& key) {
     // Stage 2, on the child that is active now.
     QWidget* child = gui::ActiveChild();
     if (SelectionDocument* document = ActiveDocument()) {
-        if (document->Tab() != 1) return;
+        if (document->Tab() != SelectionDocument::kResultsTab) return;
         if (key == "save") SaveCurrentQuote();
         else if (key == "size") document->SelectOtherCooler();
         else if (key == "deltap") document->SelectByPresDrop();
         else if (key == "price") document->SelectByPrice();
         else if (key == "noise") document->SelectByNoise();
-        else if (key == "select") document->SetTab(0);
+        else if (key == "select") document->SetTab(SelectionDocument::kInputTab);
         else if (key == "customer") document->GetCustomerDetails();
         else if (key == "preview") document->PrintPreview();
         else if (key == "print") document->PrintFormData();
@@ -286,7 +287,7 @@ void frmQuellmar::Toolbar1_ButtonClick(const QString& key) {
             if (auto* drawing = dynamic_cast<gui::DrawingWindow*>(child))
                 gui::Guarded([drawing] { drawing->PrintDrawing(); });
     } else if (key == "select") {
-        NewDocument(0);
+        NewDocument(CoolerType::Air);
     }
 }
 
@@ -337,15 +338,15 @@ std::optional<QString> frmQuellmar::ChooseSaveName(const QString& savedName, boo
     if (!savedName.isEmpty() && name == savedName) return name;
     for (;;) {
         if (!QFileInfo::exists(name)) return name;
-        int answer = 2;
+        QuestionDialog::Answer answer = QuestionDialog::Answer::Cancel;
         {
             auto question = std::unique_ptr<QuestionDialog>(QuestionDialog::NewFileExists(this));
             if (centreQuestion) gui::CenterForm(*question, this);
             gui::Dialogs().ShowModal(*question);
             answer = question->Result;
         }
-        if (answer == 0) return name;
-        if (answer != 1) return std::nullopt;
+        if (answer == QuestionDialog::Answer::Yes) return name;
+        if (answer != QuestionDialog::Answer::No) return std::nullopt;
         name = GetSaveName();
         if (name.isEmpty()) return std::nullopt;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cooler_type.h"
+
 #include <QMainWindow>
 
 #include <optional>
@@ -37,8 +39,7 @@ public:
     QToolBar* Toolbar1() const { return toolbar_; }
     QMdiArea* Area() const { return area_; }
     SelectionDocument* ActiveDocument() const;
-    // A new document of the kind the type chooser names: 0 air, 1 water, 2 mobile.
-    void NewDocument(int coolerType);
+    void NewDocument(CoolerType coolerType);
     void ShowHelpContents();
 
 protected:
@@ -57,14 +58,15 @@ private:
 
     QMdiArea* area_;
     QToolBar* toolbar_;
+    QAction* mnuModels_ = nullptr;
     QString lastFileName_;
 };
 
 // The program's main window, while it exists.
 frmQuellmar* QuellmarWindow();
-// A new selection document of the kind the type chooser names (0 air, 1 water, 2 mobile), not yet
-// shown; null for a kind this program has no document for.
-SelectionDocument* NewSelectionDocument(int coolerType);
+// A new selection document of the kind, not yet shown; null for a kind this program has no
+// document for.
+SelectionDocument* NewSelectionDocument(CoolerType coolerType);
 // Shows a new document in the main window, at the top of its area.
 void ShowDocument(SelectionDocument* document);
 

@@ -9,7 +9,7 @@ namespace quellmar::shell {
 DocumentDescription MobileSelectionDescription() {
     DocumentDescription d = AirSelectionDescription();
     d.formName = "frmMobileSelection";
-    d.pageFamily = 2;
+    d.type = CoolerType::Mobile;
     d.sortRefusalFamily = "mobile";
     d.inputCaption = "Input Mobile-Cooled Selection Parameters";
     d.resultCaption = "Mobile Heat Exchanger Selection";

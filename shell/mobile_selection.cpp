@@ -1,8 +1,14 @@
 #include "mobile_selection.h"
 
+#include <QLabel>
+#include <QLineEdit>
+
 namespace quellmar::shell {
 
-frmMobileSelection::frmMobileSelection(QWidget* parent) : AirFamilyDocument(MobileSelectionDescription(), parent) {
+frmMobileSelection::frmMobileSelection(QWidget* parent)
+    : AirFamilyDocument(MobileSelectionDescription(), parent),
+      txtAirFaceV_(ControlNamed<QLineEdit>("txtAirFaceV")),
+      lblAirFaceV_(ControlNamed<QLabel>("lblAirFaceV")) {
     FormLoad();
 }
 
@@ -14,20 +20,16 @@ std::unique_ptr<RatingObject> frmMobileSelection::MakeRatingObject() const {
 
 void frmMobileSelection::HandDutyToRating() {
     MobileCoolerRating& r = Mobile();
-    r.HeatUnits(OptionIndex("optHeatUnits"));
-    r.OilFlowUnits(OptionIndex("optFlowRate"));
-    r.TempUnits(OptionIndex("optTempUnits"));
-    r.AirTemp(BoxDouble("txtAirTemp"));
-    r.HeatLoad(BoxDouble("txtHeatLoad"));
-    r.InletTemp(BoxDouble("txtOilTemp"));
-    r.OilFlow(BoxDouble("txtOilFlow"));
-    r.AirFaceVelocity(BoxDouble("txtAirFaceV"));
-    r.Viscosity(OptionIndex("optViscosity"));
+    HandUnits(r);
+    r.AirTemp(BoxDouble(txtAirTemp_));
+    HandOilDuty(r);
+    r.AirFaceVelocity(BoxDouble(txtAirFaceV_));
+    HandViscosity(r);
 }
 
 void frmMobileSelection::DisplaySelectionParameters() {
     DisplayAirSelectionParameters();
-    SetLabel("lblAirFaceV", AirFaceVelocityText(Mobile().AirFaceVelocity()));
+    SetLabel(lblAirFaceV_, AirFaceVelocityText(Mobile().AirFaceVelocity()));
 }
 
 }  // namespace quellmar::shell

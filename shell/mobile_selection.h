@@ -20,6 +20,9 @@ protected:
 
 private:
     MobileCoolerRating& Mobile() const { return RatingAs<MobileCoolerRating>(); }
+
+    QLineEdit* const txtAirFaceV_;
+    QLabel* const lblAirFaceV_;
 };
 
 DocumentDescription MobileSelectionDescription();

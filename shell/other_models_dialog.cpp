@@ -1,5 +1,6 @@
 #include "other_models_dialog.h"
 
+#include "gui/child_control.h"
 #include "gui/list_tab_stops.h"
 
 #include <QHBoxLayout>
@@ -19,10 +20,8 @@ OtherModelsDialog::OtherModelsDialog(QWidget* parent)
     heading_->setTextFormat(Qt::PlainText);
     auto* note = new QLabel("Current Selected Model is Highlighted", this);
     note->setObjectName("Label1");
-    auto* ok = new QPushButton("&OK", this);
-    ok->setObjectName("cmdOK");
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("cmdCancel");
+    auto* ok = gui::NewControl<QPushButton>("cmdOK", "&OK", this);
+    auto* cancel = gui::NewControl<QPushButton>("cmdCancel", "&Cancel", this);
     connect(ok, &QPushButton::clicked, this, &OtherModelsDialog::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::hide);
     connect(list_, &QListWidget::itemDoubleClicked, this, &OtherModelsDialog::cmdOK_Click);

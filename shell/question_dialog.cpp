@@ -72,7 +72,7 @@ QuestionDialog::QuestionDialog(const QString& formName, const QString& caption, 
 }
 
 void QuestionDialog::cmdButton_Click(int index) {
-    Result = index;
+    Result = static_cast<Answer>(index);
     hide();
 }
 

@@ -7,9 +7,8 @@ class QPushButton;
 namespace quellmar::shell {
 
 // A question with the three answers Yes, No and Cancel: frmQuoteChanged (save the changes?) and
-// frmFileExists (overwrite the file?). Result is the button pressed: 0 Yes, 1 No, 2 Cancel;
-// closing the dialog through its frame answers Cancel. Enter presses the button that has the
-// focus; Esc does nothing.
+// frmFileExists (overwrite the file?). Result is the button pressed; closing the dialog through its
+// frame answers Cancel. Enter presses the button that has the focus; Esc does nothing.
 class QuestionDialog : public QDialog {
     Q_OBJECT
 
@@ -17,7 +16,9 @@ public:
     static QuestionDialog* NewQuoteChanged(QWidget* parent);
     static QuestionDialog* NewFileExists(QWidget* parent);
 
-    int Result = 2;
+    // By the index of the button: cmdButton(0) Yes, (1) No, (2) Cancel.
+    enum class Answer { Yes = 0, No = 1, Cancel = 2 };
+    Answer Result = Answer::Cancel;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -32,14 +32,14 @@ using quotation::RecordLayout;
 struct DocumentKind {
     const RecordLayout& layout;
     const char* formName;
-    int coolerType;  // as the type chooser answers: 0 air, 1 water, 2 mobile
+    CoolerType coolerType;
 };
 
 const std::vector<DocumentKind>& Kinds() {
     static const std::vector<DocumentKind> kinds = {
-        {quotation::AirLayout(), "frmAirSelection", 0},
-        {quotation::WaterLayout(), "frmWaterSelection", 1},
-        {quotation::MobileLayout(), "frmMobileSelection", 2},
+        {quotation::AirLayout(), "frmAirSelection", CoolerType::Air},
+        {quotation::WaterLayout(), "frmWaterSelection", CoolerType::Water},
+        {quotation::MobileLayout(), "frmMobileSelection", CoolerType::Mobile},
     };
     return kinds;
 }

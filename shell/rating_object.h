@@ -135,9 +135,15 @@ public:
 template <class Rating>
 using RatingFactory = std::function<std::unique_ptr<Rating>()>;
 using AirRatingFactory = RatingFactory<AirCoolerRating>;
-AirRatingFactory& AirRatingMaker();
-RatingFactory<MobileCoolerRating>& MobileRatingMaker();
-RatingFactory<WaterCoolerRating>& WaterRatingMaker();
+// The one maker of each family's rating objects, empty until the program (or a test) sets it.
+template <class Rating>
+RatingFactory<Rating>& RatingMaker() {
+    static RatingFactory<Rating> maker;
+    return maker;
+}
+inline AirRatingFactory& AirRatingMaker() { return RatingMaker<AirCoolerRating>(); }
+inline RatingFactory<MobileCoolerRating>& MobileRatingMaker() { return RatingMaker<MobileCoolerRating>(); }
+inline RatingFactory<WaterCoolerRating>& WaterRatingMaker() { return RatingMaker<WaterCoolerRating>(); }
 
 // A new rating object from a maker; an error when the program has registered none.
 template <class Rating>

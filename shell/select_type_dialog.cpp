@@ -1,5 +1,6 @@
 #include "select_type_dialog.h"
 
+#include "gui/child_control.h"
 #include "gui/option_group.h"
 
 #include <QHBoxLayout>
@@ -12,10 +13,8 @@ SelectTypeDialog::SelectTypeDialog(QWidget* parent)
     : QDialog(parent), optType_(new gui::OptionGroup("optType", "HEType", {"Air Cooled", "Water Cooled", "Mobile"}, 0, 1, this)) {
     setObjectName("frmSelectType");
     setWindowTitle("Type of Heat Exchanger");
-    auto* ok = new QPushButton("&OK", this);
-    ok->setObjectName("cmdOK");
-    auto* cancel = new QPushButton("&Cancel", this);
-    cancel->setObjectName("cmdCancel");
+    auto* ok = gui::NewControl<QPushButton>("cmdOK", "&OK", this);
+    auto* cancel = gui::NewControl<QPushButton>("cmdCancel", "&Cancel", this);
     connect(ok, &QPushButton::clicked, this, &SelectTypeDialog::cmdOK_Click);
     connect(cancel, &QPushButton::clicked, this, &SelectTypeDialog::cmdCancel_Click);
 
@@ -36,13 +35,13 @@ SelectTypeDialog::SelectTypeDialog(QWidget* parent)
 }
 
 void SelectTypeDialog::cmdOK_Click() {
-    for (int index = 0; index <= 2; ++index)
-        if (optType_->Value(index)) coolerType = index;
+    for (const CoolerType type : {CoolerType::Air, CoolerType::Water, CoolerType::Mobile})
+        if (optType_->Value(static_cast<int>(type))) coolerType = type;
     hide();
 }
 
 void SelectTypeDialog::cmdCancel_Click() {
-    coolerType = -1;
+    coolerType.reset();
     hide();
 }
 

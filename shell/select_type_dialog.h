@@ -1,6 +1,10 @@
 #pragma once
 
+#include "cooler_type.h"
+
 #include <QDialog>
+
+#include <optional>
 
 namespace gui {
 class OptionGroup;
@@ -8,15 +12,15 @@ class OptionGroup;
 
 namespace quellmar::shell {
 
-// frmSelectType: asks the kind of a new selection document. coolerType is 0 air-cooled,
-// 1 water-cooled, 2 mobile, or -1 after Cancel (or when the dialog is closed by its frame).
+// frmSelectType: asks the kind of a new selection document. coolerType is the kind chosen, or none
+// after Cancel (or when the dialog is closed by its frame).
 class SelectTypeDialog : public QDialog {
     Q_OBJECT
 
 public:
     explicit SelectTypeDialog(QWidget* parent);
 
-    int coolerType = -1;
+    std::optional<CoolerType> coolerType;
 
 protected:
     void reject() override;

@@ -54,9 +54,13 @@ SelectionDocument::SelectionDocument(DocumentDescription description, QWidget* p
     BuildResultsTab(results);
     tabs_->addTab(input, "Selection Input");
     tabs_->addTab(results, "Selection Results");
+    duty_ = FindDutyControls();
+    results_ = FindResultLabels();
+    // A check that names a box the document lacks fails here, not when the user presses OK.
+    for (const char* name : BoxesOfRules(description_.rules)) RuleBox(name);
     // The tabs come last in the tab order: the first box is the first control, as the document was
     // designed.
-    const gui::OptionGroup* last = Options(description_.options.back().name);
+    const auto* last = ControlNamed<gui::OptionGroup>(description_.options.back().name);
     QWidget::setTabOrder(last->Button(last->LastIndex()), tabs_->findChild<QTabBar*>());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -66,8 +70,9 @@ SelectionDocument::SelectionDocument(DocumentDescription description, QWidget* p
 SelectionDocument::~SelectionDocument() = default;
 
 void SelectionDocument::FormLoad() {
-    for (const OptionSpec& option : description_.options) Options(option.name)->SetValue(option.defaultIndex, true);
-    SetTab(0);
+    for (const OptionSpec& option : description_.options)
+        ControlNamed<gui::OptionGroup>(option.name)->SetValue(option.defaultIndex, true);
+    SetTab(kInputTab);
     gui::Guarded([this] { NewRatingObject(); });
     dirty_ = false;
 }
@@ -106,26 +111,26 @@ void SelectionDocument::GetCustomerDetails() {
             quoteDate_ = *date;
             MarkDirty();
         }
-        store(company_, dialog->findChild<QLineEdit*>("txtCompany")->text());
-        store(address_, dialog->findChild<QLineEdit*>("txtAddress")->text());
-        store(attention_, dialog->findChild<QLineEdit*>("txtAttention")->text());
-        store(reference_, dialog->findChild<QLineEdit*>("txtReference")->text());
-        store(sizedBy_, dialog->findChild<QLineEdit*>("txtSized")->text());
+        store(company_, dialog->txtCompany()->text());
+        store(address_, dialog->txtAddress()->text());
+        store(attention_, dialog->txtAttention()->text());
+        store(reference_, dialog->txtReference()->text());
+        store(sizedBy_, dialog->txtSized()->text());
     });
 }
 
-void SelectionDocument::PrintPreview() { ShowPreview(2); }
+void SelectionDocument::PrintPreview() { ShowPreview(PreviewMode::Preview); }
 
-void SelectionDocument::PrintFormData() { ShowPreview(1); }
+void SelectionDocument::PrintFormData() { ShowPreview(PreviewMode::Print); }
 
-void SelectionDocument::ShowPreview(int modeFlag) {
+void SelectionDocument::ShowPreview(PreviewMode modeFlag) {
     const auto& maker = ChildWindows().preview;
     if (!maker) return;
     gui::Guarded([&] {
         PreviewWindow* preview = maker();
         preview->SetPrintDetails(company_, address_, attention_, reference_, quoteDate_, sizedBy_, this, CoolerShown(),
                                  PageFamily(), modeFlag);
-        if (modeFlag == 2)
+        if (modeFlag == PreviewMode::Preview)
             gui::ShowMdiChild(preview->Window());
         else
             preview->PrintIt();
@@ -205,15 +210,46 @@ gui::OptionGroup* SelectionDocument::Options(const char* name) const { return fi
 QLabel* SelectionDocument::Label(const char* name) const { return findChild<QLabel*>(name); }
 
 int SelectionDocument::OptionIndex(const char* name) const {
-    const auto found = optionIndexes_.find(name);
+    const gui::OptionGroup* options = Options(name);
+    return options ? OptionIndex(options) : 0;
+}
+
+int SelectionDocument::OptionIndex(const gui::OptionGroup* options) const {
+    const auto found = optionIndexes_.find(options);
     return found == optionIndexes_.end() ? 0 : found->second;
 }
 
-float SelectionDocument::BoxSingle(const char* name) const {
-    return vb::CSng(vb::Val(TextBox(name)->text().toStdString()));
+SelectionDocument::DutyControls SelectionDocument::FindDutyControls() const {
+    return {.heatLoad = ControlNamed<QLineEdit>("txtHeatLoad"),
+            .oilFlow = ControlNamed<QLineEdit>("txtOilFlow"),
+            .oilTemp = ControlNamed<QLineEdit>("txtOilTemp"),
+            .heatUnits = ControlNamed<gui::OptionGroup>("optHeatUnits"),
+            .flowRate = ControlNamed<gui::OptionGroup>("optFlowRate"),
+            .tempUnits = ControlNamed<gui::OptionGroup>("optTempUnits"),
+            .viscosity = ControlNamed<gui::OptionGroup>("optViscosity")};
 }
 
-double SelectionDocument::BoxDouble(const char* name) const { return vb::Val(TextBox(name)->text().toStdString()); }
+QLineEdit* SelectionDocument::RuleBox(const char* name) const { return ControlNamed<QLineEdit>(name); }
+
+float SelectionDocument::RuleSingle(const char* name) const {
+    return vb::CSng(vb::Val(RuleBox(name)->text().toStdString()));
+}
+
+double SelectionDocument::BoxDouble(const QLineEdit* box) { return vb::Val(box->text().toStdString()); }
+
+void SelectionDocument::HandUnits(RatingObject& r) const {
+    r.HeatUnits(OptionIndex(duty_.heatUnits));
+    r.OilFlowUnits(OptionIndex(duty_.flowRate));
+    r.TempUnits(OptionIndex(duty_.tempUnits));
+}
+
+void SelectionDocument::HandOilDuty(RatingObject& r) const {
+    r.HeatLoad(BoxDouble(duty_.heatLoad));
+    r.InletTemp(BoxDouble(duty_.oilTemp));
+    r.OilFlow(BoxDouble(duty_.oilFlow));
+}
+
+void SelectionDocument::HandViscosity(RatingObject& r) const { r.Viscosity(OptionIndex(duty_.viscosity)); }
 
 // --- Inputs ---
 
@@ -221,7 +257,7 @@ bool SelectionDocument::ValidateInputs() {
     const ValidationRules& rules = description_.rules;
     for (const NumericCheck& check : rules.numeric) {
         for (const char* name : check.boxes) {
-            QLineEdit* box = TextBox(name);
+            QLineEdit* box = RuleBox(name);
             if (vb::IsNumeric(box->text().toStdString())) continue;
             gui::Dialogs().MsgBox(check.message, gui::vbOKOnly, kEntryTitle);
             box->setFocus();
@@ -235,13 +271,13 @@ bool SelectionDocument::ValidateInputs() {
         valid = false;
     };
     for (const PositiveCheck& check : rules.positive)
-        if (BoxSingle(check.box) <= 0) refuse(check.message);
-    if (BoxSingle(rules.oilBox) <= BoxSingle(rules.colderBox)) refuse(rules.orderMessage);
+        if (RuleSingle(check.box) <= 0) refuse(check.message);
+    if (RuleSingle(rules.oilBox) <= RuleSingle(rules.colderBox)) refuse(rules.orderMessage);
     if (!valid) return false;
     ApplyTemperatureLimits();
     // A clamped temperature can leave the oil at or below an ambient (or water) temperature that
     // passed: such a duty has no temperature difference to work with.
-    if (BoxSingle(rules.oilBox) <= BoxSingle(rules.colderBox)) {
+    if (RuleSingle(rules.oilBox) <= RuleSingle(rules.colderBox)) {
         refuse(rules.orderMessage);
         return false;
     }
@@ -249,14 +285,14 @@ bool SelectionDocument::ValidateInputs() {
 }
 
 void SelectionDocument::ApplyTemperatureLimits() {
-    const bool celsius = OptionIndex("optTempUnits") == 0;
+    const bool celsius = OptionIndex(duty_.tempUnits) == 0;
     const QString suffix = QString::fromUtf8(kDegree) + (celsius ? "C." : "F.");
     for (const TemperatureLimit& limit : description_.rules.limits) {
         const double bound = celsius ? limit.limitC : limit.limitF;
-        const float value = BoxSingle(limit.box);
+        const float value = RuleSingle(limit.box);
         if (limit.isMinimum ? !(value < bound) : !(value > bound)) continue;
         const QString text = QString::fromStdString(vb::CStr(bound));
-        QLineEdit* box = TextBox(limit.box);
+        QLineEdit* box = RuleBox(limit.box);
         box->setText(text);
         box->repaint();
         gui::Dialogs().MsgBox(limit.firstLine + text + suffix + "\r\n" + limit.secondLine + text + suffix, gui::vbOKOnly,
@@ -269,7 +305,7 @@ void SelectionDocument::ApplyTemperatureLimits() {
 bool SelectionDocument::QueryUnload() {
     if (closeApproved_) return true;
     if (!dirty_) return closeApproved_ = true;
-    int answer = 2;
+    QuestionDialog::Answer answer = QuestionDialog::Answer::Cancel;
     {
         auto dialog = std::unique_ptr<QuestionDialog>(QuestionDialog::NewQuoteChanged(this));
         gui::CenterForm(*dialog, gui::MdiFrame());
@@ -277,10 +313,11 @@ bool SelectionDocument::QueryUnload() {
         answer = dialog->Result;
     }
     switch (answer) {
-        case 0: return closeApproved_ = SaveBeforeClose();
-        case 1: discardOnClose_ = true; return closeApproved_ = true;
-        default: return false;
+        case QuestionDialog::Answer::Yes: return closeApproved_ = SaveBeforeClose();
+        case QuestionDialog::Answer::No: discardOnClose_ = true; return closeApproved_ = true;
+        case QuestionDialog::Answer::Cancel: break;
     }
+    return false;
 }
 
 bool SelectionDocument::SaveBeforeClose() {

@@ -6,7 +6,7 @@ namespace quellmar::shell {
 DocumentDescription WaterSelectionDescription() {
     DocumentDescription d;
     d.formName = "frmWaterSelection";
-    d.pageFamily = 3;
+    d.type = CoolerType::Water;
     d.sortRefusalFamily = "water-cooled";
     d.inputCaption = "Input Water-Cooled Selection Parameters";
     d.resultCaption = "Water Cooled Heat Exchanger Selection";

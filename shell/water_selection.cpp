@@ -5,11 +5,28 @@
 #include "vb/format.h"
 
 #include <QLabel>
+#include <QLineEdit>
 
 namespace quellmar::shell {
 
-frmWaterSelection::frmWaterSelection(QWidget* parent) : SelectionDocument(WaterSelectionDescription(), parent) {
-    Label("lblViscosityHigh")->hide();
+frmWaterSelection::frmWaterSelection(QWidget* parent)
+    : SelectionDocument(WaterSelectionDescription(), parent),
+      optSeries_(ControlNamed<gui::OptionGroup>("optSeries")),
+      txtWaterTemp_(ControlNamed<QLineEdit>("txtWaterTemp")),
+      txtWaterFlow_(ControlNamed<QLineEdit>("txtWaterFlow")),
+      lblProductRange_(ControlNamed<QLabel>("lblProductRange")),
+      lblOilTemp_(TemperatureNamed("lblOilTempC", "lblOilTempF")),
+      lblWaterTemp_(TemperatureNamed("lblWaterTempC", "lblWaterTempF")),
+      lblWaterFlow_({ControlNamed<QLabel>("lblWaterFlowL"), ControlNamed<QLabel>("lblWaterFlowIG"),
+                     ControlNamed<QLabel>("lblWaterFlowUSG"), ControlNamed<QLabel>("lblWaterFlowCI")}),
+      lblMaxOilSidePressure_(ControlNamed<QLabel>("lblMaxOilSidePressure")),
+      lblMaxWaterFlow_(ControlNamed<QLabel>("lblMaxWaterFlow")),
+      lblMaxWaterSidePressure_(ControlNamed<QLabel>("lblMaxWaterSidePressure")),
+      lblAvailableETD_(ControlNamed<QLabel>("lblAvailableETD")),
+      lblInletOilTemp_(TemperatureNamed("lblInletOilTempC", "lblInletOilTempF")),
+      lblExitWaterTemp_(TemperatureNamed("lblExitWaterTemp", "lblExitWaterTempF")),
+      lblViscosityHigh_(ControlNamed<QLabel>("lblViscosityHigh")) {
+    lblViscosityHigh_->hide();
     FormLoad();
 }
 
@@ -19,33 +36,26 @@ std::unique_ptr<RatingObject> frmWaterSelection::MakeRatingObject() const { retu
 
 void frmWaterSelection::HandDutyToRating() {
     WaterCoolerRating& r = Water();
-    r.Series(OptionIndex("optSeries"));
-    r.HeatUnits(OptionIndex("optHeatUnits"));
-    r.OilFlowUnits(OptionIndex("optFlowRate"));
-    r.TempUnits(OptionIndex("optTempUnits"));
-    r.WaterTemp(BoxDouble("txtWaterTemp"));
-    r.HeatLoad(BoxDouble("txtHeatLoad"));
-    r.InletTemp(BoxDouble("txtOilTemp"));
-    r.OilFlow(BoxDouble("txtOilFlow"));
-    r.WaterFlow(BoxDouble("txtWaterFlow"));
-    r.Viscosity(OptionIndex("optViscosity"));
+    r.Series(OptionIndex(optSeries_));
+    HandUnits(r);
+    r.WaterTemp(BoxDouble(txtWaterTemp_));
+    HandOilDuty(r);
+    r.WaterFlow(BoxDouble(txtWaterFlow_));
+    HandViscosity(r);
 }
 
 // --- Results tab ---
 
 QString frmWaterSelection::GetSeriesText() const {
-    const gui::OptionGroup* series = Options("optSeries");
-    if (series->Value(1)) return "WP Series";
-    if (series->Value(2)) return "WPM Series";
+    if (optSeries_->Value(1)) return "WP Series";
+    if (optSeries_->Value(2)) return "WPM Series";
     return "Other Series";
 }
 
 void frmWaterSelection::DisplaySelectionParameters() {
     WaterCoolerRating& r = Water();
-    SetLabel("lblProductRange", GetSeriesText().toStdString());
-    // On this document lblOilTempC/F hold the desired inlet temperature.
-    DisplayTemperatures("lblOilTempC", "lblOilTempF", "lblWaterTempC", "lblWaterTempF", r.WaterTempC(),
-                        r.WaterTempF());
+    SetLabel(lblProductRange_, GetSeriesText().toStdString());
+    DisplayTemperatures(lblOilTemp_, lblWaterTemp_, r.WaterTempC(), r.WaterTempF());
     DisplayHeatLoadUnits();
     DisplayHeatTransfer();
     DisplayOilFlowUnits();
@@ -55,40 +65,35 @@ void frmWaterSelection::DisplaySelectionParameters() {
 
 void frmWaterSelection::DisplayWaterFlowUnits() {
     WaterCoolerRating& r = Water();
-    const auto texts = FlowTexts(r.WaterFlowL(), r.WaterFlowImpGal(), r.WaterFlowUSGal(), r.WaterFlowCuIns());
-    const char* const names[] = {"lblWaterFlowL", "lblWaterFlowIG", "lblWaterFlowUSG", "lblWaterFlowCI"};
-    for (std::size_t i = 0; i < texts.size(); ++i) SetLabel(names[i], texts[i]);
+    SetLabels(lblWaterFlow_, FlowTexts(r.WaterFlowL(), r.WaterFlowImpGal(), r.WaterFlowUSGal(), r.WaterFlowCuIns()));
 }
 
 void frmWaterSelection::DisplayCoolerDetails() {
     WaterCoolerRating& r = Water();
     DisplayModelParticulars();
-    SetLabel("lblMaxOilSidePressure", vb::Format(r.ShellOilSidePressure(), "##0.0") + " BAR");
-    SetLabel("lblMaxWaterFlow", vb::Format(r.MaxWaterFlowByModel(), "##0.0") + " l/min");
-    SetLabel("lblMaxWaterSidePressure", vb::Format(r.WaterSidePressure(), "##0.0") + " BAR");
+    SetLabel(lblMaxOilSidePressure_, vb::Format(r.ShellOilSidePressure(), "##0.0") + " BAR");
+    SetLabel(lblMaxWaterFlow_, vb::Format(r.MaxWaterFlowByModel(), "##0.0") + " l/min");
+    SetLabel(lblMaxWaterSidePressure_, vb::Format(r.WaterSidePressure(), "##0.0") + " BAR");
     DisplayHeatTransferRating();
-    SetLabel("lblPressureDrop", WaterPressureDropText(r.PressureDrop()));
-    SetLabel("lblAvailableETD", Degrees(r.AvailableETD(), "##0.0", 'C'));
-    // lblInletOilTempC/F hold the corrected inlet temperature.
-    DisplayMarginAndInlet("lblInletOilTempC", "lblInletOilTempF", "##0.0");
+    SetLabel(Results().pressureDrop, WaterPressureDropText(r.PressureDrop()));
+    SetLabel(lblAvailableETD_, Degrees(r.AvailableETD(), "##0.0", 'C'));
+    DisplayMarginAndInlet(lblInletOilTemp_, "##0.0");
     DisplayExitAndAverage(r.CorrectedAverageOilTemp(), r.CorrectedViscosity());
     const double exitWater = r.CorrectedExitWaterTemp();
-    SetLabel("lblExitWaterTemp", Degrees(exitWater, "##0.0", 'C'));
-    SetLabel("lblExitWaterTempF", Degrees(CelsiusToFahrenheit(exitWater), "##0.0", 'F'));
+    SetTemperature(lblExitWaterTemp_, exitWater, CelsiusToFahrenheit(exitWater), "##0.0");
     DisplayViscosityWarning();
     DisplayOilFlowWarning();
 }
 
 void frmWaterSelection::DisplayViscosityWarning() {
     WaterCoolerRating& r = Water();
-    QLabel* label = Label("lblViscosityHigh");
     const std::optional<std::string> warning = ViscosityHighWarning(r.CorrectedViscosity(), r.CorrectedAverageOilTemp());
     if (!warning) {
-        label->hide();
+        lblViscosityHigh_->hide();
         return;
     }
-    label->setText(QString::fromStdString(*warning));
-    label->show();
+    lblViscosityHigh_->setText(QString::fromStdString(*warning));
+    lblViscosityHigh_->show();
 }
 
 }  // namespace quellmar::shell

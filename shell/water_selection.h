@@ -23,6 +23,21 @@ private:
     void DisplayWaterFlowUnits();
     void DisplayViscosityWarning();
     WaterCoolerRating& Water() const { return RatingAs<WaterCoolerRating>(); }
+
+    gui::OptionGroup* const optSeries_;
+    QLineEdit* const txtWaterTemp_;
+    QLineEdit* const txtWaterFlow_;
+    QLabel* const lblProductRange_;
+    const TemperatureLabels lblOilTemp_;  // the desired inlet temperature
+    const TemperatureLabels lblWaterTemp_;
+    const std::array<QLabel*, 4> lblWaterFlow_;  // in the order of FlowTexts
+    QLabel* const lblMaxOilSidePressure_;
+    QLabel* const lblMaxWaterFlow_;
+    QLabel* const lblMaxWaterSidePressure_;
+    QLabel* const lblAvailableETD_;
+    const TemperatureLabels lblInletOilTemp_;  // the corrected inlet temperature
+    const TemperatureLabels lblExitWaterTemp_;
+    QLabel* const lblViscosityHigh_;
 };
 
 DocumentDescription WaterSelectionDescription();

@@ -1,3 +1,4 @@
+#include "gui/child_control.h"
 #include "gui/fore_color.h"
 #include "gui/keyboard_helpers.h"
 #include "gui/option_group.h"
@@ -11,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 TEST(OptionGroup, SelectingInCodeRaisesClickLikeAUserClick) {
     gui::OptionGroup group("optSeries", "Application Series", {"WP Series", "WPM Series", "Other Series"}, 1);
@@ -71,4 +74,28 @@ TEST(ForeColor, LabelsKeepTheirColourNumbers) {
     EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(255, 0, 0));
     gui::SetForeColor(label, gui::kColorDarkRed);
     EXPECT_EQ(label.palette().color(QPalette::WindowText), QColor(192, 0, 0));
+}
+
+TEST(ChildControl, AWindowWithoutTheControlOrWithTwoFailsWhenItIsBuilt) {
+    QWidget window;
+    window.setObjectName("frmCustomer");
+    auto* company = new QLineEdit(&window);
+    company->setObjectName("txtCompany");
+    auto* caption = new QLabel(&window);
+    caption->setObjectName("txtAddress");  // the name of a box, on a label
+    EXPECT_EQ(gui::ChildControl<QLineEdit>(window, "txtCompany"), company);
+    try {
+        gui::ChildControl<QLineEdit>(window, "txtAddress");
+        ADD_FAILURE() << "a label is no box";
+    } catch (const std::logic_error& error) {
+        EXPECT_STREQ(error.what(), "The window frmCustomer has no QLineEdit named txtAddress.");
+    }
+    auto* second = new QLineEdit(new QWidget(&window));
+    second->setObjectName("txtCompany");
+    try {
+        gui::ChildControl<QLineEdit>(window, "txtCompany");
+        ADD_FAILURE() << "two boxes of one name";
+    } catch (const std::logic_error& error) {
+        EXPECT_STREQ(error.what(), "The window frmCustomer has 2 QLineEdit controls named txtCompany.");
+    }
 }

@@ -35,7 +35,7 @@ protected:
     explicit ModelEditors(quellmar::data::Contents contents = quellmar::data::Contents::Base) : MaintenanceTest(contents) {}
 
     template <typename Editor>
-    Editor* Open(qint64 id, int mode, ModelList* list = nullptr) {
+    Editor* Open(qint64 id, EditorMode mode, ModelList* list = nullptr) {
         auto* editor = new Editor;
         editor->Initialise(id, mode, list);
         if (list) list->SetFormVisible(false);
@@ -43,7 +43,7 @@ protected:
     }
     frmSelectEdit* AirList() {
         auto* list = new frmSelectEdit;
-        list->Initialise(1);
+        list->Initialise(Family::Air);
         return Show(list);
     }
     static QLineEdit* Box(QWidget* window, const char* name) { return window->findChild<QLineEdit*>(name); }
@@ -64,7 +64,7 @@ protected:
 }  // namespace
 
 TEST_F(ModelEditors, ViewModeShowsTheModelAndLetsNothingBeChangedButTheDrawingBeShown) {
-    auto* editor = Open<frmEditAir>(1, 1);
+    auto* editor = Open<frmEditAir>(1, EditorMode::View);
     EXPECT_EQ(editor->windowTitle(), "View Air-Cooled Model");
     EXPECT_EQ(Box(editor, "txtName")->text(), "Alpha");
     EXPECT_EQ(Box(editor, "txtWeight")->text(), "12.5");
@@ -75,7 +75,7 @@ TEST_F(ModelEditors, ViewModeShowsTheModelAndLetsNothingBeChangedButTheDrawingBe
         EXPECT_TRUE(looksReadOnly(box)) << box->objectName().toStdString();
     }
     EXPECT_TRUE(looksReadOnly(editor->DBGrid1()));
-    EXPECT_FALSE(looksReadOnly(Box(Open<frmEditAir>(1, 2), "txtName")));
+    EXPECT_FALSE(looksReadOnly(Box(Open<frmEditAir>(1, EditorMode::Edit), "txtName")));
     for (QRadioButton* option : editor->findChildren<QRadioButton*>()) EXPECT_FALSE(option->isEnabled());
     for (DataGrid* grid : {editor->DBGrid1(), editor->DBGrid2()}) {
         EXPECT_FALSE(grid->AllowAddNew());
@@ -86,14 +86,14 @@ TEST_F(ModelEditors, ViewModeShowsTheModelAndLetsNothingBeChangedButTheDrawingBe
     EXPECT_FALSE(editor->findChild<QPushButton*>("cmdDelete")->isEnabled());
     EXPECT_TRUE(editor->findChild<QPushButton*>("cmdViewDxf")->isEnabled());
 
-    auto* mobile = Open<frmEditMobile>(3, 1);
+    auto* mobile = Open<frmEditMobile>(3, EditorMode::View);
     EXPECT_EQ(mobile->windowTitle(), "View Mobile Model");
     EXPECT_TRUE(mobile->findChild<QCheckBox*>("chkStock")->isChecked());
     EXPECT_FALSE(mobile->findChild<QCheckBox*>("chkStock")->isEnabled());
 }
 
 TEST_F(ModelEditors, OptionsShowTheStoredCodesAndAClickStoresIndexPlusOne) {
-    auto* editor = Open<frmEditAir>(1, 2);
+    auto* editor = Open<frmEditAir>(1, EditorMode::Edit);
     EXPECT_EQ(editor->windowTitle(), "Edit Air-Cooled Model");
     EXPECT_EQ(editor->Options("optMotor")->Selected(), 2) << "motor type 3";
     EXPECT_EQ(editor->Options("optRange")->Selected(), 1) << "product range 2";
@@ -103,10 +103,10 @@ TEST_F(ModelEditors, OptionsShowTheStoredCodesAndAClickStoresIndexPlusOne) {
     Settle();
     EXPECT_EQ(Value("SELECT MotorType || ' ' || ProductRange FROM Coolers WHERE CoolerID = 1"), "5 1");
 
-    auto* water = Open<frmEditWater>(4, 2);
+    auto* water = Open<frmEditWater>(4, EditorMode::Edit);
     EXPECT_EQ(water->Options("optSeries")->Selected(), 2);
     Exec("UPDATE Coolers SET Series = 9 WHERE CoolerID = 5");
-    auto* odd = Open<frmEditWater>(5, 2);
+    auto* odd = Open<frmEditWater>(5, EditorMode::Edit);
     EXPECT_EQ(odd->Options("optSeries")->Selected(), -1) << "a code outside the options selects none";
 }
 
@@ -114,7 +114,7 @@ TEST_F(ModelEditors, EveryEditorFitsTheMainWindowsFirstAreaWithRowsOfBothCurvesI
     frame.resize(gui::TwipsToPixels(11880, 8145 - 390));
     const QRect visible(QPoint(0, 0), area->viewport()->size());
     const std::vector<std::pair<QWidget*, const char*>> editors{
-        {Open<frmEditAir>(1, 2), "air"}, {Open<frmEditMobile>(3, 2), "mobile"}, {Open<frmEditWater>(4, 2), "water"}};
+        {Open<frmEditAir>(1, EditorMode::Edit), "air"}, {Open<frmEditMobile>(3, EditorMode::Edit), "mobile"}, {Open<frmEditWater>(4, EditorMode::Edit), "water"}};
     for (const auto& [editor, family] : editors) {
         SCOPED_TRACE(family);
         const QWidget* frameOfEditor = editor->parentWidget();
@@ -130,7 +130,7 @@ TEST_F(ModelEditors, EveryEditorFitsTheMainWindowsFirstAreaWithRowsOfBothCurvesI
 }
 
 TEST_F(ModelEditors, ADescriptionOfMoreThanEightyCharactersIsCutWithAMessage) {
-    auto* editor = Open<frmEditAir>(1, 2);
+    auto* editor = Open<frmEditAir>(1, EditorMode::Edit);
     QLineEdit* description = Box(editor, "txtDescription");
     description->setText(QString(80, 'x'));
     editor->txtDescription_Validate();
@@ -149,7 +149,7 @@ TEST_F(ModelEditors, ADescriptionOfMoreThanEightyCharactersIsCutWithAMessage) {
 }
 
 TEST_F(ModelEditors, ACurvePointAddedInEitherGridCarriesTheModelsKey) {
-    auto* editor = Open<frmEditMobile>(3, 2);
+    auto* editor = Open<frmEditMobile>(3, EditorMode::Edit);
     for (DataGrid* grid : {editor->DBGrid1(), editor->DBGrid2()}) {
         EXPECT_TRUE(grid->isColumnHidden(0));
         QAbstractItemModel* shown = grid->model();
@@ -164,7 +164,7 @@ TEST_F(ModelEditors, ACurvePointAddedInEitherGridCarriesTheModelsKey) {
 }
 
 TEST_F(ModelEditors, TheGridHeadersShowTheAxisCaptionsWholeAndTheCapacityGridIsAsWideAsItsColumnsAndTwiceLpm) {
-    auto* editor = Open<frmEditAir>(1, 2);
+    auto* editor = Open<frmEditAir>(1, EditorMode::Edit);
     for (auto [grid, value] : {std::pair{editor->DBGrid1(), "kW/degree C"}, std::pair{editor->DBGrid2(), "BAR@30Cst"}}) {
         QHeaderView* header = grid->horizontalHeader();
         EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), "LPM Oil Flow");
@@ -183,12 +183,12 @@ TEST_F(ModelEditors, TheGridHeadersShowTheAxisCaptionsWholeAndTheCapacityGridIsA
 TEST_F(ModelEditors, ClosingAfterAnAddRefillsTheListAndAfterAnEditOnlyShowsIt) {
     frmSelectEdit* list = AirList();
     Exec("INSERT INTO Coolers (CoolerID, Name, CoolerType) VALUES (9, 'Added', 1)");
-    auto* edited = Open<frmEditAir>(1, 2, list);
+    auto* edited = Open<frmEditAir>(1, EditorMode::Edit, list);
     edited->Unload();
     Settle();
     EXPECT_TRUE(list->FormVisible());
     EXPECT_EQ(list->List1()->count(), 2) << "not refilled";
-    auto* added = Open<frmEditAir>(9, 3, list);
+    auto* added = Open<frmEditAir>(9, EditorMode::Add, list);
     EXPECT_FALSE(list->FormVisible());
     added->Unload();
     Settle();
@@ -198,7 +198,7 @@ TEST_F(ModelEditors, ClosingAfterAnAddRefillsTheListAndAfterAnEditOnlyShowsIt) {
 
 TEST_F(ModelEditors, AWaterEditorAfterAnAddGoesOnToTheCorrectionFactorsOnOK) {
     auto* list = Show(new frmSelectEditWater);
-    auto* editor = Open<frmEditWater>(5, 3, list);
+    auto* editor = Open<frmEditWater>(5, EditorMode::Add, list);
     editor->cmdOK_Click();
     Settle();
     EXPECT_EQ(CountOf<frmEditWater>(), 0);
@@ -212,7 +212,7 @@ TEST_F(ModelEditors, AWaterEditorAfterAnAddGoesOnToTheCorrectionFactorsOnOK) {
     Exec("INSERT INTO Coolers (CoolerID, Name, CoolerType) VALUES (9, 'Added', 2)");
     corrections->cmdOK_Click();
     Settle();
-    auto* second = Open<frmEditWater>(9, 3, list);
+    auto* second = Open<frmEditWater>(9, EditorMode::Add, list);
     second->Unload();
     Settle();
     EXPECT_TRUE(list->FormVisible());
@@ -221,7 +221,7 @@ TEST_F(ModelEditors, AWaterEditorAfterAnAddGoesOnToTheCorrectionFactorsOnOK) {
 }
 
 TEST_F(ModelEditors, AnEditThatCannotBeStoredKeepsTheWindowOpenUnlessTheUserLetsItGo) {
-    auto* editor = Open<frmEditAir>(1, 2);
+    auto* editor = Open<frmEditAir>(1, EditorMode::Edit);
     Box(editor, "txtName")->setText("Renamed");
     Box(editor, "txtMaxFlow")->setText("lots");
     Dialogs().QueueMessageAnswer(gui::vbNo);
@@ -239,7 +239,7 @@ TEST_F(ModelEditors, AnEditThatCannotBeStoredKeepsTheWindowOpenUnlessTheUserLets
 }
 
 TEST_F(ModelEditors, EditsAreStoredWhenTheWindowCloses) {
-    auto* editor = Open<frmEditWater>(4, 2);
+    auto* editor = Open<frmEditWater>(4, EditorMode::Edit);
     Box(editor, "txtName")->setText("W 1 'special'");
     Box(editor, "txtOilShell")->setText("25.5");
     editor->findChild<QCheckBox*>("chkStock")->setChecked(true);
@@ -253,7 +253,7 @@ TEST_F(ModelEditors, EditsAreStoredWhenTheWindowCloses) {
 
 TEST_F(ModelEditors, ADeletedModelCannotBeOpened) {
     Exec("DELETE FROM Coolers WHERE CoolerID = 2");
-    Open<frmEditAir>(2, 2);
+    Open<frmEditAir>(2, EditorMode::Edit);
     Settle();
     EXPECT_EQ(CountOf<frmEditAir>(), 0);
     ASSERT_EQ(Dialogs().Messages().size(), 1u);
@@ -261,7 +261,7 @@ TEST_F(ModelEditors, ADeletedModelCannotBeOpened) {
 }
 
 TEST_F(ModelEditors, LoadStoresTheWholeFileAndViewShowsItUnderTheModelsName) {
-    auto* editor = Open<frmEditAir>(1, 2);
+    auto* editor = Open<frmEditAir>(1, EditorMode::Edit);
     const std::string bytes = Drawing(5000);
     Dialogs().QueueFileName(QString::fromStdString(WriteFile("drawing.dxf", bytes)));
     editor->cmdLoadDxf_Click();
@@ -288,7 +288,7 @@ TEST_F(ModelEditors, LoadStoresTheWholeFileAndViewShowsItUnderTheModelsName) {
 }
 
 TEST_F(ModelEditors, CancellingTheLoadChangesNothingAndAnEmptyDrawingIsNoDrawing) {
-    auto* editor = Open<frmEditMobile>(3, 2);
+    auto* editor = Open<frmEditMobile>(3, EditorMode::Edit);
     Dialogs().QueueFileName(std::nullopt);
     editor->cmdLoadDxf_Click();
     EXPECT_EQ(Value("SELECT Dxf FROM Coolers WHERE CoolerID = 3"), "NULL");
@@ -300,7 +300,7 @@ TEST_F(ModelEditors, CancellingTheLoadChangesNothingAndAnEmptyDrawingIsNoDrawing
 
 TEST_F(ModelEditors, LoadRefusesWhatNoDrawingWindowCouldShowAndKeepsTheStoredDrawing) {
     Exec("UPDATE Coolers SET Dxf = 'old drawing' WHERE CoolerID = 1");
-    auto* editor = Open<frmEditAir>(1, 2);
+    auto* editor = Open<frmEditAir>(1, EditorMode::Edit);
     const quellmar::test::NamedPipe pipe(database.Folder() / "pipe.dxf");
     std::filesystem::create_symlink("/dev/zero", database.Folder() / "zero.dxf");
     std::filesystem::create_directory(database.Folder() / "folder.dxf");
@@ -337,7 +337,7 @@ TEST_F(ModelEditors, LoadRepairsBareLineFeedsSoTheDrawingCanBeShown) {
     std::string unix;
     for (char c : drawing)
         if (c != '\r') unix += c;
-    auto* editor = Open<frmEditWater>(4, 2);
+    auto* editor = Open<frmEditWater>(4, EditorMode::Edit);
     Dialogs().QueueFileName(QString::fromStdString(WriteFile("unix.dxf", unix)));
     editor->cmdLoadDxf_Click();
     EXPECT_TRUE(Dialogs().Messages().empty());
@@ -347,7 +347,7 @@ TEST_F(ModelEditors, LoadRepairsBareLineFeedsSoTheDrawingCanBeShown) {
 
 TEST_F(ModelEditors, AFileThatCannotBeReadLeavesTheStoredDrawingAsItWas) {
     Exec("UPDATE Coolers SET Dxf = 'old drawing' WHERE CoolerID = 1");
-    auto* editor = Open<frmEditAir>(1, 2);
+    auto* editor = Open<frmEditAir>(1, EditorMode::Edit);
     Dialogs().QueueFileName(QString::fromStdString((database.Folder() / "missing.dxf").string()));
     editor->cmdLoadDxf_Click();
     ASSERT_EQ(Dialogs().Messages().size(), 1u);
@@ -358,7 +358,7 @@ TEST_F(ModelEditors, AFileThatCannotBeReadLeavesTheStoredDrawingAsItWas) {
 
 TEST_F(ModelEditors, DeleteRemovesTheDrawingAndViewThenSaysThereIsNone) {
     Exec("UPDATE Coolers SET Dxf = 'drawing' WHERE CoolerID = 2");
-    auto* editor = Open<frmEditAir>(2, 2);
+    auto* editor = Open<frmEditAir>(2, EditorMode::Edit);
     editor->cmdDelete_Click();
     EXPECT_EQ(Value("SELECT Dxf FROM Coolers WHERE CoolerID = 2"), "NULL");
     editor->cmdViewDxf_Click();
@@ -373,7 +373,7 @@ TEST_F(ModelEditors, DeleteRemovesTheDrawingAndViewThenSaysThereIsNone) {
 }
 
 TEST_F(ModelEditors, ACellStillBeingTypedIntoIsStoredWhenTheWindowCloses) {
-    auto* editor = Open<frmEditAir>(1, 2);
+    auto* editor = Open<frmEditAir>(1, EditorMode::Edit);
     const auto typeInto = [](DataGrid* grid, int row, int column, const QString& text) {
         const QModelIndex cell = grid->model()->index(row, column);
         grid->setCurrentIndex(cell);
@@ -407,7 +407,7 @@ TEST_F(BundledEditors, AnUntouchedLongDescriptionIsKeptAndATypedOneIsCutWhenTheF
     const std::string id = Value("SELECT CoolerID FROM Coolers WHERE CoolerType = 2 ORDER BY Name LIMIT 1");
     const std::string longText(95, 'd');
     Exec("UPDATE Coolers SET Description = '" + longText + "' WHERE CoolerID = " + id);
-    auto* editor = Open<frmEditWater>(std::stoll(id), 2);
+    auto* editor = Open<frmEditWater>(std::stoll(id), EditorMode::Edit);
     EXPECT_EQ(Box(editor, "txtDescription")->text().toStdString(), longText);
     Box(editor, "txtWeight")->setText("99");
     // Another window taking the focus for a while is no leaving of the box.
@@ -415,14 +415,14 @@ TEST_F(BundledEditors, AnUntouchedLongDescriptionIsKeptAndATypedOneIsCutWhenTheF
     QApplication::sendEvent(Box(editor, "txtDescription"), &away);
     editor->Unload();
     Settle();
-    auto* again = Open<frmEditWater>(std::stoll(id), 2);
+    auto* again = Open<frmEditWater>(std::stoll(id), EditorMode::Edit);
     again->cmdOK_Click();
     Settle();
     EXPECT_TRUE(Dialogs().Messages().empty());
     EXPECT_EQ(Value("SELECT Description || ' ' || Weight FROM Coolers WHERE CoolerID = " + id), longText + " 99.0");
 
     // Typed into, it is checked when the focus goes on to another box.
-    auto* typed = Open<frmEditWater>(std::stoll(id), 2);
+    auto* typed = Open<frmEditWater>(std::stoll(id), EditorMode::Edit);
     QApplication::setActiveWindow(&frame);
     QLineEdit* description = Box(typed, "txtDescription");
     description->setFocus();

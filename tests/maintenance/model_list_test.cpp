@@ -21,7 +21,7 @@ class ModelLists : public MaintenanceTest {
 protected:
     frmSelectEdit* AirList() {
         auto* list = new frmSelectEdit;
-        list->Initialise(1);
+        list->Initialise(Family::Air);
         return Show(list);
     }
     static std::vector<std::string> Entries(const ModelList& list) {
@@ -44,7 +44,7 @@ TEST_F(ModelLists, EachFamilyListsOnlyItsModelsByNameWithTheFirstSelected) {
     EXPECT_EQ(Entries(*air), (std::vector<std::string>{"Alpha=1", "beta=2"})) << "names in order, case aside";
     EXPECT_EQ(air->List1()->currentRow(), 0);
     auto* mobile = new frmSelectEdit;
-    mobile->Initialise(2);
+    mobile->Initialise(Family::Mobile);
     Show(mobile);
     EXPECT_EQ(mobile->windowTitle(), "Mobile Models");
     EXPECT_EQ(Entries(*mobile), (std::vector<std::string>{"Mob 1=3"}));
@@ -93,7 +93,7 @@ TEST_F(ModelLists, ADeletionTheDatabaseRefusesLeavesTheModelWhole) {
 
 TEST_F(ModelLists, AnEmptyListDoesNothingButNewWhichStillBringsTheListBack) {
     auto* mobile = new frmSelectEdit;
-    mobile->Initialise(2);
+    mobile->Initialise(Family::Mobile);
     Show(mobile);
     mobile->cmdDelete_Click();
     EXPECT_EQ(Count("Coolers WHERE CoolerID = 3"), 0);
@@ -126,14 +126,14 @@ TEST_F(ModelLists, ViewAndEditOpenTheFamilysEditorAndHideTheList) {
     auto* editor = Newest<frmEditAir>();
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->ID(), 2);
-    EXPECT_EQ(editor->Mode(), 1);
+    EXPECT_EQ(editor->Mode(), EditorMode::View);
     EXPECT_FALSE(air->FormVisible());
     editor->cmdOK_Click();
     Settle();
     EXPECT_TRUE(air->FormVisible());
     air->cmdEdit_Click();
     Settle();
-    EXPECT_EQ(Newest<frmEditAir>()->Mode(), 2);
+    EXPECT_EQ(Newest<frmEditAir>()->Mode(), EditorMode::Edit);
 
     auto* water = Show(new frmSelectEditWater);
     water->findChild<QPushButton*>("cmdCorrection")->click();

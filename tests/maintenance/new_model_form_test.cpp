@@ -27,7 +27,7 @@ protected:
     }
     frmSelectEdit* AirList() {
         auto* list = new frmSelectEdit;
-        list->Initialise(1);
+        list->Initialise(Family::Air);
         return Show(list);
     }
     static QLineEdit* Name(QWidget* form) { return form->findChild<QLineEdit*>("txtName"); }
@@ -102,7 +102,7 @@ TEST_F(NewModels, WithoutATemplateTheDefaultsStayAndTheEditorOpensOnEmptyCurves)
     auto* editor = Newest<frmEditAir>();
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->ID(), id);
-    EXPECT_EQ(editor->Mode(), 3);
+    EXPECT_EQ(editor->Mode(), EditorMode::Add);
     EXPECT_FALSE(list->FormVisible()) << "the editor shows the list when it closes";
     editor->cmdOK_Click();
     Settle();

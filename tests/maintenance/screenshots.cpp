@@ -61,7 +61,7 @@ void Save(MaintenanceForm* window, const QString& name) {
 }
 
 template <typename Editor>
-Editor* Editing(qint64 id, int mode) {
+Editor* Editing(qint64 id, EditorMode mode) {
     auto* editor = new Editor;
     editor->Initialise(id, mode, nullptr);
     return editor;
@@ -102,22 +102,22 @@ int main(int argc, char** argv) {
     frame.show();
 
     auto* air = new frmSelectEdit;
-    air->Initialise(1);
+    air->Initialise(Family::Air);
     Save(air, "frmSelectEdit-air");
     auto* mobile = new frmSelectEdit;
-    mobile->Initialise(2);
+    mobile->Initialise(Family::Mobile);
     Save(mobile, "frmSelectEdit-mobile");
     Save(new frmSelectEditWater, "frmSelectEditWater");
     Save(new frmSelectDxf, "frmSelectDxf");
     Save(new frmVersion, "frmVersion");
-    Save(Editing<frmEditAir>(1, 2), "frmEditAir");
-    Save(Editing<frmEditMobile>(101, 1), "frmEditMobile-view");
-    Save(Editing<frmEditWater>(201, 2), "frmEditWater");
+    Save(Editing<frmEditAir>(1, EditorMode::Edit), "frmEditAir");
+    Save(Editing<frmEditMobile>(101, EditorMode::View), "frmEditMobile-view");
+    Save(Editing<frmEditWater>(201, EditorMode::Edit), "frmEditWater");
     Save(Adding<frmAddAir>(1), "frmAddAir");
     Save(Adding<frmAddMobile>(101), "frmAddMobile");
     Save(Adding<frmAddWater>(201), "frmAddWater");
     auto* corrections = new frmWaterCorrection;
-    corrections->Initialise(201, 2, nullptr);
+    corrections->Initialise(201, EditorMode::Edit, nullptr);
     Save(corrections, "frmWaterCorrection");
     return failed ? 1 : 0;
 }

@@ -43,7 +43,7 @@ protected:
         for (int array = 0; array < 6; ++array) tables.push_back(Table(static_cast<CorrectionArray>(array), id));
         return tables;
     }
-    frmWaterCorrection* Open(qint64 id, int mode, ModelList* list = nullptr) {
+    frmWaterCorrection* Open(qint64 id, EditorMode mode, ModelList* list = nullptr) {
         auto* window = new frmWaterCorrection;
         window->Initialise(id, mode, list);
         if (list) list->SetFormVisible(false);
@@ -71,7 +71,7 @@ protected:
 }  // namespace
 
 TEST_F(Corrections, TheBoxesShowEachAxisInOrderAndEachMatrixRowByRow) {
-    auto* window = Open(4, 2);
+    auto* window = Open(4, EditorMode::Edit);
     EXPECT_EQ(window->windowTitle(), "Water-Cooled Model Corerction Factors");
     EXPECT_EQ(window->findChild<QLineEdit*>("txtName")->text(), "W 1");
     EXPECT_EQ(Text(window, HTOilFlow, 0), "10.0");
@@ -89,7 +89,7 @@ TEST_F(Corrections, TheBoxesShowEachAxisInOrderAndEachMatrixRowByRow) {
 TEST_F(Corrections, CorrectionNullAndAbsentCellsShowEmptyAndStayAsTheyAreWhenUntouched) {
     Exec("UPDATE HTCorrection SET c3 = NULL WHERE CoolerID = 5");
     const std::vector<Rows> before = Tables(5);
-    auto* window = Open(5, 2);
+    auto* window = Open(5, EditorMode::Edit);
     EXPECT_EQ(Text(window, HTOilFlow, 1), "25.0");
     EXPECT_EQ(Text(window, HTOilFlow, 2), "") << "a flow the model does not have";
     EXPECT_EQ(Text(window, HTFactors, 2), "") << "a Null factor";
@@ -108,14 +108,14 @@ TEST_F(Corrections, CorrectionNullAndAbsentCellsShowEmptyAndStayAsTheyAreWhenUnt
 
     // After an add every table is written from the boxes: untouched ones come back as they were.
     const std::vector<Rows> edited = Tables(5);
-    Open(5, 3)->cmdOK_Click();
+    Open(5, EditorMode::Add)->cmdOK_Click();
     Settle();
     EXPECT_TRUE(Dialogs().Messages().empty());
     EXPECT_EQ(Tables(5), edited);
 }
 
 TEST_F(Corrections, CorrectionEmptyBoxesDropAxisValuesAndLeaveNullFactorsInTheirRows) {
-    auto* window = Open(4, 2);
+    auto* window = Open(4, EditorMode::Edit);
     window->Box(HTOilFlow, 7)->setText("");
     window->Box(HTFactors, 13)->setText("");
     // The whole last pressure-drop row and the whole of a middle one.
@@ -134,7 +134,7 @@ TEST_F(Corrections, CorrectionEmptyBoxesDropAxisValuesAndLeaveNullFactorsInTheir
               (std::vector<std::string>{"9.1", "8.1", "Null", "6.1", "5.1"}));
 
     // A value typed into a row the model did not have adds that row, Null but for what was typed.
-    auto* few = Open(5, 2);
+    auto* few = Open(5, EditorMode::Edit);
     few->Box(HTOilFlow, 2)->setText("35");
     few->Box(HTFactors, 8 + 3)->setText("2.25");
     few->cmdOK_Click();
@@ -147,7 +147,7 @@ TEST_F(Corrections, CorrectionEmptyBoxesDropAxisValuesAndLeaveNullFactorsInTheir
 
 TEST_F(Corrections, CorrectionTypedNumbersAreStoredWithTheirOwnPrecisionNotAsShown) {
     Exec("UPDATE HTCorrection SET c1 = 0.6817, c2 = 0.80845 WHERE CoolerID = 4 AND RowNum = 1");
-    auto* window = Open(4, 2);
+    auto* window = Open(4, EditorMode::Edit);
     EXPECT_EQ(Text(window, HTFactors, 0), "0.68");
     EXPECT_EQ(Text(window, HTFactors, 1), "0.81");
     window->Box(HTFactors, 2)->setText("0.6823");
@@ -160,7 +160,7 @@ TEST_F(Corrections, CorrectionTypedNumbersAreStoredWithTheirOwnPrecisionNotAsSho
 
 TEST_F(Corrections, ChangingOneFactorRewritesOnlyThatTable) {
     const std::vector<std::string> before = Snapshot(4);
-    auto* window = Open(4, 2);
+    auto* window = Open(4, EditorMode::Edit);
     window->Box(HTFactors, 9)->setText("2.5");
     window->cmdOK_Click();
     Settle();
@@ -178,9 +178,9 @@ TEST_F(Corrections, ChangingOneFactorRewritesOnlyThatTable) {
 
 TEST_F(Corrections, OpeningAndClosingWithoutAChangeAsksNothingAndWritesNothing) {
     const std::vector<std::string> before = Snapshot(4);
-    Open(4, 2)->Unload();
+    Open(4, EditorMode::Edit)->Unload();
     Settle();
-    Open(4, 2)->cmdOK_Click();
+    Open(4, EditorMode::Edit)->cmdOK_Click();
     Settle();
     EXPECT_TRUE(Dialogs().Messages().empty());
     EXPECT_EQ(Snapshot(4), before);
@@ -188,7 +188,7 @@ TEST_F(Corrections, OpeningAndClosingWithoutAChangeAsksNothingAndWritesNothing) 
 
 TEST_F(Corrections, ClosingAfterAChangeAsksAndNoLeavesTheDatabaseAsItWas) {
     const std::vector<std::string> before = Snapshot(4);
-    auto* window = Open(4, 2);
+    auto* window = Open(4, EditorMode::Edit);
     window->Box(PDOilFlow, 0)->setText("11");
     Dialogs().QueueMessageAnswer(gui::vbNo);
     window->Unload();
@@ -199,13 +199,13 @@ TEST_F(Corrections, ClosingAfterAChangeAsksAndNoLeavesTheDatabaseAsItWas) {
     EXPECT_EQ(Dialogs().Messages()[0].style, gui::vbYesNo);
     EXPECT_EQ(Snapshot(4), before);
     // Yes stores it; Cancel never asks.
-    auto* again = Open(4, 2);
+    auto* again = Open(4, EditorMode::Edit);
     again->Box(PDOilFlow, 0)->setText("11");
     Dialogs().QueueMessageAnswer(gui::vbYes);
     again->Unload();
     Settle();
     EXPECT_EQ(Value("SELECT min(PDCorrectionOilFlow) FROM PDCorrectionOilFlow WHERE CoolerID = 4"), "11.0");
-    auto* cancelled = Open(4, 2);
+    auto* cancelled = Open(4, EditorMode::Edit);
     cancelled->Box(PDOilFlow, 0)->setText("12");
     cancelled->cmdCancel_Click();
     Settle();
@@ -216,7 +216,7 @@ TEST_F(Corrections, ClosingAfterAChangeAsksAndNoLeavesTheDatabaseAsItWas) {
 TEST_F(Corrections, AfterAnAddOkWritesWhatTheBoxesHoldAndRefillsTheList) {
     auto* list = Show(new frmSelectEditWater);
     Exec("INSERT INTO Coolers (CoolerID, Name, CoolerType) VALUES (9, 'Fresh', 2)");
-    auto* window = Open(9, 3, list);
+    auto* window = Open(9, EditorMode::Add, list);
     EXPECT_FALSE(window->findChild<QPushButton*>("cmdCancel")->isEnabled());
     window->Box(HTOilFlow, 0)->setText("10");
     window->Box(HTWaterFlow, 0)->setText("5");
@@ -235,7 +235,7 @@ TEST_F(Corrections, AfterAnAddOkWritesWhatTheBoxesHoldAndRefillsTheList) {
 
 TEST_F(Corrections, ABoxThatIsNoNumberStopsTheSaveBeforeAnyTableIsTouched) {
     const std::vector<std::string> before = Snapshot(4);
-    auto* window = Open(4, 2);
+    auto* window = Open(4, EditorMode::Edit);
     window->Box(HTOilFlow, 0)->setText("15");
     window->Box(PDFactors, 20)->setText("1,5");
     window->cmdOK_Click();
@@ -250,7 +250,7 @@ TEST_F(Corrections, ABoxThatIsNoNumberStopsTheSaveBeforeAnyTableIsTouched) {
 TEST_F(Corrections, ASaveTheDatabaseRefusesPartWayLeavesEveryTableAsItWas) {
     const std::vector<std::string> before = Snapshot(4);
     Refuse("INSERT", "PDCorrection");
-    auto* window = Open(4, 2);
+    auto* window = Open(4, EditorMode::Edit);
     window->Box(HTOilFlow, 0)->setText("15");
     window->Box(PDFactors, 0)->setText("3");
     window->cmdOK_Click();
@@ -291,7 +291,7 @@ TEST_F(BundledCorrections, CorrectionOneFactorEditChangesThatCellAloneKeepingUnt
     const std::vector<Rows> rest = Elsewhere(id);
     ASSERT_FALSE(before[PDFactors].empty());
     ASSERT_NE(before[PDFactors][0][1], ExactRows("SELECT 0.4321")[0][0]);
-    auto* window = Open(id, 2);
+    auto* window = Open(id, EditorMode::Edit);
     window->Box(PDFactors, 1)->setText("0.4321");
     window->cmdOK_Click();
     Settle();

@@ -103,7 +103,7 @@ private:
     void Models() {
         // A list that cannot load closes itself.
         QPointer<maintenance::frmSelectEdit> list = new maintenance::frmSelectEdit;
-        list->Initialise(1);
+        list->Initialise(maintenance::Family::Air);
         gui::ShowMdiChild(list);
         Settle();
         if (!list) {

@@ -29,25 +29,25 @@ void ShowActive(D& dialog) {
 
 }  // namespace
 
-TEST_F(Dialog, SelectTypeAnswersTheChosenKindOrMinusOne) {
+TEST_F(Dialog, SelectTypeAnswersTheChosenKindOrNoneOnCancel) {
     SelectTypeDialog confirmed(nullptr);
     confirmed.findChild<QPushButton*>("cmdOK")->click();
-    EXPECT_EQ(confirmed.coolerType, 0);
+    EXPECT_EQ(confirmed.coolerType, CoolerType::Air);
 
     SelectTypeDialog mobile(nullptr);
     mobile.findChild<QWidget*>("optType(2)")->setProperty("checked", true);
     mobile.findChild<QPushButton*>("cmdOK")->click();
-    EXPECT_EQ(mobile.coolerType, 2);
+    EXPECT_EQ(mobile.coolerType, CoolerType::Mobile);
 
     SelectTypeDialog cancelled(nullptr);
     cancelled.findChild<QWidget*>("optType(1)")->setProperty("checked", true);
     cancelled.findChild<QPushButton*>("cmdCancel")->click();
-    EXPECT_EQ(cancelled.coolerType, -1);
+    EXPECT_EQ(cancelled.coolerType, std::nullopt);
 
     SelectTypeDialog framed(nullptr);
     framed.show();
     framed.close();
-    EXPECT_EQ(framed.coolerType, -1);
+    EXPECT_EQ(framed.coolerType, std::nullopt);
     EXPECT_EQ(framed.windowTitle(), "Type of Heat Exchanger");
 }
 
@@ -60,7 +60,7 @@ TEST_F(Dialog, SelectTypeEnterAfterChoosingTheTypeByTheArrowsConfirmsIt) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.coolerType, 1);
+    EXPECT_EQ(dialog.coolerType, CoolerType::Water);
 }
 
 TEST_F(Dialog, CustomerDateIsWrittenDayMonthYearAndCheckedOnOk) {
@@ -125,14 +125,14 @@ TEST_F(Dialog, QuestionsAnswerByButtonAndEnterPressesTheFocusedOne) {
     EXPECT_EQ(changed->findChild<QLabel*>("Label1(1)")->text(), "Do you want to save the changes?");
     ShowActive(*changed);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(changed->Result, 0);
+    EXPECT_EQ(changed->Result, QuestionDialog::Answer::Yes);
     EXPECT_FALSE(changed->isVisible());
 
     std::unique_ptr<QuestionDialog> exists(QuestionDialog::NewFileExists(nullptr));
     EXPECT_EQ(exists->findChild<QLabel*>("Label1(1)")->text(), "Do you want to over write it?");
     ShowActive(*exists);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(exists->Result, 2);
+    EXPECT_EQ(exists->Result, QuestionDialog::Answer::Cancel);
 
     std::unique_ptr<QuestionDialog> mnemonic(QuestionDialog::NewQuoteChanged(nullptr));
     ShowActive(*mnemonic);
@@ -141,12 +141,12 @@ TEST_F(Dialog, QuestionsAnswerByButtonAndEnterPressesTheFocusedOne) {
     auto* no = mnemonic->findChild<QPushButton*>("cmdButton(1)");
     EXPECT_EQ(QKeySequence::mnemonic(no->text()), QKeySequence(Qt::ALT | Qt::Key_N));
     no->click();
-    EXPECT_EQ(mnemonic->Result, 1);
+    EXPECT_EQ(mnemonic->Result, QuestionDialog::Answer::No);
     EXPECT_FALSE(mnemonic->isVisible());
 
     std::unique_ptr<QuestionDialog> framed(QuestionDialog::NewFileExists(nullptr));
     framed->show();
     framed->close();
-    EXPECT_EQ(framed->Result, 2);
+    EXPECT_EQ(framed->Result, QuestionDialog::Answer::Cancel);
     EXPECT_FALSE(framed->isVisible());
 }

@@ -48,9 +48,9 @@ public:
     explicit StandInPreview(std::shared_ptr<StandInLog> log) : log_(std::move(log)) { setObjectName("frmPreview"); }
     void SetPrintDetails(const QString& company, const QString&, const QString&, const QString&, vb::DateValue,
                          const QString&, quellmar::shell::SelectionDocument*, bool showAll, int coolType,
-                         int modeFlag) override {
+                         quellmar::shell::PreviewMode modeFlag) override {
         log_->calls.push_back("SetPrintDetails " + company.toStdString() + " " + std::to_string(showAll) + " " +
-                              std::to_string(coolType) + " " + std::to_string(modeFlag));
+                              std::to_string(coolType) + " " + std::to_string(static_cast<int>(modeFlag)));
     }
     void PrintIt() override {
         log_->calls.push_back("PrintIt");
