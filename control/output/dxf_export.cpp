@@ -5,7 +5,7 @@
 #include "reader/colour_table.h"
 #include "reader/drawing_database.h"
 #include "reader/error_chain.h"
-#include "reader/file_io.h"
+#include "vb/replacing_file.h"
 
 #include <memory>
 #include <string_view>
@@ -175,7 +175,7 @@ private:
         if (rgb != 0) out_.Integer(62, RGBToACI(rgb));
     }
 
-    ReplacingFile file_;
+    vb::ReplacingFile file_;
     DxfGroupWriter out_;
 };
 

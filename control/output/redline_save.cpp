@@ -7,6 +7,7 @@
 #include "reader/drawing_database.h"
 #include "reader/error_chain.h"
 #include "reader/file_io.h"
+#include "vb/replacing_file.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -256,7 +257,7 @@ void SaveWithRedlines(const DrawingDatabase& db, const std::string& SourceFileNa
     if (IsSameFile(SourceFileName, NewFileName))
         RaiseTiraqError("The drawing cannot be saved over the file it was loaded from.");
     SourceLines in(SourceFileName);
-    ReplacingFile file(NewFileName);
+    vb::ReplacingFile file(NewFileName);
     DxfGroupWriter out(file);
     RedlineCopy(db, in, out).Run();
     out.Flush();

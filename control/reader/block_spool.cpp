@@ -213,7 +213,7 @@ std::string BlockSpools::Create(std::int32_t block, std::int32_t counter) {
     Close();
     const std::filesystem::path path = Folder() / (std::to_string(counter) + ".TMP");
     std::FILE* file = std::fopen(path.c_str(), "wbx");
-    if (file == nullptr) RaiseFileError(errno);
+    if (file == nullptr) throw vb::FileError(errno);
     Spool& spool = spools_[block];
     spool = Spool{path, {}, false};
     file_ = file;
@@ -226,7 +226,7 @@ void BlockSpools::OpenForAppend(std::int32_t block) {
     const auto found = spools_.find(block);
     if (found == spools_.end()) throw vb::RuntimeError(kErrFileNotFound, "File not found");
     std::FILE* file = std::fopen(found->second.path.c_str(), "ab");
-    if (file == nullptr) RaiseFileError(errno);
+    if (file == nullptr) throw vb::FileError(errno);
     found->second.entriesRead = false;
     found->second.entries.clear();
     file_ = file;
@@ -237,7 +237,7 @@ void BlockSpools::Write(const SpoolEntry& entry) {
     if (file_ == nullptr) return;
     buffer_.clear();
     AppendSpoolEntry(buffer_, entry);
-    if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) RaiseFileError(errno);
+    if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) throw vb::FileError(errno);
 }
 
 void BlockSpools::Close() {
@@ -245,7 +245,7 @@ void BlockSpools::Close() {
     std::FILE* file = file_;
     file_ = nullptr;
     openBlock_ = 0;
-    if (std::fclose(file) != 0) RaiseFileError(errno);
+    if (std::fclose(file) != 0) throw vb::FileError(errno);
 }
 
 const std::vector<SpoolEntry>& BlockSpools::Entries(std::int32_t block) {

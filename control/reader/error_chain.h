@@ -10,13 +10,13 @@ namespace tiraq {
 // The control's one application error number, &H80040001, as the runtime's 32-bit Long holds it.
 inline constexpr long kErrTiraq = -2147221503;
 
-inline constexpr long kErrOutOfMemory = 7;
 inline constexpr long kErrDivisionByZero = 11;
-inline constexpr long kErrFileNotFound = 53;
-inline constexpr long kErrFileAlreadyExists = 58;
 inline constexpr long kErrInputPastEnd = 62;
-inline constexpr long kErrPermissionDenied = 70;
-inline constexpr long kErrPathNotFound = 76;
+using vb::kErrFileAlreadyExists;
+using vb::kErrFileNotFound;
+using vb::kErrOutOfMemory;
+using vb::kErrPathNotFound;
+using vb::kErrPermissionDenied;
 
 // The message text of the exception being handled (call inside a catch block): a runtime error's
 // description, "Out of memory" for a failed allocation, else the exception's own text.

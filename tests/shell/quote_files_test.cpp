@@ -293,6 +293,27 @@ TEST_F(QuoteFiles, AFifoADeviceOrAFolderIsRefusedWithoutWaiting) {
     }
 }
 
+TEST_F(QuoteFiles, SavingOverAFifoADeviceOrAFolderIsRefusedAndReplacesNothing) {
+    frmAirSelection* document = FilledAir();
+    const quellmar::test::NamedPipe pipe(folder / "pipe.quo");
+    std::filesystem::create_directory(folder / "sub.quo");
+    const std::vector<std::pair<QString, QString>> refused = {
+        {Path("pipe.quo"), "This is a named pipe (FIFO), not a file."},
+        {"/dev/null", "This is a device, not a file."},
+        {Path("sub.quo"), "This is a folder, not a file."}};
+    for (const auto& [path, reason] : refused) {
+        Dialogs().Clear();
+        document->SavedFileName(path);
+        Menu("mnuSave");
+        EXPECT_EQ(Dialogs().MessageTexts(),
+                  std::vector<QString>{"The quotation could not be saved as " + path + ".\r\n" + reason});
+        EXPECT_TRUE(document->IsDirty());
+    }
+    EXPECT_EQ(std::filesystem::status(pipe.Path()).type(), std::filesystem::file_type::fifo);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "sub.quo"));
+}
+
 TEST_F(QuoteFiles, ALongRecordTheProgramWroteOpensAgain) {
     // Three particulars of 36 000 characters with commas in them: more than 100 KB.
     QString text;
