@@ -2,9 +2,6 @@
 
 #include <QDialog>
 
-#include <optional>
-#include <string>
-
 namespace quellmar::shell {
 
 // frmHelpAbout: names the product line and the version of the cooler database, with a note on how
@@ -18,9 +15,5 @@ public:
 private:
     void Form_Load();
 };
-
-// The version text of the cooler database at `path` (the dbAttributes row "version"), or nothing
-// when the file cannot be read or holds no version.
-std::optional<std::string> ReadDatabaseVersion(const std::string& path);
 
 }  // namespace quellmar::shell
