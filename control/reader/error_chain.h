@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tiraq {
 
@@ -28,5 +29,20 @@ vb::RuntimeError ChainedError(std::string_view trace);
 
 // Raises the control's error with a description of its own.
 [[noreturn]] void RaiseTiraqError(std::string description);
+
+// Runs the work of a member that reports a failure in its by-reference text instead of raising
+// it: true with the text emptied when the work is done, false with `prefix` and the error's
+// description in the text when it raised.
+template <typename Work>
+bool Reported(std::string& strError, std::string_view prefix, Work&& work) {
+    try {
+        std::forward<Work>(work)();
+        strError.clear();
+        return true;
+    } catch (...) {
+        strError = std::string(prefix) + CurrentErrorDescription();
+        return false;
+    }
+}
 
 }  // namespace tiraq
