@@ -17,6 +17,8 @@ Record LoadPass::StartRecord() {
     Record r;
     r.LayerIndex = SetLayerID(groupValue_[8]);
     r.EntityColor = EntityColor();
+    r.X1 = XAt(10), r.Y1 = YAt(20);
+    if constexpr (requires { r.Z1; }) r.Z1 = ZAt(30);
     return r;
 }
 
@@ -31,7 +33,6 @@ bool LoadPass::DXFLine() {
     return Traced(host_, " ->  DXFLine.", [&] {
         LineRecord r = StartRecord<LineRecord>();
         r.LineType = LayerLineTypeOr(LineTypeToPenStyle(groupValue_[6]), r.LayerIndex);
-        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
         r.X2 = XAt(11), r.Y2 = YAt(21), r.Z2 = ZAt(31);
         CheckExtents(r.X1, r.Y1, r.X2, r.Y2);
         return Place(std::move(r), [&] {
@@ -72,7 +73,6 @@ bool LoadPass::DXFCircle() {
     return Traced(host_, " ->  DXFCircle.", [&] {
         CircleRecord r = StartRecord<CircleRecord>();
         r.LineType = LayerLineTypeOr(LineTypeToPenStyle(groupValue_[6]), r.LayerIndex);
-        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
         r.Radius = vb::CSng(Val(40));
         r.StartAngle = vb::CSng(Val(50));
         r.EndAngle = vb::CSng(Val(51));
@@ -98,7 +98,6 @@ bool LoadPass::DXFEllipse() {
     return Traced(host_, " ->  DXFEllipse.", [&] {
         EllipseRecord r = StartRecord<EllipseRecord>();
         r.LineType = LineTypeToPenStyle(groupValue_[6]);
-        r.X1 = XAt(10), r.Y1 = YAt(20);
         r.MajorX = vb::CSng(Val(11)), r.MajorY = vb::CSng(Val(21));
         r.Ratio = vb::CSng(Val(40));
         r.StartParam = vb::CSng(Val(41));
@@ -116,7 +115,6 @@ bool LoadPass::DXFEllipse() {
 bool LoadPass::DXFPoint() {
     return Traced(host_, " ->  DXFPoint.", [&] {
         PointRecord r = StartRecord<PointRecord>();
-        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
         return Place(std::move(r), [&] {
             return SpoolEntry{.Kind = DisplayKind::Point, .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1),
                               .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex};
@@ -127,7 +125,6 @@ bool LoadPass::DXFPoint() {
 bool LoadPass::DXFSolid() {
     return Traced(host_, " ->  DXFSolid .", [&] {
         SolidRecord r = StartRecord<SolidRecord>();
-        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
         r.X2 = XAt(11), r.Y2 = YAt(21), r.Z2 = ZAt(31);
         r.X3 = XAt(13), r.Y3 = YAt(23), r.Z3 = ZAt(33);
         r.X4 = XAt(12), r.Y4 = YAt(22), r.Z4 = ZAt(32);

@@ -69,7 +69,7 @@ private:
     bool DXFAttrib();
     bool DXFDimension();
 
-    // Loads the entity and starts its record with its layer and colour.
+    // Loads the entity and starts its record with its layer, its colour and its first point.
     template <typename Record>
     Record StartRecord();
     // Appends the record to the drawing, or, inside a block, writes the spool entry `spooled` makes.
