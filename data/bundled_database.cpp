@@ -2,6 +2,8 @@
 
 #include "database_builder.h"
 
+#include "vb/replacing_file.h"
+
 #include <sqlite3.h>
 
 #include <cstdint>
@@ -10,7 +12,6 @@
 #include <sstream>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 namespace quellmar::data {
 namespace fs = std::filesystem;
@@ -86,15 +87,11 @@ void WriteRecord(const fs::path& file, const fs::path& written, const std::strin
     const auto fingerprint = FileFingerprint(written);
     if (!fingerprint) throw BuildError("cannot read " + written.string());
     if (file.has_parent_path()) fs::create_directories(file.parent_path());
-    fs::path temporary = file;
-    temporary += ".writing." + std::to_string(::getpid());
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        out << "written " << *fingerprint << "\ninputs " << inputs << "\n";
-        out.close();
-        if (!out) throw BuildError("cannot write " + temporary.string());
+    try {
+        vb::ReplaceFile(file, "written " + *fingerprint + "\ninputs " + inputs + "\n");
+    } catch (const vb::FileWriteError& error) {
+        throw BuildError("cannot write " + file.string() + ": " + error.Reason());
     }
-    fs::rename(temporary, file);
 }
 
 // A journal or log beside the database holds writes that are not in the file itself yet.

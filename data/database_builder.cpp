@@ -1,13 +1,13 @@
 #include "database_builder.h"
 
+#include "vb/replacing_file.h"
+
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <sstream>
-#include <unistd.h>
 #include <vector>
 
 namespace quellmar::data {
@@ -70,38 +70,33 @@ std::vector<fs::path> SourceFiles(const fs::path& dataDir, Contents contents) {
     return files;
 }
 
-void BuildDatabase(const fs::path& dataDir, const fs::path& target, Contents contents) {
-    fs::path temporary = target;
-    temporary += ".building." + std::to_string(::getpid());
-    fs::remove(temporary);
+void BuildDatabase(const fs::path& dataDir, const fs::path& target, Contents contents) try {
+    vb::ReplacingFile file(target);
     {
         sqlite3* raw = nullptr;
-        if (sqlite3_open_v2(temporary.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        const std::string temporary = file.WrittenPath().string();
+        if (sqlite3_open_v2(temporary.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
             std::string text = raw ? sqlite3_errmsg(raw) : "out of memory";
             sqlite3_close(raw);
-            throw BuildError("cannot create " + temporary.string() + ": " + text);
+            throw BuildError("cannot create " + temporary + ": " + text);
         }
-        Connection db(raw);
-        try {
-            Exec(db.get(), "BEGIN", "begin");
-            for (const auto& file : SourceFiles(dataDir, contents)) {
-                if (IsDrawing(file)) StoreDrawing(db.get(), file);
-                else Exec(db.get(), ReadWhole(file), file.string());
-            }
-            Exec(db.get(), "COMMIT", "commit");
-            // A write-ahead log would need files beside the database even to read it, which an
-            // installed, read-only program folder cannot give; the rollback journal needs one only
-            // while a maintainer writes.
-            Exec(db.get(), "PRAGMA journal_mode=DELETE", "journal mode");
-        } catch (...) {
-            db.reset();
-            fs::remove(temporary);
-            throw;
+        const Connection db(raw);
+        Exec(db.get(), "BEGIN", "begin");
+        for (const auto& source : SourceFiles(dataDir, contents)) {
+            if (IsDrawing(source)) StoreDrawing(db.get(), source);
+            else Exec(db.get(), ReadWhole(source), source.string());
         }
+        Exec(db.get(), "COMMIT", "commit");
+        // A write-ahead log would need files beside the database even to read it, which an
+        // installed, read-only program folder cannot give; the rollback journal needs one only
+        // while a maintainer writes.
+        Exec(db.get(), "PRAGMA journal_mode=DELETE", "journal mode");
     }
     // Files of the database that is replaced would otherwise be taken for the new one's.
     for (const char* suffix : {"-journal", "-wal", "-shm"}) fs::remove(fs::path(target) += suffix);
-    fs::rename(temporary, target);
+    file.Commit();
+} catch (const vb::FileWriteError& error) {
+    throw BuildError("cannot write " + target.string() + ": " + error.Reason());
 }
 
 }  // namespace quellmar::data

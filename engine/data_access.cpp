@@ -108,6 +108,13 @@ std::filesystem::path DataAccess::DefaultDatabase() { return vb::ProgramFolder()
 
 DataAccess::DataAccess() : DataAccess(DefaultDatabase()) {}
 
+std::string ReadDatabaseVersion(const std::filesystem::path& database) {
+    DataAccess data(database);
+    const QueryResult rows = data.Execute("select vcValue from dbAttributes where vcAttribute = ?1", {vb::Variant("version")});
+    if (rows.IsEmpty() || rows.Rows() == 0 || rows.At(0, 0).IsNull()) return {};
+    return rows.At(0, 0).ToString();
+}
+
 DataAccess::DataAccess(const std::filesystem::path& database) : database_(database) {
     if (sqlite3_open_v2(database_.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
         const std::string reason = db_ ? sqlite3_errmsg(db_) : "out of memory";

@@ -60,4 +60,8 @@ private:
     std::map<std::string, sqlite3_stmt*, std::less<>> statements_;
 };
 
+// The version text of the cooler database (the dbAttributes row "version"); empty when it holds
+// none. Raises DatabaseError when the file cannot be read or is no cooler database.
+std::string ReadDatabaseVersion(const std::filesystem::path& database);
+
 }  // namespace quellmar::engine

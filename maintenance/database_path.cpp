@@ -1,9 +1,9 @@
 #include "database_path.h"
 
-#include "vb/program_folder.h"
+#include "engine/data_access.h"
 
 namespace quellmar::maintenance {
 
-QString CoolerDatabasePath() { return QString::fromStdString((vb::ProgramFolder() / "quellmar.mdb").string()); }
+QString CoolerDatabasePath() { return QString::fromStdString(engine::DataAccess::DefaultDatabase().string()); }
 
 }  // namespace quellmar::maintenance

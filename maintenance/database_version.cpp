@@ -2,15 +2,7 @@
 
 #include "connection.h"
 
-#include <QSqlRecord>
-
 namespace quellmar::maintenance {
-
-QString ReadDatabaseVersion(const QString& databasePath) {
-    Connection db(databasePath);
-    const auto rows = db.Select("select vcValue from dbAttributes where vcAttribute = 'version'");
-    return rows.empty() ? QString() : rows.front().value(0).toString();
-}
 
 void WriteDatabaseVersion(const QString& databasePath, const QString& version) {
     Connection db(databasePath);

@@ -3,6 +3,7 @@
 #include "database_path.h"
 #include "database_version.h"
 
+#include "engine/data_access.h"
 #include "gui/child_frame.h"
 #include "gui/twips.h"
 
@@ -23,7 +24,7 @@ frmVersion::frmVersion() : MaintenanceForm("frmVersion"), txtVersion_(new QLineE
 }
 
 void frmVersion::Form_Load() {
-    txtVersion_->setText(ReadDatabaseVersion(CoolerDatabasePath()));
+    txtVersion_->setText(QString::fromStdString(engine::ReadDatabaseVersion(CoolerDatabasePath().toStdString())));
     txtVersion_->setProperty("Tag", txtVersion_->text());
     QWidget* frame = gui::ChildFrame(*this);
     (frame ? frame : static_cast<QWidget*>(this))->resize(gui::TwipsToPixels(4785, 1740));

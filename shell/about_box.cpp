@@ -5,8 +5,6 @@
 #include "engine/data_access.h"
 #include "gui/twips.h"
 
-#include "vb/program_folder.h"
-
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -40,21 +38,6 @@ QLabel* PlacedLabel(QWidget* parent, const char* name, const QString& text, doub
 
 }  // namespace
 
-std::optional<std::string> ReadDatabaseVersion(const std::string& path) {
-    try {
-        engine::DataAccess database(path);
-        const engine::QueryResult rows =
-            database.Execute("select vcValue from dbAttributes where vcAttribute = ?1", {vb::Variant("version")});
-        if (rows.IsEmpty() || rows.Rows() == 0 || rows.At(0, 0).IsNull()) return std::nullopt;
-        std::string version = rows.At(0, 0).ToString();
-        if (version.empty()) return std::nullopt;
-        return version;
-    } catch (const std::exception&) {
-        // A database that cannot be read shows as a version that is unavailable.
-        return std::nullopt;
-    }
-}
-
 frmHelpAbout::frmHelpAbout(QWidget* parent) : QDialog(parent) {
     setObjectName("frmHelpAbout");
     setWindowTitle("Quellmar Heat Exchangers");
@@ -85,11 +68,15 @@ frmHelpAbout::frmHelpAbout(QWidget* parent) : QDialog(parent) {
 }
 
 void frmHelpAbout::Form_Load() {
-    const std::string path = (vb::ProgramFolder() / "quellmar.mdb").string();
-    const std::optional<std::string> version = ReadDatabaseVersion(path);
+    std::string version;
+    try {
+        version = engine::ReadDatabaseVersion(engine::DataAccess::DefaultDatabase());
+    } catch (const std::exception&) {
+        // A database that cannot be read shows as a version that is unavailable.
+    }
     const int width = static_cast<int>(gui::ScaleSize(*this).width()) - gui::TwipsToPixelsX(60);
     for (QLabel* label : {label1_, label2_, label3_}) label->setFixedWidth(width);
-    label1_->setText("Quellmar Heat Exchangers\nVersion: " + QString::fromStdString(version.value_or("unavailable")));
+    label1_->setText("Quellmar Heat Exchangers\nVersion: " + QString::fromStdString(version.empty() ? "unavailable" : version));
     label2_->setText(kSelectionNote);
     label3_->setText(kDisclaimer);
 }

@@ -4,9 +4,6 @@
 
 class QLabel;
 
-#include <optional>
-#include <string>
-
 namespace quellmar::shell {
 
 // frmHelpAbout: names the product line and the version of the cooler database, with a note on how
@@ -24,9 +21,5 @@ private:
     QLabel* label2_;
     QLabel* label3_;
 };
-
-// The version text of the cooler database at `path` (the dbAttributes row "version"), or nothing
-// when the file cannot be read or holds no version.
-std::optional<std::string> ReadDatabaseVersion(const std::string& path);
 
 }  // namespace quellmar::shell

@@ -10,11 +10,11 @@
 #include "vb/cp1252.h"
 #include "vb/error.h"
 #include "vb/input_file.h"
+#include "vb/replacing_file.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QPointer>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <stdexcept>
@@ -101,18 +101,11 @@ bool AcceptLostCharacters(const std::string& recordLine) {
 // old file as it was. Where the folder takes no new file but the file itself may be written, it
 // is written in place.
 void WriteWholeFile(const QString& path, const std::string& bytes) {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    // Unbuffered, so that a failing write (a full disk, a size limit) shows in what write returns:
-    // a buffered flush at commit takes a short write for a whole one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) CannotSave(path, file.errorString());
-    // A short write says nothing of its cause: writing the rest gives the error that stopped it.
-    for (std::size_t done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.data() + done, qint64(bytes.size() - done));
-        if (written <= 0) CannotSave(path, file.errorString());
-        done += std::size_t(written);
+    try {
+        vb::ReplaceFile(QFile::encodeName(path).toStdString(), bytes, vb::ReplacingFile::Fallback::WriteInPlace);
+    } catch (const vb::FileWriteError& error) {
+        CannotSave(path, QString::fromStdString(error.Reason()));
     }
-    if (!file.commit()) CannotSave(path, file.errorString());
 }
 
 // The file up to the end of its first line, or to just past the longest record a file holds.

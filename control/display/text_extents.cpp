@@ -23,15 +23,10 @@ void MeasureString(gui::DrawingTarget& picture, std::string_view text, std::int3
 
 bool GetStringDimensions(const DrawingDatabase& db, const DisplayState& state, gui::DrawingTarget& picture,
                          std::string& strError, std::int32_t TextIndex, std::int32_t& Width, std::int32_t& Height) {
-    try {
+    return Reported(strError, "An error ocurred in GetStringDimensions. The message is: ", [&] {
         const TextRecord& text = db.Texts.At(TextIndex);
         MeasureString(picture, text.Txt, state.CvtHeight(text.Height, text.FontScalar), Width, Height);
-        strError.clear();
-        return true;
-    } catch (...) {
-        strError = "An error ocurred in GetStringDimensions. The message is: " + CurrentErrorDescription();
-        return false;
-    }
+    });
 }
 
 }  // namespace tiraq

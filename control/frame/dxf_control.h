@@ -25,6 +25,7 @@ class PictureBox;
 
 namespace tiraq {
 
+struct MetafileFrame;
 class UserControl;
 
 // The drag in progress and what the last one left.
@@ -271,6 +272,10 @@ private:
     bool HideAndRefresh(std::string& strError);
     // Metafiles of the current view.
     void DrawIntoMetafile(gui::MetafileDevice& metafile);
+    // The view as an enhanced metafile of the frame, in the named file or, without a name, on the
+    // clipboard; false when none could be made.
+    bool MakeEnhancedMetafile(const std::optional<std::string>& name, const MetafileFrame& frame,
+                              std::string_view description);
     void SavePlaceableWMF(const std::string& FileName);
 
     QPointer<UserControl> window_;

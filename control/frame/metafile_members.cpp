@@ -46,19 +46,23 @@ void DXFControl::DrawIntoMetafile(gui::MetafileDevice& metafile) {
     routine_.Zoom(state_.CurrentView, *picTiraq_, &metafile, false);
 }
 
+bool DXFControl::MakeEnhancedMetafile(const std::optional<std::string>& name, const MetafileFrame& frame,
+                                      std::string_view description) {
+    const ReferenceDevice device = Device(*picTiraq_);
+    const MetafilePass pass = std::bind_front(&DXFControl::DrawIntoMetafile, this);
+    if (name) return WriteEnhancedMetafile(*name, frame, device, description, pass);
+    const std::optional<std::string> metafile = EnhancedMetafileBytes(frame, device, description, pass);
+    if (metafile) PutMetafileOnClipboard(*metafile, picTiraq_->Image());
+    return metafile.has_value();
+}
+
 std::int16_t DXFControl::SaveWMF(std::optional<vb::Variant> Filename) {
     return Chained("SaveWMF", [&]() -> std::int16_t {
         SetMousePointer(kPointerHourglass);
         SyncLayout();
-        const MetafileFrame frame = EnlargedFrame(Geometry(*picTiraq_));
-        const ReferenceDevice device = Device(*picTiraq_);
-        const MetafilePass pass = std::bind_front(&DXFControl::DrawIntoMetafile, this);
-        if (const std::optional<std::string> name = GivenFileName(Filename)) {
-            if (!WriteEnhancedMetafile(*name, frame, device, kMetafileDescription, pass)) SavePlaceableWMF(*name);
-        } else if (const std::optional<std::string> metafile =
-                       EnhancedMetafileBytes(frame, device, kMetafileDescription, pass)) {
-            PutMetafileOnClipboard(*metafile, picTiraq_->Image());
-        }
+        const std::optional<std::string> name = GivenFileName(Filename);
+        if (!MakeEnhancedMetafile(name, EnlargedFrame(Geometry(*picTiraq_)), kMetafileDescription) && name)
+            SavePlaceableWMF(*name);
         SetMousePointer(kPointerDefault);
         return 0;
     });
@@ -68,17 +72,8 @@ std::int16_t DXFControl::SaveWMFOld(std::optional<vb::Variant> Filename) {
     return Chained("SaveWMFOld", [&]() -> std::int16_t {
         SetMousePointer(kPointerHourglass);
         SyncLayout();
-        const MetafileFrame frame = PictureFrame(Geometry(*picTiraq_));
-        const ReferenceDevice device = Device(*picTiraq_);
-        const MetafilePass pass = std::bind_front(&DXFControl::DrawIntoMetafile, this);
-        bool created = false;
-        if (const std::optional<std::string> name = GivenFileName(Filename)) {
-            created = WriteEnhancedMetafile(*name, frame, device, kOldMetafileDescription, pass);
-        } else if (const std::optional<std::string> metafile =
-                       EnhancedMetafileBytes(frame, device, kOldMetafileDescription, pass)) {
-            PutMetafileOnClipboard(*metafile, picTiraq_->Image());
-            created = true;
-        }
+        const bool created =
+            MakeEnhancedMetafile(GivenFileName(Filename), PictureFrame(Geometry(*picTiraq_)), kOldMetafileDescription);
         SetMousePointer(kPointerDefault);
         // The runtime's default title: the control's project name.
         if (!created) gui::Dialogs().MsgBox("WMF not created", gui::vbOKOnly, "TIRAQOCX");

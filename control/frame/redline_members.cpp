@@ -64,18 +64,11 @@ void DXFControl::RedlineSelect(float X, float Y) {
 }
 
 bool DXFControl::HandleHide(std::string& strError) {
-    try {
-        HideGrips();
-        strError.clear();
-        return true;
-    } catch (...) {
-        strError = "An error occured in HandleHide. The message is: " + CurrentErrorDescription();
-        return false;
-    }
+    return Reported(strError, "An error occured in HandleHide. The message is: ", [&] { HideGrips(); });
 }
 
 bool DXFControl::HandleMove(std::string& strError, const std::array<std::int32_t, 4>& Box) {
-    try {
+    return Reported(strError, "An error occured in HandleMove. The message is: ", [&] {
         const std::int32_t corners[4][2] = {{Box[0], Box[1]}, {Box[2], Box[1]}, {Box[0], Box[3]}, {Box[2], Box[3]}};
         for (std::size_t i = 0; i < 4; ++i) {
             gui::PictureBox& grip = Grip(i);
@@ -84,12 +77,7 @@ bool DXFControl::HandleMove(std::string& strError, const std::array<std::int32_t
             grip.show();
             grip.raise();
         }
-        strError.clear();
-        return true;
-    } catch (...) {
-        strError = "An error occured in HandleMove. The message is: " + CurrentErrorDescription();
-        return false;
-    }
+    });
 }
 
 // --- deletion ---
@@ -117,25 +105,12 @@ bool DXFControl::RedlineUnDeleteEntity(std::string& strError) {
 }
 
 bool DXFControl::RedlineTagForDelete(std::string& strError, std::int32_t& EntityID) {
-    try {
-        TagForDelete(db_, EntityID);
-        strError.clear();
-        return true;
-    } catch (...) {
-        strError = "An error occurred in RedlineTagForDelete. The message is " + CurrentErrorDescription();
-        return false;
-    }
+    return Reported(strError, "An error occurred in RedlineTagForDelete. The message is ",
+                    [&] { TagForDelete(db_, EntityID); });
 }
 
 bool DXFControl::SetInsertColor(std::string& strError, std::int32_t InsertIndex, std::int32_t BlockColor) {
-    try {
-        tiraq::SetInsertColor(db_, InsertIndex, BlockColor);
-        strError.clear();
-        return true;
-    } catch (...) {
-        strError = "DXF.SetInsertColor: " + CurrentErrorDescription();
-        return false;
-    }
+    return Reported(strError, "DXF.SetInsertColor: ", [&] { tiraq::SetInsertColor(db_, InsertIndex, BlockColor); });
 }
 
 }  // namespace tiraq

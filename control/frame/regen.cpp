@@ -57,19 +57,14 @@ std::int32_t DXFControl::Regen(MergeEnum Merge, std::optional<float> XOffset, st
 }
 
 bool DXFControl::Refresh(std::string& strError) {
-    try {
+    return Reported(strError, "Error in DXF.Refresh. The error is: ", [&] {
         picTiraq_->raise();
         picTiraq_->Cls();
         picTiraq_->SetAutoRedraw(true);
         picTiraq_->SetScaleMode(gui::kScalePixels);
         DrawingPass(state_.CurrentView);
         picTiraq_->Refresh();
-        strError.clear();
-        return true;
-    } catch (...) {
-        strError = "Error in DXF.Refresh. The error is: " + CurrentErrorDescription();
-        return false;
-    }
+    });
 }
 
 std::int16_t DXFControl::DXFRefresh() {

@@ -5,7 +5,7 @@
 #include "reader/colour_table.h"
 #include "reader/drawing_database.h"
 #include "reader/error_chain.h"
-#include "reader/file_io.h"
+#include "vb/replacing_file.h"
 
 #include <memory>
 #include <string_view>
@@ -85,19 +85,23 @@ public:
         out_.Group(2, "ENTITIES");
     }
 
-    void WriteLine(const LineRecord& line, std::string_view layer) {
+    void Write(const LineRecord& line, std::string_view layer) {
         Begin("LINE", layer);
         Point(10, line.X1, line.Y1);
         Point(11, line.X2, line.Y2);
         Colour(line.EntityColor);
     }
 
-    void WritePolyline(const PolylineRecord& segment, std::string_view layer) {
+    // A segment goes out as a polyline of its two vertices.
+    void Write(const PolylineRecord& segment, std::string_view layer) {
         Begin("POLYLINE", layer);
         out_.Real(40, segment.Linewidth);
         out_.Real(41, segment.Linewidth);
         out_.Group(66, "1");
         Colour(segment.EntityColor);
+        WriteVertex(segment.X1, segment.Y1, segment, layer);
+        WriteVertex(segment.X2, segment.Y2, segment, layer);
+        out_.Group(0, "SEQEND");
     }
 
     void WriteVertex(float x, float y, const PolylineRecord& segment, std::string_view layer) {
@@ -106,8 +110,6 @@ public:
         out_.Real(42, segment.Bulge);
         Colour(segment.EntityColor);
     }
-
-    void WriteSeqEnd() { out_.Group(0, "SEQEND"); }
 
     void WriteText(std::string_view layer, float x, float y, float height, std::string_view text, float rotation,
                    std::int32_t alignment, std::int32_t colour) {
@@ -124,6 +126,20 @@ public:
         out_.Real(50, rotation);
         if (alignment != 0) out_.Integer(72, alignment);
         Colour(colour);
+    }
+
+    void Write(const TextRecord& text, std::string_view layer) {
+        WriteText(layer, text.X1, text.Y1, text.Height, text.Txt, text.Rotation, text.HorzAlign, text.EntityColor);
+    }
+
+    void Write(const AttribRecord& attribute, std::string_view layer) {
+        WriteText(layer, attribute.X, attribute.Y, attribute.Height, attribute.TagValue, attribute.Rotation,
+                  attribute.HorzAlign, attribute.EntityColor);
+    }
+
+    void Write(const CircleRecord& circle, std::string_view layer) {
+        if (circle.StartAngle != circle.EndAngle) WriteArc(circle, layer);
+        else WriteCircle(circle, layer);
     }
 
     void WriteArc(const CircleRecord& arc, std::string_view layer) {
@@ -144,7 +160,7 @@ public:
 
     // The record keeps the corners around the outline; the file wants the third and the fourth
     // the other way round.
-    void WriteSolid(const SolidRecord& solid, std::string_view layer) {
+    void Write(const SolidRecord& solid, std::string_view layer) {
         Begin("SOLID", layer);
         Point(10, solid.X1, solid.Y1);
         Point(11, solid.X2, solid.Y2);
@@ -175,7 +191,7 @@ private:
         if (rgb != 0) out_.Integer(62, RGBToACI(rgb));
     }
 
-    ReplacingFile file_;
+    vb::ReplacingFile file_;
     DxfGroupWriter out_;
 };
 
@@ -188,53 +204,14 @@ bool ExportedLayer(const DXFLayers& layers, std::int32_t index, std::string_view
     return true;
 }
 
+// Writes the entity unless its layer is marked deleted; points and ellipses are not exported.
 void WriteEntity(ExportWriter& writer, const DrawingDatabase& db, const SeqEntry& entry) {
-    const DXFLayers& layers = *db.Layers;
-    std::string_view name;
-    switch (entry.EntityKind) {
-    case DisplayKind::Line: {
-        const LineRecord& line = db.Lines.At(entry.Index);
-        if (ExportedLayer(layers, line.LayerIndex, name)) writer.WriteLine(line, name);
-        break;
-    }
-    case DisplayKind::Polyline: {
-        const PolylineRecord& segment = db.Polylines.At(entry.Index);
-        if (!ExportedLayer(layers, segment.LayerIndex, name)) break;
-        writer.WritePolyline(segment, name);
-        writer.WriteVertex(segment.X1, segment.Y1, segment, name);
-        writer.WriteVertex(segment.X2, segment.Y2, segment, name);
-        writer.WriteSeqEnd();
-        break;
-    }
-    case DisplayKind::Text: {
-        const TextRecord& text = db.Texts.At(entry.Index);
-        if (ExportedLayer(layers, text.LayerIndex, name))
-            writer.WriteText(name, text.X1, text.Y1, text.Height, text.Txt, text.Rotation, text.HorzAlign,
-                             text.EntityColor);
-        break;
-    }
-    case DisplayKind::Circle: {
-        const CircleRecord& circle = db.Circles.At(entry.Index);
-        if (!ExportedLayer(layers, circle.LayerIndex, name)) break;
-        if (circle.StartAngle != circle.EndAngle) writer.WriteArc(circle, name);
-        else writer.WriteCircle(circle, name);
-        break;
-    }
-    case DisplayKind::Solid: {
-        const SolidRecord& solid = db.Solids.At(entry.Index);
-        if (ExportedLayer(layers, solid.LayerIndex, name)) writer.WriteSolid(solid, name);
-        break;
-    }
-    case DisplayKind::Attribute: {
-        const AttribRecord& attribute = db.Attribs.At(entry.Index);
-        if (ExportedLayer(layers, attribute.LayerIndex, name))
-            writer.WriteText(name, attribute.X, attribute.Y, attribute.Height, attribute.TagValue,
-                             attribute.Rotation, attribute.HorzAlign, attribute.EntityColor);
-        break;
-    }
-    case DisplayKind::Point:
-    case DisplayKind::Ellipse: break;
-    }
+    VisitDrawn(db, entry, [&](const auto& record) {
+        if constexpr (requires { writer.Write(record, std::string_view()); }) {
+            std::string_view name;
+            if (ExportedLayer(*db.Layers, record.LayerIndex, name)) writer.Write(record, name);
+        }
+    });
 }
 
 }  // namespace
@@ -251,7 +228,7 @@ bool ExportDXF(const DrawingDatabase& db, const std::string& ExportFileName, std
         strError = "Error " + std::to_string(error.Number()) + " performing this action.  " + error.Description();
         return false;
     }
-    try {
+    return Reported(strError, "An error has occurred in ExportDXF. The message is: ", [&] {
         const ViewRect& extents = db.DrawingExtents;
         writer->WriteHeaderSection(extents.Left, extents.Bottom, extents.Right, extents.Top);
         const DXFLayers& layers = *db.Layers;
@@ -265,12 +242,7 @@ bool ExportDXF(const DrawingDatabase& db, const std::string& ExportFileName, std
         writer->WriteEntitiesSection();
         for (std::int32_t i = 1; i <= db.SeqCount(); ++i) WriteEntity(*writer, db, db.SeqArray[i]);
         writer->CloseExportFile();
-    } catch (...) {
-        strError = "An error has occurred in ExportDXF. The message is: " + CurrentErrorDescription();
-        return false;
-    }
-    strError.clear();
-    return true;
+    });
 }
 
 }  // namespace tiraq

@@ -1,7 +1,7 @@
 #include "output/dxf_group_writer.h"
 
-#include "reader/file_io.h"
 #include "vb/format.h"
+#include "vb/replacing_file.h"
 
 namespace tiraq {
 namespace {

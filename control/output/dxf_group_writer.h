@@ -4,16 +4,18 @@
 #include <string>
 #include <string_view>
 
-namespace tiraq {
-
+namespace vb {
 class ReplacingFile;
+}
+
+namespace tiraq {
 
 // Writes the text of a DXF file as the control's writers do: every line ended by CR LF, group
 // codes as bare decimal numbers, Singles in the shortest text that reads back as the same Single,
 // whole numbers as plain decimals.
 class DxfGroupWriter {
 public:
-    explicit DxfGroupWriter(ReplacingFile& file) : file_(file) {}
+    explicit DxfGroupWriter(vb::ReplacingFile& file) : file_(file) {}
     ~DxfGroupWriter();
     DxfGroupWriter(const DxfGroupWriter&) = delete;
     DxfGroupWriter& operator=(const DxfGroupWriter&) = delete;
@@ -26,7 +28,7 @@ public:
     void Flush();
 
 private:
-    ReplacingFile& file_;
+    vb::ReplacingFile& file_;
     std::string buffer_;
 };
 

@@ -4,7 +4,7 @@
 #include "output/enhanced_metafile.h"
 
 #include "output/gdi_mapping.h"
-#include "reader/file_io.h"
+#include "vb/error.h"
 #include "vb/cp1252.h"
 
 #include <algorithm>
@@ -34,12 +34,12 @@ constexpr long kMicrometresOffset = 100;  // width and height in micrometres
 
 // Writes Longs, little-endian, at an offset from the start of the metafile.
 void PutLongs(std::FILE* out, long at, std::initializer_list<std::int32_t> values) {
-    if (std::fseek(out, at, SEEK_SET) != 0) RaiseFileError(errno);
+    if (std::fseek(out, at, SEEK_SET) != 0) throw vb::FileError(errno);
     for (const std::int32_t value : values) {
         const auto bits = std::uint32_t(value);
         const unsigned char bytes[4] = {std::uint8_t(bits), std::uint8_t(bits >> 8), std::uint8_t(bits >> 16),
                                         std::uint8_t(bits >> 24)};
-        if (std::fwrite(bytes, 1, 4, out) != 4) RaiseFileError(errno);
+        if (std::fwrite(bytes, 1, 4, out) != 4) throw vb::FileError(errno);
     }
 }
 
@@ -50,9 +50,9 @@ std::int32_t Rounded(double value) { return std::int32_t(std::lround(value)); }
 // metafile then scale the picture wrongly into its frame. The header is given the picture's own
 // device, and bounds that are its frame in that device's pixels.
 void SetReferenceDevice(std::FILE* out, long start, const MetafileFrame& frame, const ReferenceDevice& device) {
-    if (std::fflush(out) != 0) RaiseFileError(errno);
+    if (std::fflush(out) != 0) throw vb::FileError(errno);
     const long end = std::ftell(out);
-    if (end < 0) RaiseFileError(errno);
+    if (end < 0) throw vb::FileError(errno);
     const double pixelsPerHundredth = device.dotsPerInch / 2540;
     PutLongs(out, start + kBoundsOffset,
              {Rounded(frame.left * pixelsPerHundredth), Rounded(frame.top * pixelsPerHundredth),
@@ -63,7 +63,7 @@ void SetReferenceDevice(std::FILE* out, long start, const MetafileFrame& frame, 
               Rounded(device.height * millimetresPerPixel)});
     PutLongs(out, start + kMicrometresOffset,
              {Rounded(device.width * millimetresPerPixel * 1000), Rounded(device.height * millimetresPerPixel * 1000)});
-    if (std::fseek(out, end, SEEK_SET) != 0) RaiseFileError(errno);
+    if (std::fseek(out, end, SEEK_SET) != 0) throw vb::FileError(errno);
 }
 
 }  // namespace
@@ -98,7 +98,7 @@ public:
             DeleteDC(dc);
         }
         DeleteObjects();
-        if (error != 0) RaiseFileError(error);
+        if (error != 0) throw vb::FileError(error);
         SetReferenceDevice(out_, start_, frame_, device_);
     }
     bool Open() const { return dc_ != 0; }

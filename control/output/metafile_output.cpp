@@ -1,7 +1,7 @@
 #include "output/metafile_output.h"
 
-#include "reader/file_io.h"
 #include "vb/convert.h"
+#include "vb/replacing_file.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -51,9 +51,9 @@ MetafileFrame PictureFrame(const PictureGeometry& picture) {
 
 bool WriteEnhancedMetafile(const std::string& path, const MetafileFrame& frame, const ReferenceDevice& device,
                            std::string_view description, const MetafilePass& pass) {
-    std::unique_ptr<ReplacingFile> file;
+    std::unique_ptr<vb::ReplacingFile> file;
     try {
-        file = std::make_unique<ReplacingFile>(path);
+        file = std::make_unique<vb::ReplacingFile>(path);
     } catch (const vb::RuntimeError&) {
         return false;
     }
@@ -79,7 +79,7 @@ std::optional<std::string> EnhancedMetafileBytes(const MetafileFrame& frame, con
 }
 
 void WritePlaceableMetafile(const std::string& path, const PlaceableHeader& header, const MetafilePass& pass) {
-    ReplacingFile file(path);
+    vb::ReplacingFile file(path);
     const auto bytes = EncodePlaceableHeader(header);
     file.Write(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     WindowsMetafile metafile(file.Stream());

@@ -7,6 +7,7 @@
 #include "reader/drawing_database.h"
 #include "reader/error_chain.h"
 #include "reader/file_io.h"
+#include "vb/replacing_file.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -146,30 +147,10 @@ private:
 
     void WriteRedlineEntities() {
         for (std::int32_t i = 1; i <= db_.SeqCount(); ++i) {
-            const SeqEntry& entry = db_.SeqArray[i];
-            switch (entry.EntityKind) {
-            case DisplayKind::Line: {
-                const LineRecord& line = db_.Lines.At(entry.Index);
-                if (Saved(line)) WriteLine(line);
-                break;
-            }
-            case DisplayKind::Text: {
-                const TextRecord& text = db_.Texts.At(entry.Index);
-                if (Saved(text)) WriteText(text);
-                break;
-            }
-            case DisplayKind::Circle: {
-                const CircleRecord& circle = db_.Circles.At(entry.Index);
-                if (Saved(circle)) WriteCircle(circle);
-                break;
-            }
-            case DisplayKind::Solid: {
-                const SolidRecord& solid = db_.Solids.At(entry.Index);
-                if (Saved(solid)) WriteSolid(solid);
-                break;
-            }
-            default: break;
-            }
+            VisitDrawn(db_, db_.SeqArray[i], [&](const auto& record) {
+                if constexpr (requires { WriteRedline(record); })
+                    if (Saved(record)) WriteRedline(record);
+            });
         }
     }
 
@@ -186,7 +167,7 @@ private:
     }
 
     // A redline line keeps the caller's first point as its second end point.
-    void WriteLine(const LineRecord& line) {
+    void WriteRedline(const LineRecord& line) {
         Begin("LINE", "AcDbLine");
         Layer(line.LayerIndex);
         Point(10, line.X2, line.Y2);
@@ -194,7 +175,7 @@ private:
     }
 
     // The text goes out as its whole fixed-length field, blanks and all.
-    void WriteText(const TextRecord& text) {
+    void WriteRedline(const TextRecord& text) {
         Begin("TEXT");
         Layer(text.LayerIndex);
         Point(10, text.X1, text.Y1);
@@ -205,14 +186,14 @@ private:
         out_.Real(50, text.Rotation);
     }
 
-    void WriteCircle(const CircleRecord& circle) {
+    void WriteRedline(const CircleRecord& circle) {
         Begin("CIRCLE");
         Layer(circle.LayerIndex);
         Point(10, circle.X1, circle.Y1);
         out_.Real(40, circle.Radius);
     }
 
-    void WriteSolid(const SolidRecord& solid) {
+    void WriteRedline(const SolidRecord& solid) {
         Begin("SOLID", "AcDbTrace");
         Layer(solid.LayerIndex);
         Point(10, solid.X1, solid.Y1);
@@ -256,7 +237,7 @@ void SaveWithRedlines(const DrawingDatabase& db, const std::string& SourceFileNa
     if (IsSameFile(SourceFileName, NewFileName))
         RaiseTiraqError("The drawing cannot be saved over the file it was loaded from.");
     SourceLines in(SourceFileName);
-    ReplacingFile file(NewFileName);
+    vb::ReplacingFile file(NewFileName);
     DxfGroupWriter out(file);
     RedlineCopy(db, in, out).Run();
     out.Flush();

@@ -54,51 +54,49 @@ std::optional<RedlineSelection> FindRedlineEntity(const DrawingDatabase& db, con
                                                   const ColourSettings& colours, gui::DrawingTarget& picture, float X,
                                                   float Y) {
     RedlineSelection hit;
-    for (std::int32_t i = 1; i <= db.LineCount(); ++i) {
-        const LineRecord& line = db.Lines[i];
-        if (!Selectable(line)) continue;
-        const RedlineBox box{state.CvtX(line.X1) - 1, state.CvtY(line.Y1) + 1, state.CvtX(line.X2) + 1,
-                           state.CvtY(line.Y2) - 1};
-        if (!RedlineEntityHit(box, X, Y, DrawnColour(db, colours, line), picture, hit.Box)) continue;
-        hit.Type = dxfRedLineNewLine;
-        hit.Index = i;
-        hit.RectangleID = line.RedlineRectangleID;
-        if (hit.RectangleID != 0) hit.Box = RectangleBox(db, state, hit.RectangleID, box);
-        return hit;
-    }
-    for (std::int32_t i = 1; i <= db.CircleCount(); ++i) {
-        const CircleRecord& circle = db.Circles[i];
-        if (!Selectable(circle)) continue;
-        const RedlineBox box{state.CvtX(circle.X1 - circle.Radius), state.CvtY(circle.Y1 + circle.Radius),
-                           state.CvtX(circle.X1 + circle.Radius), state.CvtY(circle.Y1 - circle.Radius)};
-        if (!RedlineEntityHit(box, X, Y, DrawnColour(db, colours, circle), picture, hit.Box)) continue;
-        hit.Type = dxfRedLineNewCircle;
-        hit.Index = i;
-        return hit;
-    }
-    for (std::int32_t i = 1; i <= db.SolidCount(); ++i) {
-        const SolidRecord& solid = db.Solids[i];
-        if (!Selectable(solid)) continue;
-        const RedlineBox box{state.CvtX(solid.X1), state.CvtY(solid.Y1), state.CvtX(solid.X3), state.CvtY(solid.Y3)};
-        if (!RedlineEntityHit(box, X, Y, DrawnColour(db, colours, solid), picture, hit.Box)) continue;
-        hit.Type = dxfRedLineNewSolid;
-        hit.Index = i;
-        return hit;
-    }
-    for (std::int32_t i = 1; i <= db.TextCount(); ++i) {
-        const TextRecord& text = db.Texts[i];
-        if (!Selectable(text)) continue;
+    // Whether a selectable record of the array, first to last, is drawn under the point: `hit` then
+    // names it. Nothing when the box of one cannot be measured.
+    const auto find = [&](const auto& records, EntityTypesEnum type, const auto& boxOf) -> std::optional<bool> {
+        for (std::int32_t i = 1; i <= records.Count(); ++i) {
+            if (!Selectable(records[i])) continue;
+            const std::optional<RedlineBox> box = boxOf(records[i], i);
+            if (!box) return std::nullopt;
+            if (!RedlineEntityHit(*box, X, Y, DrawnColour(db, colours, records[i]), picture, hit.Box)) continue;
+            hit.Type = type;
+            hit.Index = i;
+            return true;
+        }
+        return false;
+    };
+    const auto lineBox = [&](const LineRecord& line, std::int32_t) -> std::optional<RedlineBox> {
+        return RedlineBox{state.CvtX(line.X1) - 1, state.CvtY(line.Y1) + 1, state.CvtX(line.X2) + 1,
+                          state.CvtY(line.Y2) - 1};
+    };
+    const auto circleBox = [&](const CircleRecord& circle, std::int32_t) -> std::optional<RedlineBox> {
+        return RedlineBox{state.CvtX(circle.X1 - circle.Radius), state.CvtY(circle.Y1 + circle.Radius),
+                          state.CvtX(circle.X1 + circle.Radius), state.CvtY(circle.Y1 - circle.Radius)};
+    };
+    const auto solidBox = [&](const SolidRecord& solid, std::int32_t) -> std::optional<RedlineBox> {
+        return RedlineBox{state.CvtX(solid.X1), state.CvtY(solid.Y1), state.CvtX(solid.X3), state.CvtY(solid.Y3)};
+    };
+    const auto textBox = [&](const TextRecord& text, std::int32_t i) -> std::optional<RedlineBox> {
         std::string strError;
         std::int32_t width = 0, height = 0;
         if (!GetStringDimensions(db, state, picture, strError, i, width, height)) return std::nullopt;
         const std::int32_t left = state.CvtX(text.X1), top = state.CvtY(text.Y1);
-        const RedlineBox box{left, top, left + width, top - height};
-        if (!RedlineEntityHit(box, X, Y, DrawnColour(db, colours, text), picture, hit.Box)) continue;
-        hit.Type = dxfRedLineNewText;
-        hit.Index = i;
+        return RedlineBox{left, top, left + width, top - height};
+    };
+
+    if (*find(db.Lines, dxfRedLineNewLine, lineBox)) {
+        const LineRecord& line = db.Lines[hit.Index];
+        hit.RectangleID = line.RedlineRectangleID;
+        if (hit.RectangleID != 0) hit.Box = RectangleBox(db, state, hit.RectangleID, *lineBox(line, hit.Index));
         return hit;
     }
-    return std::nullopt;
+    if (*find(db.Circles, dxfRedLineNewCircle, circleBox) || *find(db.Solids, dxfRedLineNewSolid, solidBox)) return hit;
+    const std::optional<bool> text = find(db.Texts, dxfRedLineNewText, textBox);
+    if (!text || !*text) return std::nullopt;
+    return hit;
 }
 
 }  // namespace tiraq

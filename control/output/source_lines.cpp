@@ -1,13 +1,13 @@
 #include "output/source_lines.h"
 
-#include "reader/file_io.h"
+#include "vb/error.h"
 
 #include <cerrno>
 
 namespace tiraq {
 
 SourceLines::SourceLines(const std::filesystem::path& path) : file_(std::fopen(path.c_str(), "rb")) {
-    if (file_ == nullptr) RaiseFileError(errno);
+    if (file_ == nullptr) throw vb::FileError(errno);
 }
 
 SourceLines::~SourceLines() { std::fclose(file_); }
@@ -17,7 +17,7 @@ int SourceLines::Peek() {
         size_ = std::fread(buffer_, 1, sizeof buffer_, file_);
         pos_ = 0;
         // A folder opens but does not read.
-        if (size_ == 0 && std::ferror(file_)) RaiseFileError(errno == 0 ? EIO : errno);
+        if (size_ == 0 && std::ferror(file_)) throw vb::FileError(errno == 0 ? EIO : errno);
         if (size_ == 0) return -1;
     }
     return static_cast<unsigned char>(buffer_[pos_]);

@@ -37,6 +37,8 @@ public:
         out_ += '"';
         return *this;
     }
+    // A pen width goes out as a Single and is read back as a whole number.
+    ValuesLine& Width(float value) { return Single(value); }
 
 private:
     void Separate() {
@@ -95,43 +97,74 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Reads an entry's values into its fields, under the names ValuesLine writes them by.
+class FieldReader {
+public:
+    explicit FieldReader(ValueReader& in) : in_(in) {}
+    FieldReader& Single(float& value) {
+        value = in_.Single();
+        return *this;
+    }
+    FieldReader& Long(std::int32_t& value) {
+        value = in_.Long();
+        return *this;
+    }
+    FieldReader& Text(std::string& value) {
+        value = in_.Text();
+        return *this;
+    }
+    FieldReader& Width(float& value) {
+        value = in_.Whole();
+        return *this;
+    }
+
+private:
+    ValueReader& in_;
+};
+
+// The fields of an entry in the order its values line holds them, each written or read through
+// `io`; false for a kind whose line holds none.
+template <typename Io, typename Entry>
+bool SpoolFields(Io&& io, Entry& e) {
+    switch (e.Kind) {
+        case DisplayKind::Line:
+        case DisplayKind::Polyline:
+            // A segment ends in its bulge where a line ends in its pen style.
+            io.Single(e.X1).Single(e.Y1).Single(e.X2).Single(e.Y2).Long(e.EntityColor).Long(e.LayerIndex);
+            io.Width(e.Linewidth);
+            if (e.Kind == DisplayKind::Line) io.Long(e.LineType);
+            else io.Single(e.Bulge);
+            return true;
+        case DisplayKind::Text:
+            io.Single(e.X1).Single(e.Y1).Text(e.Txt).Single(e.Height).Single(e.Rotation).Long(e.HorzAlign);
+            io.Long(e.Underline).Long(e.LayerIndex).Long(e.EntityColor).Text(e.FontName).Single(e.FontScalar);
+            return true;
+        case DisplayKind::Circle:
+            io.Single(e.X1).Single(e.Y1).Single(e.Radius).Single(e.StartAngle).Single(e.EndAngle);
+            io.Long(e.LayerIndex).Long(e.EntityColor).Long(e.LineType).Width(e.Linewidth);
+            return true;
+        case DisplayKind::Solid:
+            io.Single(e.X1).Single(e.Y1).Single(e.X2).Single(e.Y2).Single(e.X3).Single(e.Y3).Single(e.X4).Single(e.Y4);
+            io.Long(e.LayerIndex).Long(e.EntityColor);
+            return true;
+        case DisplayKind::Point:
+            io.Single(e.X1).Single(e.Y1).Long(e.EntityColor).Long(e.LayerIndex);
+            return true;
+        case DisplayKind::Ellipse:
+            io.Single(e.X1).Single(e.Y1).Single(e.X2).Single(e.Y2).Single(e.Ratio).Single(e.StartParam);
+            io.Single(e.EndParam).Long(e.LayerIndex).Long(e.EntityColor).Long(e.LineType);
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 void AppendSpoolEntry(std::string& out, const SpoolEntry& e) {
     out += std::to_string(static_cast<std::int32_t>(e.Kind));
     out += "\r\n";
-    ValuesLine line(out);
-    switch (e.Kind) {
-        case DisplayKind::Line:
-            line.Single(e.X1).Single(e.Y1).Single(e.X2).Single(e.Y2).Long(e.EntityColor).Long(e.LayerIndex);
-            line.Single(e.Linewidth).Long(e.LineType);
-            break;
-        case DisplayKind::Polyline:
-            line.Single(e.X1).Single(e.Y1).Single(e.X2).Single(e.Y2).Long(e.EntityColor).Long(e.LayerIndex);
-            line.Single(e.Linewidth).Single(e.Bulge);
-            break;
-        case DisplayKind::Text:
-            line.Single(e.X1).Single(e.Y1).Text(e.Txt).Single(e.Height).Single(e.Rotation).Long(e.HorzAlign);
-            line.Long(e.Underline).Long(e.LayerIndex).Long(e.EntityColor).Text(e.FontName).Single(e.FontScalar);
-            break;
-        case DisplayKind::Circle:
-            line.Single(e.X1).Single(e.Y1).Single(e.Radius).Single(e.StartAngle).Single(e.EndAngle);
-            line.Long(e.LayerIndex).Long(e.EntityColor).Long(e.LineType).Single(e.Linewidth);
-            break;
-        case DisplayKind::Solid:
-            line.Single(e.X1).Single(e.Y1).Single(e.X2).Single(e.Y2).Single(e.X3).Single(e.Y3);
-            line.Single(e.X4).Single(e.Y4).Long(e.LayerIndex).Long(e.EntityColor);
-            break;
-        case DisplayKind::Point:
-            line.Single(e.X1).Single(e.Y1).Long(e.EntityColor).Long(e.LayerIndex);
-            break;
-        case DisplayKind::Ellipse:
-            line.Single(e.X1).Single(e.Y1).Single(e.X2).Single(e.Y2).Single(e.Ratio).Single(e.StartParam);
-            line.Single(e.EndParam).Long(e.LayerIndex).Long(e.EntityColor).Long(e.LineType);
-            break;
-        case DisplayKind::Attribute:
-            break;
-    }
+    SpoolFields(ValuesLine(out), e);
 }
 
 std::vector<SpoolEntry> ParseSpoolEntries(std::string_view text) {
@@ -139,47 +172,11 @@ std::vector<SpoolEntry> ParseSpoolEntries(std::string_view text) {
     ValueReader in(text);
     while (!in.AtEnd()) {
         SpoolEntry e;
-        const std::int32_t kind = in.Long();
-        e.Kind = static_cast<DisplayKind>(kind);
-        switch (e.Kind) {
-            case DisplayKind::Line:
-                e.X1 = in.Single(), e.Y1 = in.Single(), e.X2 = in.Single(), e.Y2 = in.Single();
-                e.EntityColor = in.Long(), e.LayerIndex = in.Long(), e.Linewidth = in.Whole();
-                e.LineType = in.Long();
-                break;
-            case DisplayKind::Polyline:
-                e.X1 = in.Single(), e.Y1 = in.Single(), e.X2 = in.Single(), e.Y2 = in.Single();
-                e.EntityColor = in.Long(), e.LayerIndex = in.Long(), e.Linewidth = in.Whole();
-                e.Bulge = in.Single();
-                break;
-            case DisplayKind::Text:
-                e.X1 = in.Single(), e.Y1 = in.Single(), e.Txt = in.Text(), e.Height = in.Single();
-                e.Rotation = in.Single(), e.HorzAlign = in.Long(), e.Underline = in.Long();
-                e.LayerIndex = in.Long(), e.EntityColor = in.Long(), e.FontName = in.Text();
-                e.FontScalar = in.Single();
-                break;
-            case DisplayKind::Circle:
-                e.X1 = in.Single(), e.Y1 = in.Single(), e.Radius = in.Single(), e.StartAngle = in.Single();
-                e.EndAngle = in.Single(), e.LayerIndex = in.Long(), e.EntityColor = in.Long();
-                e.LineType = in.Long(), e.Linewidth = in.Whole();
-                break;
-            case DisplayKind::Solid:
-                e.X1 = in.Single(), e.Y1 = in.Single(), e.X2 = in.Single(), e.Y2 = in.Single();
-                e.X3 = in.Single(), e.Y3 = in.Single(), e.X4 = in.Single(), e.Y4 = in.Single();
-                e.LayerIndex = in.Long(), e.EntityColor = in.Long();
-                break;
-            case DisplayKind::Point:
-                e.X1 = in.Single(), e.Y1 = in.Single(), e.EntityColor = in.Long(), e.LayerIndex = in.Long();
-                break;
-            case DisplayKind::Ellipse:
-                e.X1 = in.Single(), e.Y1 = in.Single(), e.X2 = in.Single(), e.Y2 = in.Single();
-                e.Ratio = in.Single(), e.StartParam = in.Single(), e.EndParam = in.Single();
-                e.LayerIndex = in.Long(), e.EntityColor = in.Long(), e.LineType = in.Long();
-                break;
-            default:
-                // An entry of a kind no replay knows: its values line is passed over.
-                in.SkipValuesLine();
-                continue;
+        e.Kind = static_cast<DisplayKind>(in.Long());
+        if (!SpoolFields(FieldReader(in), e)) {
+            // An entry of a kind no replay knows: its values line is passed over.
+            in.SkipValuesLine();
+            continue;
         }
         entries.push_back(std::move(e));
     }
@@ -213,7 +210,7 @@ std::string BlockSpools::Create(std::int32_t block, std::int32_t counter) {
     Close();
     const std::filesystem::path path = Folder() / (std::to_string(counter) + ".TMP");
     std::FILE* file = std::fopen(path.c_str(), "wbx");
-    if (file == nullptr) RaiseFileError(errno);
+    if (file == nullptr) throw vb::FileError(errno);
     Spool& spool = spools_[block];
     spool = Spool{path, {}, false};
     file_ = file;
@@ -226,7 +223,7 @@ void BlockSpools::OpenForAppend(std::int32_t block) {
     const auto found = spools_.find(block);
     if (found == spools_.end()) throw vb::RuntimeError(kErrFileNotFound, "File not found");
     std::FILE* file = std::fopen(found->second.path.c_str(), "ab");
-    if (file == nullptr) RaiseFileError(errno);
+    if (file == nullptr) throw vb::FileError(errno);
     found->second.entriesRead = false;
     found->second.entries.clear();
     file_ = file;
@@ -237,7 +234,7 @@ void BlockSpools::Write(const SpoolEntry& entry) {
     if (file_ == nullptr) return;
     buffer_.clear();
     AppendSpoolEntry(buffer_, entry);
-    if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) RaiseFileError(errno);
+    if (std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) throw vb::FileError(errno);
 }
 
 void BlockSpools::Close() {
@@ -245,7 +242,7 @@ void BlockSpools::Close() {
     std::FILE* file = file_;
     file_ = nullptr;
     openBlock_ = 0;
-    if (std::fclose(file) != 0) RaiseFileError(errno);
+    if (std::fclose(file) != 0) throw vb::FileError(errno);
 }
 
 const std::vector<SpoolEntry>& BlockSpools::Entries(std::int32_t block) {

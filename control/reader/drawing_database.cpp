@@ -39,38 +39,6 @@ std::int32_t DrawingDatabase::AppendInsert(InsertRecord record) {
     return index;
 }
 
-template <typename Record>
-std::int32_t DrawingDatabase::AppendWithEntry(RecordArray<Record>& array, DisplayKind kind, Record&& record) {
-    const std::int32_t index = array.Append(std::move(record));
-    SeqArray.Append(SeqEntry{kind, index});
-    return index;
-}
-
-std::int32_t DrawingDatabase::AppendDrawn(LineRecord record) {
-    return AppendWithEntry(Lines, DisplayKind::Line, std::move(record));
-}
-std::int32_t DrawingDatabase::AppendDrawn(PolylineRecord record) {
-    return AppendWithEntry(Polylines, DisplayKind::Polyline, std::move(record));
-}
-std::int32_t DrawingDatabase::AppendDrawn(TextRecord record) {
-    return AppendWithEntry(Texts, DisplayKind::Text, std::move(record));
-}
-std::int32_t DrawingDatabase::AppendDrawn(CircleRecord record) {
-    return AppendWithEntry(Circles, DisplayKind::Circle, std::move(record));
-}
-std::int32_t DrawingDatabase::AppendDrawn(SolidRecord record) {
-    return AppendWithEntry(Solids, DisplayKind::Solid, std::move(record));
-}
-std::int32_t DrawingDatabase::AppendDrawn(PointRecord record) {
-    return AppendWithEntry(Points, DisplayKind::Point, std::move(record));
-}
-std::int32_t DrawingDatabase::AppendDrawn(AttribRecord record) {
-    return AppendWithEntry(Attribs, DisplayKind::Attribute, std::move(record));
-}
-std::int32_t DrawingDatabase::AppendDrawn(EllipseRecord record) {
-    return AppendWithEntry(Ellipses, DisplayKind::Ellipse, std::move(record));
-}
-
 std::int32_t DrawingDatabase::SetLayerID(std::string_view LayerName) {
     const std::int32_t found = Layers->FindByEntityName(LayerName);
     if (found != 0) return found;

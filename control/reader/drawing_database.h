@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace tiraq {
 
@@ -72,14 +74,13 @@ public:
     void ResetEntities();
 
     // Appends a record to its array and its entry to the display list; returns the record's index.
-    std::int32_t AppendDrawn(LineRecord record);
-    std::int32_t AppendDrawn(PolylineRecord record);
-    std::int32_t AppendDrawn(TextRecord record);
-    std::int32_t AppendDrawn(CircleRecord record);
-    std::int32_t AppendDrawn(SolidRecord record);
-    std::int32_t AppendDrawn(PointRecord record);
-    std::int32_t AppendDrawn(AttribRecord record);
-    std::int32_t AppendDrawn(EllipseRecord record);
+    template <typename Record>
+    std::int32_t AppendDrawn(Record record) {
+        auto drawn = std::tie(Lines, Polylines, Texts, Circles, Solids, Points, Attribs, Ellipses);
+        const std::int32_t index = std::get<RecordArray<Record>&>(drawn).Append(std::move(record));
+        SeqArray.Append(SeqEntry{Record::kKind, index});
+        return index;
+    }
 
     // The one way from a layer name to a layer index: the first layer whose name, upper-cased
     // and trimmed, equals the upper-cased `LayerName`; a new visible layer of colour 0 and solid
@@ -91,8 +92,21 @@ public:
 
 private:
     std::int32_t insertCount_ = 0;
-    template <typename Record>
-    std::int32_t AppendWithEntry(RecordArray<Record>& array, DisplayKind kind, Record&& record);
 };
+
+// Calls `visit` with the record that an entry of the display list stands for.
+template <typename Visit>
+void VisitDrawn(const DrawingDatabase& db, const SeqEntry& entry, Visit&& visit) {
+    switch (entry.EntityKind) {
+    case DisplayKind::Line: return visit(db.Lines.At(entry.Index));
+    case DisplayKind::Polyline: return visit(db.Polylines.At(entry.Index));
+    case DisplayKind::Text: return visit(db.Texts.At(entry.Index));
+    case DisplayKind::Circle: return visit(db.Circles.At(entry.Index));
+    case DisplayKind::Solid: return visit(db.Solids.At(entry.Index));
+    case DisplayKind::Point: return visit(db.Points.At(entry.Index));
+    case DisplayKind::Attribute: return visit(db.Attribs.At(entry.Index));
+    case DisplayKind::Ellipse: return visit(db.Ellipses.At(entry.Index));
+    }
+}
 
 }  // namespace tiraq

@@ -45,6 +45,7 @@ struct ViewRect {
 
 // One LINE, one edge of a 3DFACE, or one redline line.
 struct LineRecord {
+    static constexpr DisplayKind kKind = DisplayKind::Line;
     float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, Z1 = 0, Z2 = 0;
     std::int32_t LayerIndex = 0;
     std::int32_t EntityColor = 0;
@@ -58,6 +59,7 @@ struct LineRecord {
 
 // One segment between two consecutive vertices of a POLYLINE, or one visible polyface edge.
 struct PolylineRecord {
+    static constexpr DisplayKind kKind = DisplayKind::Polyline;
     float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, Z1 = 0, Z2 = 0;
     float Linewidth = 0;
     std::int32_t LineType = 0;
@@ -69,6 +71,7 @@ struct PolylineRecord {
 
 // One TEXT, MTEXT or redline text.
 struct TextRecord {
+    static constexpr DisplayKind kKind = DisplayKind::Text;
     float X1 = 0, Y1 = 0, Z1 = 0;  // insertion point (alignment point for aligned texts)
     std::string Txt{};               // at most kTextFieldWidth characters, the file's bytes
     float Height = 0;
@@ -86,6 +89,7 @@ struct TextRecord {
 
 // One CIRCLE, ARC or redline circle; a full circle has StartAngle = EndAngle (both 0 as read).
 struct CircleRecord {
+    static constexpr DisplayKind kKind = DisplayKind::Circle;
     float X1 = 0, Y1 = 0, Z1 = 0;  // centre
     float Radius = 0;
     float StartAngle = 0, EndAngle = 0;  // degrees
@@ -100,6 +104,7 @@ struct CircleRecord {
 
 // One ELLIPSE.
 struct EllipseRecord {
+    static constexpr DisplayKind kKind = DisplayKind::Ellipse;
     float X1 = 0, Y1 = 0;          // centre
     float MajorX = 0, MajorY = 0;  // end of the major axis relative to the centre
     float Ratio = 0;               // minor to major axis
@@ -111,6 +116,7 @@ struct EllipseRecord {
 
 // One SOLID or redline solid; the corners in outline order (DXF corners 1, 2, 4, 3).
 struct SolidRecord {
+    static constexpr DisplayKind kKind = DisplayKind::Solid;
     float X1 = 0, Y1 = 0, Z1 = 0;
     float X2 = 0, Y2 = 0, Z2 = 0;
     float X3 = 0, Y3 = 0, Z3 = 0;
@@ -124,6 +130,7 @@ struct SolidRecord {
 
 // One POINT.
 struct PointRecord {
+    static constexpr DisplayKind kKind = DisplayKind::Point;
     float X1 = 0, Y1 = 0, Z1 = 0;
     std::int32_t LayerIndex = 0;
     std::int32_t EntityColor = 0;
@@ -137,6 +144,7 @@ struct VertexRecord {
 
 // One visible ATTRIB of an insert.
 struct AttribRecord {
+    static constexpr DisplayKind kKind = DisplayKind::Attribute;
     std::int32_t BlockIndex = 0;  // the block count when the attribute was read
     float X = 0, Y = 0, Z = 0;
     std::string TagValue{};  // at most kTextFieldWidth characters

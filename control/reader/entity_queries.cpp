@@ -24,7 +24,7 @@ bool CopyRecords(const char* method, const RecordArray<Record>& records, std::st
                  KeyedCollection<Object>& out, Copy copy,
                  const std::function<void(std::int32_t)>& beforeEach = nullptr,
                  std::optional<std::int32_t> count = std::nullopt) {
-    try {
+    return Reported(strError, std::string("An error occurred in ") + method + ". The message is: ", [&] {
         KeyedCollection<Object> collection;
         const std::int32_t last = count.value_or(records.Count());
         for (std::int32_t i = 1; i <= last; ++i) {
@@ -32,12 +32,7 @@ bool CopyRecords(const char* method, const RecordArray<Record>& records, std::st
             collection.Add(copy(records.At(i)), std::to_string(i));
         }
         out = std::move(collection);
-        strError.clear();
-        return true;
-    } catch (...) {
-        strError = std::string("An error occurred in ") + method + ". The message is: " + CurrentErrorDescription();
-        return false;
-    }
+    });
 }
 
 }  // namespace
@@ -108,7 +103,7 @@ bool GetBlocks(const DrawingDatabase& db, std::string& strError, KeyedCollection
 
 bool GetInsert(const DrawingDatabase& db, std::string& strError, std::int32_t InsertIndex,
                std::string& strBaseBlockName, float& X, float& Y, KeyedCollection<clsInsertAttrib>& colAttribs) {
-    try {
+    return Reported(strError, "An error occurred in GetInsert. The message is: ", [&] {
         const InsertRecord& insert = db.Inserts.At(InsertIndex);
         KeyedCollection<clsInsertAttrib> attribs;
         for (const AttribRecord& r : db.Attribs) {
@@ -120,12 +115,7 @@ bool GetInsert(const DrawingDatabase& db, std::string& strError, std::int32_t In
         X = insert.X;
         Y = insert.Y;
         colAttribs = std::move(attribs);
-        strError.clear();
-        return true;
-    } catch (...) {
-        strError = "An error occurred in GetInsert. The message is: " + CurrentErrorDescription();
-        return false;
-    }
+    });
 }
 
 }  // namespace tiraq

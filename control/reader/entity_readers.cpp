@@ -11,25 +11,35 @@
 
 namespace tiraq {
 
+template <typename Record>
+Record LoadPass::StartRecord() {
+    LoadEntity();
+    Record r;
+    r.LayerIndex = SetLayerID(groupValue_[8]);
+    r.EntityColor = EntityColor();
+    r.X1 = XAt(10), r.Y1 = YAt(20);
+    if constexpr (requires { r.Z1; }) r.Z1 = ZAt(30);
+    return r;
+}
+
+template <typename Record, typename Spooled>
+bool LoadPass::Place(Record&& r, Spooled&& spooled) {
+    if (inBlock_) spools_.Write(spooled());
+    else db_.AppendDrawn(std::move(r));
+    return true;
+}
+
 bool LoadPass::DXFLine() {
     return Traced(host_, " ->  DXFLine.", [&] {
-        LoadEntity();
-        LineRecord r;
-        r.LayerIndex = SetLayerID(groupValue_[8]);
-        r.EntityColor = EntityColor();
+        LineRecord r = StartRecord<LineRecord>();
         r.LineType = LayerLineTypeOr(LineTypeToPenStyle(groupValue_[6]), r.LayerIndex);
-        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
         r.X2 = XAt(11), r.Y2 = YAt(21), r.Z2 = ZAt(31);
         CheckExtents(r.X1, r.Y1, r.X2, r.Y2);
-        if (inBlock_) {
-            spools_.Write(SpoolEntry{.Kind = DisplayKind::Line,
-                                     .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1), .X2 = BlockX(r.X2), .Y2 = BlockY(r.Y2),
-                                     .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex,
-                                     .LineType = r.LineType});
-            return true;
-        }
-        db_.AppendDrawn(std::move(r));
-        return true;
+        return Place(std::move(r), [&] {
+            return SpoolEntry{.Kind = DisplayKind::Line,
+                              .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1), .X2 = BlockX(r.X2), .Y2 = BlockY(r.Y2),
+                              .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex, .LineType = r.LineType};
+        });
     });
 }
 
@@ -45,16 +55,15 @@ bool LoadPass::DXF3DFace() {
         for (int edge = 0; edge < 4; ++edge) {
             const int from = edge;
             const int to = (edge + 1) % 4;
-            if (inBlock_) {
-                spools_.Write(SpoolEntry{.Kind = DisplayKind::Line,
-                                         .X1 = BlockX(x[from]), .Y1 = BlockY(y[from]),
-                                         .X2 = BlockX(x[to]), .Y2 = BlockY(y[to]),
-                                         .Linewidth = 1, .EntityColor = color, .LayerIndex = layerIndex,
-                                         .LineType = lineType});
-            } else {
-                db_.AppendDrawn(LineRecord{.X1 = x[from], .Y1 = y[from], .X2 = x[to], .Y2 = y[to],
-                                           .LayerIndex = layerIndex, .EntityColor = color, .LineType = lineType});
-            }
+            Place(LineRecord{.X1 = x[from], .Y1 = y[from], .X2 = x[to], .Y2 = y[to],
+                             .LayerIndex = layerIndex, .EntityColor = color, .LineType = lineType},
+                  [&] {
+                      return SpoolEntry{.Kind = DisplayKind::Line,
+                                        .X1 = BlockX(x[from]), .Y1 = BlockY(y[from]),
+                                        .X2 = BlockX(x[to]), .Y2 = BlockY(y[to]),
+                                        .Linewidth = 1, .EntityColor = color, .LayerIndex = layerIndex,
+                                        .LineType = lineType};
+                  });
         }
         return true;
     });
@@ -62,12 +71,8 @@ bool LoadPass::DXF3DFace() {
 
 bool LoadPass::DXFCircle() {
     return Traced(host_, " ->  DXFCircle.", [&] {
-        LoadEntity();
-        CircleRecord r;
-        r.LayerIndex = SetLayerID(groupValue_[8]);
-        r.EntityColor = EntityColor();
+        CircleRecord r = StartRecord<CircleRecord>();
         r.LineType = LayerLineTypeOr(LineTypeToPenStyle(groupValue_[6]), r.LayerIndex);
-        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
         r.Radius = vb::CSng(Val(40));
         r.StartAngle = vb::CSng(Val(50));
         r.EndAngle = vb::CSng(Val(51));
@@ -81,116 +86,82 @@ bool LoadPass::DXFCircle() {
         } else {
             CheckExtents(vb::CSng(x - radius), vb::CSng(y - radius), vb::CSng(x + radius), vb::CSng(y + radius));
         }
-        if (inBlock_) {
-            spools_.Write(SpoolEntry{.Kind = DisplayKind::Circle, .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1),
-                                     .Radius = r.Radius, .StartAngle = r.StartAngle, .EndAngle = r.EndAngle,
-                                     .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex,
-                                     .LineType = r.LineType});
-            return true;
-        }
-        db_.AppendDrawn(std::move(r));
-        return true;
+        return Place(std::move(r), [&] {
+            return SpoolEntry{.Kind = DisplayKind::Circle, .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1),
+                              .Radius = r.Radius, .StartAngle = r.StartAngle, .EndAngle = r.EndAngle,
+                              .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex, .LineType = r.LineType};
+        });
     });
 }
 
 bool LoadPass::DXFEllipse() {
     return Traced(host_, " ->  DXFEllipse.", [&] {
-        LoadEntity();
-        EllipseRecord r;
-        r.LayerIndex = SetLayerID(groupValue_[8]);
-        r.EntityColor = EntityColor();
+        EllipseRecord r = StartRecord<EllipseRecord>();
         r.LineType = LineTypeToPenStyle(groupValue_[6]);
-        r.X1 = XAt(10), r.Y1 = YAt(20);
         r.MajorX = vb::CSng(Val(11)), r.MajorY = vb::CSng(Val(21));
         r.Ratio = vb::CSng(Val(40));
         r.StartParam = vb::CSng(Val(41));
         r.EndParam = vb::CSng(Val(42));
         NormalizeAngle(r.EndParam);
-        if (inBlock_) {
-            spools_.Write(SpoolEntry{.Kind = DisplayKind::Ellipse, .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1),
-                                     .X2 = r.MajorX, .Y2 = r.MajorY, .Ratio = r.Ratio,
-                                     .StartParam = r.StartParam, .EndParam = r.EndParam,
-                                     .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex,
-                                     .LineType = r.LineType});
-            return true;
-        }
-        db_.AppendDrawn(std::move(r));
-        return true;
+        return Place(std::move(r), [&] {
+            return SpoolEntry{.Kind = DisplayKind::Ellipse, .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1),
+                              .X2 = r.MajorX, .Y2 = r.MajorY, .Ratio = r.Ratio,
+                              .StartParam = r.StartParam, .EndParam = r.EndParam,
+                              .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex, .LineType = r.LineType};
+        });
     });
 }
 
 bool LoadPass::DXFPoint() {
     return Traced(host_, " ->  DXFPoint.", [&] {
-        LoadEntity();
-        PointRecord r;
-        r.LayerIndex = SetLayerID(groupValue_[8]);
-        r.EntityColor = EntityColor();
-        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
-        if (inBlock_) {
-            spools_.Write(SpoolEntry{.Kind = DisplayKind::Point, .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1),
-                                     .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex});
-            return true;
-        }
-        db_.AppendDrawn(std::move(r));
-        return true;
+        PointRecord r = StartRecord<PointRecord>();
+        return Place(std::move(r), [&] {
+            return SpoolEntry{.Kind = DisplayKind::Point, .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1),
+                              .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex};
+        });
     });
 }
 
 bool LoadPass::DXFSolid() {
     return Traced(host_, " ->  DXFSolid .", [&] {
-        LoadEntity();
-        SolidRecord r;
-        r.LayerIndex = SetLayerID(groupValue_[8]);
-        r.EntityColor = EntityColor();
-        r.X1 = XAt(10), r.Y1 = YAt(20), r.Z1 = ZAt(30);
+        SolidRecord r = StartRecord<SolidRecord>();
         r.X2 = XAt(11), r.Y2 = YAt(21), r.Z2 = ZAt(31);
         r.X3 = XAt(13), r.Y3 = YAt(23), r.Z3 = ZAt(33);
         r.X4 = XAt(12), r.Y4 = YAt(22), r.Z4 = ZAt(32);
         CheckExtents(r.X1, r.Y1, r.X2, r.Y2);
-        if (inBlock_) {
-            spools_.Write(SpoolEntry{.Kind = DisplayKind::Solid,
-                                     .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1), .X2 = BlockX(r.X2), .Y2 = BlockY(r.Y2),
-                                     .X3 = BlockX(r.X3), .Y3 = BlockY(r.Y3), .X4 = BlockX(r.X4), .Y4 = BlockY(r.Y4),
-                                     .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex});
-            return true;
-        }
-        CheckExtents(r.X3, r.Y3, r.X4, r.Y4);
-        db_.AppendDrawn(std::move(r));
-        return true;
+        if (!inBlock_) CheckExtents(r.X3, r.Y3, r.X4, r.Y4);
+        return Place(std::move(r), [&] {
+            return SpoolEntry{.Kind = DisplayKind::Solid,
+                              .X1 = BlockX(r.X1), .Y1 = BlockY(r.Y1), .X2 = BlockX(r.X2), .Y2 = BlockY(r.Y2),
+                              .X3 = BlockX(r.X3), .Y3 = BlockY(r.Y3), .X4 = BlockX(r.X4), .Y4 = BlockY(r.Y4),
+                              .EntityColor = r.EntityColor, .LayerIndex = r.LayerIndex};
+        });
     });
 }
 
 bool LoadPass::DXFMaxExtents() {
-    return Traced(host_, " ->  DXFMaxExtents.", [&] {
-        if (properties_.CalcExtents) return true;
-        LoadEntity();
-        db_.DrawingExtents.Right = vb::CSng(Val(10));
-        db_.DrawingExtents.Top = vb::CSng(Val(20));
-        maxExtentsRead_ = true;
-        HeaderExtentsRead();
-        return true;
-    });
+    return HeaderExtent(" ->  DXFMaxExtents.", db_.DrawingExtents.Right, db_.DrawingExtents.Top, maxExtentsRead_);
 }
 
 bool LoadPass::DXFMinExtents() {
-    return Traced(host_, " ->  DXFMinExtents.", [&] {
-        if (properties_.CalcExtents) return true;
-        LoadEntity();
-        db_.DrawingExtents.Left = vb::CSng(Val(10));
-        db_.DrawingExtents.Bottom = vb::CSng(Val(20));
-        minExtentsRead_ = true;
-        HeaderExtentsRead();
-        return true;
-    });
+    return HeaderExtent(" ->  DXFMinExtents.", db_.DrawingExtents.Left, db_.DrawingExtents.Bottom, minExtentsRead_);
 }
 
-void LoadPass::HeaderExtentsRead() {
-    if (!minExtentsRead_ || !maxExtentsRead_) return;
-    const ViewRect& header = db_.DrawingExtents;
-    headerExtentsKnown_ = header.Left <= header.Right && header.Bottom <= header.Top;
-    // Programs that do not know a drawing's extents write a minimum above the maximum (1E+20
-    // and -1E+20): the extents then come from the entities, those read so far included.
-    if (!headerExtentsKnown_) db_.DrawingExtents = entityExtents_;
+bool LoadPass::HeaderExtent(std::string_view trace, float& x, float& y, bool& read) {
+    return Traced(host_, trace, [&] {
+        if (properties_.CalcExtents) return true;
+        LoadEntity();
+        x = vb::CSng(Val(10));
+        y = vb::CSng(Val(20));
+        read = true;
+        if (!minExtentsRead_ || !maxExtentsRead_) return true;
+        const ViewRect& header = db_.DrawingExtents;
+        headerExtentsKnown_ = header.Left <= header.Right && header.Bottom <= header.Top;
+        // Programs that do not know a drawing's extents write a minimum above the maximum (1E+20
+        // and -1E+20): the extents then come from the entities, those read so far included.
+        if (!headerExtentsKnown_) db_.DrawingExtents = entityExtents_;
+        return true;
+    });
 }
 
 }  // namespace tiraq

@@ -2,6 +2,7 @@
 
 #include "reader/error_chain.h"
 #include "reader/file_io.h"
+#include "vb/replacing_file.h"
 
 #include <algorithm>
 #include <string_view>
@@ -43,7 +44,7 @@ bool FixUNIXFile(std::string& strError, const std::string& InFileName, const std
         host.ShowStatusBar(false);
         if (text.find('\r') != std::string::npos)
             Refuse("File already appears to be DOS/Windows compatible. CR/LF pairs are intact.");
-        ReplacingFile out(OutFileName);
+        vb::ReplacingFile out(OutFileName);
         out.Write(ConvertLineEnds(text, host));
         out.Commit();
         strError.clear();

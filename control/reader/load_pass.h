@@ -48,7 +48,9 @@ private:
     // Readers called by the loop, each returning true to go on.
     bool DXFMinExtents();
     bool DXFMaxExtents();
-    void HeaderExtentsRead();
+    // Reads one corner of the header's extents; once both are read, takes them or, where they are
+    // no extents, those of the entities.
+    bool HeaderExtent(std::string_view trace, float& x, float& y, bool& read);
     bool DXFAttDef();
     bool DXFNewLayer();
     bool DXFBlock();
@@ -66,6 +68,13 @@ private:
     bool DXFBlockInsert(std::int32_t transformIndex);
     bool DXFAttrib();
     bool DXFDimension();
+
+    // Loads the entity and starts its record with its layer, its colour and its first point.
+    template <typename Record>
+    Record StartRecord();
+    // Appends the record to the drawing, or, inside a block, writes the spool entry `spooled` makes.
+    template <typename Record, typename Spooled>
+    bool Place(Record&& r, Spooled&& spooled);
 
     // Block helpers.
     std::int32_t FindBlock(std::string_view name) const;

@@ -36,50 +36,28 @@ struct IsRef : std::false_type {};
 template <class T>
 struct IsRef<vb::Ref<T>> : std::true_type {};
 
-// How a value of a parameter or result type travels in a Variant.
+// How a value of a parameter or result type travels in a Variant: From reads it out of one, To
+// makes one of it.
 template <class T>
-struct Convert;
-
-template <>
-struct Convert<vb::Variant> {
-    static vb::Variant From(const vb::Variant& v) { return v; }
-    static vb::Variant To(vb::Variant v) { return v; }
-};
-template <>
-struct Convert<bool> {
-    static bool From(const vb::Variant& v) { return v.ToBool(); }
-    static vb::Variant To(bool v) { return v; }
-};
-template <>
-struct Convert<std::int16_t> {
-    static std::int16_t From(const vb::Variant& v) { return vb::CInt(v.ToDouble()); }
-    static vb::Variant To(std::int16_t v) { return std::int32_t{v}; }
-};
-template <>
-struct Convert<std::int32_t> {
-    static std::int32_t From(const vb::Variant& v) { return v.ToLong(); }
-    static vb::Variant To(std::int32_t v) { return v; }
-};
-// Colours (&H80000005 and the like) travel as the Long of the same bits.
-template <>
-struct Convert<std::uint32_t> {
-    static std::uint32_t From(const vb::Variant& v) { return static_cast<std::uint32_t>(v.ToLong()); }
-    static vb::Variant To(std::uint32_t v) { return static_cast<std::int32_t>(v); }
-};
-template <>
-struct Convert<float> {
-    static float From(const vb::Variant& v) { return vb::CSng(v.ToDouble()); }
-    static vb::Variant To(float v) { return static_cast<double>(v); }
-};
-template <>
-struct Convert<double> {
-    static double From(const vb::Variant& v) { return v.ToDouble(); }
-    static vb::Variant To(double v) { return v; }
-};
-template <>
-struct Convert<std::string> {
-    static std::string From(const vb::Variant& v) { return v.ToString(); }
-    static vb::Variant To(std::string v) { return v; }
+struct Convert {
+    static T From(const vb::Variant& v) {
+        if constexpr (std::is_same_v<T, vb::Variant>) return v;
+        else if constexpr (std::is_same_v<T, bool>) return v.ToBool();
+        else if constexpr (std::is_same_v<T, std::int16_t>) return vb::CInt(v.ToDouble());
+        else if constexpr (std::is_same_v<T, std::int32_t>) return v.ToLong();
+        // Colours (&H80000005 and the like) travel as the Long of the same bits.
+        else if constexpr (std::is_same_v<T, std::uint32_t>) return static_cast<std::uint32_t>(v.ToLong());
+        else if constexpr (std::is_same_v<T, float>) return vb::CSng(v.ToDouble());
+        else if constexpr (std::is_same_v<T, double>) return v.ToDouble();
+        else if constexpr (std::is_same_v<T, std::string>) return v.ToString();
+        else static_assert(sizeof(T) == 0, "no conversion of this type to and from a Variant");
+    }
+    static vb::Variant To(T v) {
+        if constexpr (std::is_same_v<T, std::int16_t> || std::is_same_v<T, std::uint32_t>)
+            return static_cast<std::int32_t>(v);
+        else if constexpr (std::is_same_v<T, float>) return static_cast<double>(v);
+        else return v;
+    }
 };
 template <class E>
     requires std::is_enum_v<E>

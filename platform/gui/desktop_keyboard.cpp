@@ -1,5 +1,7 @@
 #include "gui/desktop_keyboard.h"
 
+#include "gui/function_filter.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -58,50 +60,43 @@ bool ChooseByArrow(QAbstractButton& focused, const QButtonGroup& group, int key)
     return true;
 }
 
-class DesktopKeyboard final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::KeyPress: return KeyPress(watched, static_cast<QKeyEvent&>(*event));
-            case QEvent::FocusIn: FocusIn(watched, static_cast<QFocusEvent&>(*event)); return false;
-            case QEvent::Show: Shown(watched); return false;
-            default: return false;
-        }
+bool KeyPress(QObject* watched, const QKeyEvent& key) {
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (!button || !button->hasFocus()) return false;
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier) return false;
+    if (IsEnter(key) && qobject_cast<QPushButton*>(button)) {
+        button->click();
+        return true;
     }
+    const QButtonGroup* group = OptionGroupOf(button);
+    return group && ChooseByArrow(*button, *group, key.key());
+}
 
-private:
-    static bool KeyPress(QObject* watched, const QKeyEvent& key) {
-        auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (!button || !button->hasFocus()) return false;
-        const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
-        if (modifiers != Qt::NoModifier) return false;
-        if (IsEnter(key) && qobject_cast<QPushButton*>(button)) {
-            button->click();
-            return true;
-        }
-        const QButtonGroup* group = OptionGroupOf(button);
-        return group && ChooseByArrow(*button, *group, key.key());
-    }
+// Tabbing into an option group lands on its chosen button.
+void FocusIn(QObject* watched, const QFocusEvent& focus) {
+    if (focus.reason() != Qt::TabFocusReason && focus.reason() != Qt::BacktabFocusReason) return;
+    if (QAbstractButton* chosen = ChosenButton(watched)) chosen->setFocus(focus.reason());
+}
 
-    // Tabbing into an option group lands on its chosen button.
-    static void FocusIn(QObject* watched, const QFocusEvent& focus) {
-        if (focus.reason() != Qt::TabFocusReason && focus.reason() != Qt::BacktabFocusReason) return;
-        if (QAbstractButton* chosen = ChosenButton(watched)) chosen->setFocus(focus.reason());
-    }
+// A child window shown for the first time: the focus goes to its first control, unless the
+// window gave it to one of its controls already. This runs as the window's contents show,
+// before the child frame gives the focus to the first widget that takes any.
+void Shown(QObject* watched) {
+    auto* content = qobject_cast<QWidget*>(watched);
+    const auto* frame = content ? qobject_cast<QMdiSubWindow*>(content->parentWidget()) : nullptr;
+    if (!frame || frame->widget() != content || content->focusWidget()) return;
+    if (QWidget* first = FirstControl(*content)) first->setFocus(Qt::OtherFocusReason);
+}
 
-    // A child window shown for the first time: the focus goes to its first control, unless the
-    // window gave it to one of its controls already. This runs as the window's contents show,
-    // before the child frame gives the focus to the first widget that takes any.
-    static void Shown(QObject* watched) {
-        auto* content = qobject_cast<QWidget*>(watched);
-        const auto* frame = content ? qobject_cast<QMdiSubWindow*>(content->parentWidget()) : nullptr;
-        if (!frame || frame->widget() != content || content->focusWidget()) return;
-        if (QWidget* first = FirstControl(*content)) first->setFocus(Qt::OtherFocusReason);
+bool DesktopKeyboard(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: return KeyPress(watched, static_cast<QKeyEvent&>(*event));
+        case QEvent::FocusIn: FocusIn(watched, static_cast<QFocusEvent&>(*event)); return false;
+        case QEvent::Show: Shown(watched); return false;
+        default: return false;
     }
-};
+}
 
 }  // namespace
 
@@ -123,8 +118,7 @@ namespace {
 // The conventions hold for every window, as the windowing system's did: they are installed with
 // the application object.
 void InstallDesktopKeyboard() {
-    QCoreApplication* application = QCoreApplication::instance();
-    application->installEventFilter(new gui::DesktopKeyboard(application));
+    gui::FilterEvents(*QCoreApplication::instance(), gui::DesktopKeyboard);
 }
 
 }  // namespace

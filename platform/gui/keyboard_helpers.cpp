@@ -1,5 +1,7 @@
 #include "gui/keyboard_helpers.h"
 
+#include "gui/function_filter.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -11,50 +13,37 @@
 namespace gui {
 namespace {
 
-class SelectAllFilter final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn) {
-            auto* box = static_cast<QLineEdit*>(watched);
-            SelectAllText(*box);
-            // A mouse press that gave the focus places the cursor after this event: select again
-            // once it is through.
-            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
-                QPointer<QLineEdit> guarded(box);
-                QTimer::singleShot(0, box, [guarded] {
-                    if (guarded) SelectAllText(*guarded);
-                });
-            }
-        }
-        return false;
+bool SelectAllOnFocusIn(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::FocusIn) return false;
+    auto* box = static_cast<QLineEdit*>(watched);
+    SelectAllText(*box);
+    // A mouse press that gave the focus places the cursor after this event: select again once it
+    // is through.
+    if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+        QPointer<QLineEdit> guarded(box);
+        QTimer::singleShot(0, box, [guarded] {
+            if (guarded) SelectAllText(*guarded);
+        });
     }
-};
+    return false;
+}
 
-class EnterAsTabFilter final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(watched, &tab);
-        return true;
-    }
-};
+bool TabOnEnter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(watched, &tab);
+    return true;
+}
 
 }  // namespace
 
 void SelectAllText(QLineEdit& box) { box.setSelection(0, static_cast<int>(box.text().size())); }
 
-void SelectAllOnFocus(QLineEdit& box) { box.installEventFilter(new SelectAllFilter(&box)); }
+void SelectAllOnFocus(QLineEdit& box) { FilterEvents(box, SelectAllOnFocusIn); }
 
-void EnterAsTab(QLineEdit& box) { box.installEventFilter(new EnterAsTabFilter(&box)); }
+void EnterAsTab(QLineEdit& box) { FilterEvents(box, TabOnEnter); }
 
 void SetTabOrder(std::initializer_list<QWidget*> widgets) {
     QWidget* previous = nullptr;

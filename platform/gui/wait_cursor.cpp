@@ -31,10 +31,11 @@ int ScreenMousePointer() { return Pointer(); }
 
 void SetScreenMousePointer(int pointer) { SetPointer(pointer == kHourglass ? kHourglass : kDefault); }
 
-WaitCursor::WaitCursor() : remembered_(Pointer()) { SetPointer(kHourglass); }
-WaitCursor::~WaitCursor() { SetPointer(remembered_); }
+ScreenPointerWhileAlive::ScreenPointerWhileAlive(int pointer) : remembered_(Pointer()) { SetPointer(pointer); }
+ScreenPointerWhileAlive::~ScreenPointerWhileAlive() { SetPointer(remembered_); }
 
-NormalCursorWhileModal::NormalCursorWhileModal() : remembered_(Pointer()) { SetPointer(kDefault); }
-NormalCursorWhileModal::~NormalCursorWhileModal() { SetPointer(remembered_); }
+WaitCursor::WaitCursor() : ScreenPointerWhileAlive(kHourglass) {}
+
+NormalCursorWhileModal::NormalCursorWhileModal() : ScreenPointerWhileAlive(kDefault) {}
 
 }  // namespace gui

@@ -7,29 +7,29 @@ int ScreenMousePointer();
 // Sets it, as the drawing component does around its long operations (0 or 11).
 void SetScreenMousePointer(int pointer);
 
-// Shows the hourglass for its lifetime and restores the pointer it found, on every exit path.
-class WaitCursor {
+// Shows a pointer for its lifetime and restores the one it found, on every exit path.
+class ScreenPointerWhileAlive {
 public:
-    WaitCursor();
-    ~WaitCursor();
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
+    explicit ScreenPointerWhileAlive(int pointer);
+    ~ScreenPointerWhileAlive();
+    ScreenPointerWhileAlive(const ScreenPointerWhileAlive&) = delete;
+    ScreenPointerWhileAlive& operator=(const ScreenPointerWhileAlive&) = delete;
 
 private:
     int remembered_;
 };
 
-// Shows the default pointer while a modal dialog is up, even inside a WaitCursor's lifetime, and
-// puts the hourglass back afterwards: a user is never left waiting on a question under an hourglass.
-class NormalCursorWhileModal {
+// The hourglass, for its lifetime.
+class WaitCursor : public ScreenPointerWhileAlive {
+public:
+    WaitCursor();
+};
+
+// The default pointer while a modal dialog is up, even inside a WaitCursor's lifetime, and the
+// hourglass back afterwards: a user is never left waiting on a question under an hourglass.
+class NormalCursorWhileModal : public ScreenPointerWhileAlive {
 public:
     NormalCursorWhileModal();
-    ~NormalCursorWhileModal();
-    NormalCursorWhileModal(const NormalCursorWhileModal&) = delete;
-    NormalCursorWhileModal& operator=(const NormalCursorWhileModal&) = delete;
-
-private:
-    int remembered_;
 };
 
 }  // namespace gui

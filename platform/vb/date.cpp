@@ -1,40 +1,33 @@
 #include "vb/date.h"
 
 #include <charconv>
+#include <chrono>
 #include <ctime>
 
 namespace vb {
 namespace {
 
-// Days from 1 January 1970 of a proleptic Gregorian date (H. Hinnant's algorithm).
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) {
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const auto yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153u * static_cast<unsigned>(m + (m > 2 ? -3 : 9)) + 2u) / 5u + static_cast<unsigned>(d) - 1u;
-    const unsigned doe = yoe * 365u + yoe / 4u - yoe / 100u + doy;
-    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
+namespace chrono = std::chrono;
 
-CivilDate CivilFromDays(std::int64_t z) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const auto doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t y = static_cast<std::int64_t>(yoe) + era * 400;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
-    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
-    return CivilDate{static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
-}
+// The calendar repeats itself every 400 years, which hold this many days.
+constexpr std::int64_t kCycleYears = 400;
+constexpr std::int64_t kCycleDays = 146097;
 
-const std::int64_t kEpoch = DaysFromCivil(1899, 12, 30);
+constexpr chrono::sys_days kYearZero = chrono::year(0) / chrono::January / 1;
+// Day 0 of the serials.
+constexpr chrono::sys_days kEpoch = chrono::year(1899) / chrono::December / 30;
 
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
+std::int64_t FloorDivide(std::int64_t value, std::int64_t by) { return value / by - (value % by < 0 ? 1 : 0); }
+
+// The serial of the first day of a month, the month counted from January of `year` (13 is the next
+// January, 0 the last December). chrono's calendar holds the years to 32767 only: the month is
+// first moved into the first 400 years, and the days of the cycles it was moved by added back.
+std::int64_t FirstOfMonth(std::int64_t year, std::int64_t month) {
+    const std::int64_t fromYearZero = year * 12 + month - 1;
+    const std::int64_t cycles = FloorDivide(fromYearZero, kCycleYears * 12);
+    const chrono::year_month inCycle =
+        chrono::year(0) / chrono::January + chrono::months(fromYearZero - cycles * kCycleYears * 12);
+    return (chrono::sys_days(inCycle / 1) - kEpoch).count() + cycles * kCycleDays;
 }
 
 std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
@@ -58,14 +51,17 @@ DateValue DateSerial(int year, int month, int day) {
     // Two-digit years as the runtime reads them: 0-29 in this century, 30-99 in the last.
     if (year >= 0 && year < 30) year += 2000;
     else if (year >= 30 && year < 100) year += 1900;
-    const int zeroMonth = month - 1;
-    const int yearShift = zeroMonth >= 0 ? zeroMonth / 12 : -((11 - zeroMonth) / 12);
-    const int normalMonth = zeroMonth - yearShift * 12 + 1;
-    const std::int64_t days = DaysFromCivil(static_cast<std::int64_t>(year) + yearShift, normalMonth, 1) + day - 1;
-    return static_cast<DateValue>(days - kEpoch);
+    return static_cast<DateValue>(FirstOfMonth(year, month) + day - 1);
 }
 
-CivilDate ToCivil(DateValue serial) { return CivilFromDays(static_cast<std::int64_t>(serial) + kEpoch); }
+CivilDate ToCivil(DateValue serial) {
+    const std::int64_t fromYearZero = serial + (kEpoch - kYearZero).count();
+    const std::int64_t cycles = FloorDivide(fromYearZero, kCycleDays);
+    const chrono::year_month_day date(kYearZero + chrono::days(fromYearZero - cycles * kCycleDays));
+    return CivilDate{static_cast<int>(date.year()) + static_cast<int>(cycles * kCycleYears),
+                     static_cast<int>(static_cast<unsigned>(date.month())),
+                     static_cast<int>(static_cast<unsigned>(date.day()))};
+}
 
 DateValue Today() {
     const std::time_t now = std::time(nullptr);
@@ -92,7 +88,8 @@ std::optional<DateValue> ParseDate(std::string_view text, DateLayout layout) {
                               ReadField(text, '\0', 1, 2, day)
                         : ReadField(text, '/', 1, 2, day) && ReadField(text, '/', 1, 2, month) &&
                               ReadField(text, '\0', 4, 4, year);
-    if (!ok || year < 100 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) return std::nullopt;
+    if (!ok || year < 100 || !chrono::year_month_day(chrono::year(year), chrono::month(month), chrono::day(day)).ok())
+        return std::nullopt;
     return DateSerial(year, month, day);
 }
 

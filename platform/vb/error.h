@@ -24,9 +24,15 @@ private:
 
 inline constexpr long kErrInvalidCall = 5;  // "Invalid procedure call or argument"
 inline constexpr long kErrOverflow = 6;
+inline constexpr long kErrOutOfMemory = 7;
 inline constexpr long kErrSubscript = 9;  // "Subscript out of range"
 inline constexpr long kErrTypeMismatch = 13;
+inline constexpr long kErrFileNotFound = 53;
+inline constexpr long kErrFileAlreadyExists = 58;
+inline constexpr long kErrDiskFull = 61;
+inline constexpr long kErrPermissionDenied = 70;
 inline constexpr long kErrPathFileAccess = 75;  // "Path/File access error"
+inline constexpr long kErrPathNotFound = 76;
 inline constexpr long kErrInvalidUseOfNull = 94;
 inline constexpr long kErrInvalidFileFormat = 321;  // "Invalid file format"
 inline constexpr long kErrDuplicateKey = 457;  // "This key is already associated with an element of this collection"
@@ -36,5 +42,9 @@ inline constexpr long kErrDuplicateKey = 457;  // "This key is already associate
 inline constexpr long kVbObjectError = -2147221504L;
 
 [[noreturn]] VB_API void RaiseOverflow();
+
+// The runtime's error for a file operation that failed with this errno value: "File not found",
+// "Path not found", "Permission denied", "Disk full", ... and "Path/File access error" for the rest.
+VB_API RuntimeError FileError(int error);
 
 }  // namespace vb

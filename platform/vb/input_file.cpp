@@ -1,6 +1,7 @@
 #include "vb/input_file.h"
 
 #include "vb/error.h"
+#include "vb/file_kind.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -16,16 +17,6 @@ namespace {
 [[noreturn]] void Refuse(const std::string& reason) { throw RuntimeError(kErrPathFileAccess, reason); }
 
 [[noreturn]] void RefuseErrno(int error) { Refuse(std::strerror(error)); }
-
-// Why a file of this kind is not read; empty for a regular file.
-const char* KindRefusal(mode_t mode) {
-    if (S_ISREG(mode)) return "";
-    if (S_ISDIR(mode)) return "This is a folder, not a file.";
-    if (S_ISFIFO(mode)) return "This is a named pipe (FIFO), not a file.";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "This is a device, not a file.";
-    if (S_ISSOCK(mode)) return "This is a socket, not a file.";
-    return "This is not a regular file.";
-}
 
 }  // namespace
 

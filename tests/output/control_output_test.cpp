@@ -1,5 +1,6 @@
 #include "control_fixture.h"
 #include "dxf_groups.h"
+#include "file_size_limit.h"
 
 #include "gui/wait_cursor.h"
 #include "output/metafile_clipboard.h"
@@ -9,17 +10,16 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <regex>
 #include <sstream>
 
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/resource.h>
 
 namespace tiraq::test {
 namespace {
@@ -111,22 +111,21 @@ std::string LargeDrawing() {
 }
 
 // Makes every write beyond a few kilobytes fail under `folder`: a small filesystem mounted there
-// when this process may mount one (in a mount namespace of its own), else a limit on the size of
+// when this process may mount one (in a mount namespace of its own), else `limit` on the size of
 // every file this process writes. Returns the file error's text that writes then give.
-std::string FillUp(const std::filesystem::path& folder) {
+std::string FillUp(const std::filesystem::path& folder, std::optional<quellmar::test::FileSizeLimit>& limit) {
     if (unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
         mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") == 0)
         return "Disk full";
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{32 * 1024, 32 * 1024};
-    setrlimit(RLIMIT_FSIZE, &limit);
+    limit.emplace(32 * 1024);
     return "Path/File access error";
 }
 
 // Runs in a child process of its own, so that the full disk stays there; says what went wrong on
 // the error stream and in its exit code.
 [[noreturn]] void EveryOutputMemberOnAFullDisk(DXFControl& dxf, const std::filesystem::path& full) {
-    const std::string diskFull = FillUp(full);
+    std::optional<quellmar::test::FileSizeLimit> limit;
+    const std::string diskFull = FillUp(full, limit);
     std::ostringstream wrong;
     const auto check = [&](const std::string& what, const std::string& got, const std::string& expected) {
         if (got != expected) wrong << what << ": \"" << got << "\" instead of \"" << expected << "\"\n";

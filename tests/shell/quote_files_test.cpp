@@ -3,18 +3,15 @@
 #include "program_fixture.h"
 #include "quote_files.h"
 
+#include "file_size_limit.h"
 #include "named_pipe.h"
+#include "unprivileged.h"
 
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
 
-#include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace quellmar::shell;
 using gui::ScriptedDialogs;
@@ -177,42 +174,18 @@ TEST_F(QuoteFiles, SaveThatCannotBeWrittenChangesNothing) {
     // A write that fails part-way leaves the file as it was: the new text goes to a temporary file
     // that replaces it only when complete.
     Write("own.quo", "Air,1,0,1,0,1,2,0,5,0,2,,,,,,\r\n");
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 8;
-    setrlimit(RLIMIT_FSIZE, &small);
-    Menu("mnuSave");
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, handler);
+    {
+        const quellmar::test::FileSizeLimit small(8);
+        Menu("mnuSave");
+    }
     EXPECT_EQ(Bytes("own.quo"), "Air,1,0,1,0,1,2,0,5,0,2,,,,,,\r\n");
     ASSERT_EQ(Dialogs().MessageTexts().size(), 2u);
     EXPECT_EQ(Dialogs().MessageTexts()[1], "The quotation could not be saved as " + Path("own.quo") + ".\r\nFile too large");
     EXPECT_TRUE(document->IsDirty());
 }
 
-// Root writes into any folder: the test runs again as the unprivileged user "nobody" when the
-// tests run as root, as on the build machine.
 TEST_F(QuoteFiles, SaveIntoAReadOnlyFolderWritesAWritableFileInPlace) {
-    if (::geteuid() == 0 && !std::getenv("QUELLMAR_UNPRIVILEGED")) {
-        QProcess unprivileged;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("XDG_RUNTIME_DIR");
-        environment.insert("QUELLMAR_UNPRIVILEGED", "1");
-        unprivileged.setProcessEnvironment(environment);
-        unprivileged.setProcessChannelMode(QProcess::MergedChannels);
-        unprivileged.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--",
-                                       QFile::symLinkTarget("/proc/self/exe"),
-                                       "--gtest_filter=QuoteFiles.SaveIntoAReadOnlyFolderWritesAWritableFileInPlace"});
-        ASSERT_TRUE(unprivileged.waitForFinished(120000));
-        const std::string output = unprivileged.readAll().toStdString();
-        EXPECT_EQ(unprivileged.exitCode(), 0) << output;
-        EXPECT_NE(output.find("[       OK ] QuoteFiles.SaveIntoAReadOnlyFolderWritesAWritableFileInPlace"),
-                  std::string::npos)
-            << output;
-        return;
-    }
+    if (quellmar::test::RanAsUnprivilegedUser()) return;
     frmAirSelection* document = FilledAir();
     Write("kept.quo", "Air,1,0,1,0,1,2,0,5,0,2,,a much longer company name than the new record has,,,,\r\n");
     document->SavedFileName(Path("kept.quo"));
@@ -318,6 +291,27 @@ TEST_F(QuoteFiles, AFifoADeviceOrAFolderIsRefusedWithoutWaiting) {
         EXPECT_FALSE(Open(path));
         EXPECT_EQ(Dialogs().MessageTexts(), std::vector<QString>{"The file " + path + " cannot be opened.\r\n" + reason});
     }
+}
+
+TEST_F(QuoteFiles, SavingOverAFifoADeviceOrAFolderIsRefusedAndReplacesNothing) {
+    frmAirSelection* document = FilledAir();
+    const quellmar::test::NamedPipe pipe(folder / "pipe.quo");
+    std::filesystem::create_directory(folder / "sub.quo");
+    const std::vector<std::pair<QString, QString>> refused = {
+        {Path("pipe.quo"), "This is a named pipe (FIFO), not a file."},
+        {"/dev/null", "This is a device, not a file."},
+        {Path("sub.quo"), "This is a folder, not a file."}};
+    for (const auto& [path, reason] : refused) {
+        Dialogs().Clear();
+        document->SavedFileName(path);
+        Menu("mnuSave");
+        EXPECT_EQ(Dialogs().MessageTexts(),
+                  std::vector<QString>{"The quotation could not be saved as " + path + ".\r\n" + reason});
+        EXPECT_TRUE(document->IsDirty());
+    }
+    EXPECT_EQ(std::filesystem::status(pipe.Path()).type(), std::filesystem::file_type::fifo);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "sub.quo"));
 }
 
 TEST_F(QuoteFiles, ALongRecordTheProgramWroteOpensAgain) {

@@ -1,7 +1,10 @@
 #include "unprivileged.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,6 +18,22 @@ bool RunAsSuperuser() { return ::geteuid() == 0; }
 std::string AsUnprivilegedUser(const std::string& command) {
     if (!RunAsSuperuser()) return command;
     return "setpriv --reuid=nobody --regid=nogroup --clear-groups " + command;
+}
+
+bool RanAsUnprivilegedUser() {
+    static const char* const kSecondRun = "QUELLMAR_UNPRIVILEGED";
+    if (!RunAsSuperuser() || std::getenv(kSecondRun)) return false;
+    const ::testing::TestInfo& test = *::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string name = std::string(test.test_suite_name()) + "." + test.name();
+    // The superuser's runtime folder is closed to the other user: the test's main makes one of its own.
+    const std::string command = AsUnprivilegedUser("env -u XDG_RUNTIME_DIR " + std::string(kSecondRun) + "=1 '" +
+                                                   fs::read_symlink("/proc/self/exe").string() + "' '--gtest_filter=" +
+                                                   name + "' 2>&1");
+    int status = 0;
+    const std::string output = CommandOutput(command, status);
+    EXPECT_EQ(status, 0) << output;
+    EXPECT_NE(output.find("[       OK ] " + name), std::string::npos) << output;
+    return true;
 }
 
 std::string CommandOutput(const std::string& command, int& status) {

@@ -12,6 +12,12 @@ bool RunAsSuperuser();
 // the tests run as the superuser, else the user running them.
 std::string AsUnprivilegedUser(const std::string& command);
 
+// File permissions do not stop the superuser, so a test of what they stop means nothing run by
+// it. Run as the superuser, such a test runs itself again as the user "nobody", in a process of
+// its own, and passes or fails as that run does: true then, and the caller returns at once. False
+// where the test is to run here: not as the superuser, or in that second run.
+bool RanAsUnprivilegedUser();
+
 // Runs a shell command and returns what it printed on its standard output; `status` gets its
 // exit status.
 std::string CommandOutput(const std::string& command, int& status);

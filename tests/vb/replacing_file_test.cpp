@@ -1,0 +1,130 @@
+#include "vb/replacing_file.h"
+
+#include "file_size_limit.h"
+#include "named_pipe.h"
+#include "temp_folder.h"
+#include "unprivileged.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
+#include <sys/stat.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using quellmar::test::TempFolder;
+using Step = vb::FileWriteError::Step;
+
+std::string Content(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::set<std::string> Names(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+struct Failure {
+    long number = 0;
+    std::string reason;
+    Step at = Step::Target;
+    bool operator==(const Failure&) const = default;
+};
+
+void PrintTo(const Failure& failure, std::ostream* out) {
+    *out << failure.number << " \"" << failure.reason << "\" at step " << static_cast<int>(failure.at);
+}
+
+Failure FailureOf(const std::function<void()>& write) {
+    try {
+        write();
+    } catch (const vb::FileWriteError& error) {
+        return {error.Number(), error.Reason(), error.At()};
+    }
+    return {0, "(written)"};
+}
+
+fs::perms ModeOf(const fs::path& file) { return fs::status(file).permissions() & fs::perms::mask; }
+
+TEST(ReplacingFile, ReplacesTheWholeFileKeepsItsPermissionsAndWritesThroughALink) {
+    const TempFolder folder;
+    std::ofstream(folder / "a.txt") << "a much longer old content";
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(folder / "a.txt", mode);
+    vb::ReplaceFile(folder / "a.txt", "new");
+    EXPECT_EQ(Content(folder / "a.txt"), "new");
+    EXPECT_EQ(ModeOf(folder / "a.txt"), mode);
+
+    // A link, also one that leads to no file yet, stays a link; the file it leads to gets the content.
+    fs::create_symlink("a.txt", folder / "link.txt");
+    fs::create_symlink("later.txt", folder / "dangling.txt");
+    vb::ReplaceFile(folder / "link.txt", "through the link");
+    vb::ReplaceFile(folder / "dangling.txt", "made");
+    EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
+    EXPECT_TRUE(fs::is_symlink(folder / "dangling.txt"));
+    EXPECT_EQ(Content(folder / "a.txt"), "through the link");
+    EXPECT_EQ(Content(folder / "later.txt"), "made");
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(ModeOf(folder / "later.txt"), static_cast<fs::perms>(0666 & ~mask)) << "a new file's permissions";
+    EXPECT_EQ(Names(folder.Path()), (std::set<std::string>{"a.txt", "dangling.txt", "later.txt", "link.txt"}));
+}
+
+TEST(ReplacingFile, AFolderAPipeADeviceOrAWriteProtectedFileIsRefusedAndLeftAsItWas) {
+    if (quellmar::test::RanAsUnprivilegedUser()) return;
+    const TempFolder folder;
+    const quellmar::test::NamedPipe pipe(folder / "pipe");
+    fs::create_directory(folder / "sub");
+    std::ofstream(folder / "protected.txt") << "kept";
+    fs::permissions(folder / "protected.txt", fs::perms::owner_read);
+    const auto write = [](const fs::path& target) { return FailureOf([&] { vb::ReplaceFile(target, "new"); }); };
+    EXPECT_EQ(write(pipe.Path()), (Failure{75, "This is a named pipe (FIFO), not a file.", Step::Target}));
+    EXPECT_EQ(write(folder / "sub"), (Failure{75, "This is a folder, not a file.", Step::Target}));
+    EXPECT_EQ(write("/dev/null"), (Failure{75, "This is a device, not a file.", Step::Target}));
+    EXPECT_EQ(write(folder / "protected.txt"), (Failure{70, "Permission denied", Step::Target}));
+    EXPECT_EQ(write(folder / "missing" / "new.txt"), (Failure{76, "No such file or directory", Step::Writing}));
+    EXPECT_EQ(fs::status(pipe.Path()).type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_empty(folder / "sub"));
+    EXPECT_EQ(Content(folder / "protected.txt"), "kept");
+    EXPECT_EQ(Names(folder.Path()), (std::set<std::string>{"pipe", "protected.txt", "sub"}));
+}
+
+TEST(ReplacingFile, AWriteThatFailsPartWayLeavesTheOldFileAndNoTemporaryFile) {
+    const TempFolder folder;
+    std::ofstream(folder / "a.txt") << "old";
+    Failure failure;
+    {
+        const quellmar::test::FileSizeLimit limit(8);
+        failure = FailureOf([&] { vb::ReplaceFile(folder / "a.txt", std::string(100000, 'x')); });
+    }
+    EXPECT_EQ(failure, (Failure{75, "File too large", Step::Writing}));
+    EXPECT_EQ(Content(folder / "a.txt"), "old");
+    EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"a.txt"});
+}
+
+TEST(ReplacingFile, InAFolderThatTakesNoNewFileOnlyTheFallbackWritesAFileInPlace) {
+    if (quellmar::test::RanAsUnprivilegedUser()) return;
+    const TempFolder folder;
+    std::ofstream(folder / "a.txt") << "a much longer old content";
+    fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const Failure refused = FailureOf([&] { vb::ReplaceFile(folder / "a.txt", "new"); });
+    const std::string unchanged = Content(folder / "a.txt");
+    vb::ReplaceFile(folder / "a.txt", "new", vb::ReplacingFile::Fallback::WriteInPlace);
+    const std::string inPlace = Content(folder / "a.txt");
+    const Failure noNewFile =
+        FailureOf([&] { vb::ReplaceFile(folder / "b.txt", "new", vb::ReplacingFile::Fallback::WriteInPlace); });
+    fs::permissions(folder.Path(), fs::perms::owner_all);
+    EXPECT_EQ(refused, (Failure{70, "Permission denied", Step::Writing}));
+    EXPECT_EQ(unchanged, "a much longer old content");
+    EXPECT_EQ(inPlace, "new");
+    EXPECT_EQ(noNewFile, (Failure{70, "Permission denied", Step::Writing}));
+    EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"a.txt"});
+}
+
+}  // namespace
