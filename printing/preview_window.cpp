@@ -1,7 +1,6 @@
 #include "preview_window.h"
 
 #include "artwork.h"
-#include "selection_document.h"
 
 #include "gui/dialog_service.h"
 #include "gui/mdi_frame.h"
@@ -77,7 +76,7 @@ frmPreview::~frmPreview() = default;
 
 void frmPreview::BuildPreviewToolbar() {
     toolbar1_->addSeparator();
-    QAction* print = toolbar1_->addAction(shell::ToolbarImage("print"), QString());
+    QAction* print = toolbar1_->addAction(artwork::ToolbarImage("print"), QString());
     print->setObjectName("Toolbar1.print");
     print->setData(QString("print"));
     print->setToolTip("Print current document");
@@ -91,7 +90,7 @@ void frmPreview::BuildPreviewToolbar() {
 }
 
 void frmPreview::SetPrintDetails(const QString& Co, const QString& addr, const QString& attn, const QString& ref,
-                                 vb::DateValue QuoteDate, const QString& SizedBy, shell::SelectionDocument* FormIn,
+                                 vb::DateValue QuoteDate, const QString& SizedBy, const QWidget* FormIn,
                                  bool ShowAll, int CoolType, int modeFlag) {
     request_ = {Utf8(Co), Utf8(addr), Utf8(attn), Utf8(ref), Utf8(SizedBy), QuoteDate, ShowAll};
     formIn_ = FormIn;
@@ -201,10 +200,6 @@ void frmPreview::Unload() {
         frame->close();
     else
         deleteLater();
-}
-
-void RegisterPreviewWindow() {
-    shell::ChildWindows().preview = [] { return new frmPreview; };
 }
 
 }  // namespace quellmar::printing

@@ -1,27 +1,10 @@
 #include "child_windows.h"
 
-#include "rating_object.h"
-
 namespace quellmar::shell {
 
 ChildWindowMakers& ChildWindows() {
     static ChildWindowMakers makers;
     return makers;
-}
-
-AirRatingFactory& AirRatingMaker() {
-    static AirRatingFactory factory;
-    return factory;
-}
-
-RatingFactory<MobileCoolerRating>& MobileRatingMaker() {
-    static RatingFactory<MobileCoolerRating> factory;
-    return factory;
-}
-
-RatingFactory<WaterCoolerRating>& WaterRatingMaker() {
-    static RatingFactory<WaterCoolerRating> factory;
-    return factory;
 }
 
 }  // namespace quellmar::shell

@@ -3,6 +3,7 @@
 #include "child_windows.h"
 #include "customer_dialog.h"
 #include "main_window.h"
+#include "preview_interface.h"
 #include "question_dialog.h"
 
 #include "gui/center_form.h"
@@ -122,7 +123,7 @@ void SelectionDocument::ShowPreview(int modeFlag) {
     const auto& maker = ChildWindows().preview;
     if (!maker) return;
     gui::Guarded([&] {
-        PreviewWindow* preview = maker();
+        printing::PreviewWindow* preview = maker();
         preview->SetPrintDetails(company_, address_, attention_, reference_, quoteDate_, sizedBy_, this, CoolerShown(),
                                  PageFamily(), modeFlag);
         if (modeFlag == 2)
