@@ -1,7 +1,7 @@
 #pragma once
 
 #include "com/unknown.h"
-#include "control/reader/entity_classes.h"
+#include "control/entity_classes.h"
 
 namespace tiraq {
 

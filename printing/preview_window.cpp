@@ -1,7 +1,6 @@
 #include "preview_window.h"
 
 #include "artwork.h"
-#include "selection_document.h"
 
 #include "gui/dialog_service.h"
 #include "gui/mdi_frame.h"
@@ -75,7 +74,7 @@ frmPreview::~frmPreview() = default;
 
 void frmPreview::BuildPreviewToolbar() {
     toolbar1_->addSeparator();
-    QAction* print = toolbar1_->addAction(shell::ToolbarImage("print"), QString());
+    QAction* print = toolbar1_->addAction(artwork::ToolbarImage("print"), QString());
     print->setObjectName("Toolbar1.print");
     print->setData(QString("print"));
     print->setToolTip("Print current document");
@@ -89,8 +88,8 @@ void frmPreview::BuildPreviewToolbar() {
 }
 
 void frmPreview::SetPrintDetails(const QString& Co, const QString& addr, const QString& attn, const QString& ref,
-                                 vb::DateValue QuoteDate, const QString& SizedBy, shell::SelectionDocument* FormIn,
-                                 bool ShowAll, int CoolType, shell::PreviewMode modeFlag) {
+                                 vb::DateValue QuoteDate, const QString& SizedBy, const QWidget* FormIn,
+                                 bool ShowAll, int CoolType, PreviewMode modeFlag) {
     request_ = {Utf8(Co), Utf8(addr), Utf8(attn), Utf8(ref), Utf8(SizedBy), QuoteDate, ShowAll};
     formIn_ = FormIn;
     coolType_ = CoolType;
@@ -123,7 +122,7 @@ void frmPreview::Form_Load() {
     gui::PrinterObject& printer = gui::Printer();
     printer.SetScaleMode(gui::kScaleInches);
     picture1_->SetScaleMode(gui::kScaleInches);
-    if (modeFlag_ != shell::PreviewMode::Preview) {
+    if (modeFlag_ != PreviewMode::Preview) {
         hide();
         return;
     }
@@ -183,7 +182,7 @@ void frmPreview::PrintIt() {
         gui::Dialogs().MsgBox(QString("The quotation could not be printed.\r\n") + QString::fromUtf8(error.what()),
                               gui::vbOKOnly | gui::vbExclamation, "Print Preview");
         // A preview stays, so the user can try again; a direct print has no window to keep.
-        if (modeFlag_ == shell::PreviewMode::Preview && loaded_) return;
+        if (modeFlag_ == PreviewMode::Preview && loaded_) return;
     }
     Unload();
 }
@@ -199,10 +198,6 @@ void frmPreview::Unload() {
         frame->close();
     else
         deleteLater();
-}
-
-void RegisterPreviewWindow() {
-    shell::ChildWindows().preview = [] { return new frmPreview; };
 }
 
 }  // namespace quellmar::printing

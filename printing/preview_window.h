@@ -1,7 +1,7 @@
 #pragma once
 
-#include "child_windows.h"
 #include "document_labels.h"
+#include "preview_interface.h"
 #include "quotation_page.h"
 
 #include <QPointer>
@@ -23,7 +23,7 @@ namespace quellmar::printing {
 // frmPreview, "Print Preview": one quotation page drawn on its picture, scaled so the whole printer
 // page fits, with a toolbar that prints the same page. Made anew for each request; a direct print
 // never shows it.
-class frmPreview : public QWidget, public shell::PreviewWindow {
+class frmPreview : public QWidget, public PreviewWindow {
     Q_OBJECT
 
 public:
@@ -31,8 +31,8 @@ public:
     ~frmPreview() override;
 
     void SetPrintDetails(const QString& Co, const QString& addr, const QString& attn, const QString& ref,
-                         vb::DateValue QuoteDate, const QString& SizedBy, shell::SelectionDocument* FormIn,
-                         bool ShowAll, int CoolType, shell::PreviewMode modeFlag) override;
+                         vb::DateValue QuoteDate, const QString& SizedBy, const QWidget* FormIn,
+                         bool ShowAll, int CoolType, PreviewMode modeFlag) override;
     // Prints the page on the printer at scale 1, ends the print document and unloads the window.
     // A printer that fails is reported; a preview then stays open.
     void PrintIt() override;
@@ -66,10 +66,10 @@ private:
     QWidget* page_;
     gui::PictureBox* picture1_;
     PageRequest request_;
-    QPointer<shell::SelectionDocument> formIn_;
+    QPointer<const QWidget> formIn_;
     DocumentLabels shownLabels_;
     int coolType_ = 0;
-    shell::PreviewMode modeFlag_ = shell::PreviewMode::Print;
+    PreviewMode modeFlag_ = PreviewMode::Print;
     double pageWidthInches_ = 0;
     double pageHeightInches_ = 0;
     double previewScale_ = 1;
@@ -78,8 +78,5 @@ private:
 
 // The page of the printer: its paper and printable area.
 PrinterPage PageOf(const gui::PrinterObject& printer);
-
-// Puts the preview window behind the documents' Print Preview and Print.
-void RegisterPreviewWindow();
 
 }  // namespace quellmar::printing

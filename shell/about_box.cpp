@@ -48,7 +48,7 @@ frmHelpAbout::frmHelpAbout(QWidget* parent) : QDialog(parent) {
     label2_ = PlacedLabel(this, "Label2", QString(), 990, 1140);
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
-    image->setPixmap(QPixmap::fromImage(AboutPicture()));
+    image->setPixmap(QPixmap::fromImage(artwork::AboutPicture()));
     image->setScaledContents(true);
     const QSize picture = gui::TwipsToPixels(3600, 2250);
     image->setGeometry((width() - picture.width()) / 2, gui::TwipsToPixelsY(2190), picture.width(), picture.height());

@@ -2,7 +2,6 @@
 #include "air_selection.h"
 #include "maintenance_windows.h"
 #include "main_window.h"
-#include "preview_window.h"
 #include "program_services.h"
 
 #include <QApplication>
@@ -12,7 +11,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("Quellmar_customer");
     quellmar::shell::RegisterProgramServices();
     quellmar::maintenance::RegisterMaintenanceWindows();
-    quellmar::printing::RegisterPreviewWindow();
+    quellmar::shell::RegisterPreviewWindow();
     quellmar::shell::frmQuellmar frame;
     frame.show();
     // The program's first window has the keyboard, as the desktop hands it to a program it starts.

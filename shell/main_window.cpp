@@ -89,7 +89,7 @@ void ShowDocument(SelectionDocument* document) {
 frmQuellmar::frmQuellmar() : area_(new QMdiArea(this)), toolbar_(new QToolBar(this)) {
     setObjectName("frmQuellmar");
     setWindowTitle("QUELLMAR Heat Exchangers");
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(artwork::ProgramIcon());
     area_->setObjectName("MDIClient");
     // A child that closes hands the activation back to the one active before it (a preview to its
     // document), not to the first one opened.
@@ -194,7 +194,7 @@ void frmQuellmar::BuildToolbar() {
             continue;
         }
         const QString key = entry.key;
-        QAction* button = toolbar_->addAction(ToolbarImage(key), QString());
+        QAction* button = toolbar_->addAction(artwork::ToolbarImage(key), QString());
         button->setObjectName("Toolbar1." + key);
         button->setData(key);
         button->setToolTip(entry.toolTip);

@@ -3,6 +3,7 @@
 #include "child_windows.h"
 #include "engine_ratings.h"
 #include "mobile_selection.h"
+#include "preview_window.h"
 #include "rating_object.h"
 #include "water_selection.h"
 
@@ -14,6 +15,10 @@ void RegisterProgramServices() {
     WaterRatingMaker() = MakeEngineWaterRating;
     ChildWindows().waterSelection = [] { return new frmWaterSelection; };
     ChildWindows().mobileSelection = [] { return new frmMobileSelection; };
+}
+
+void RegisterPreviewWindow() {
+    ChildWindows().preview = [] { return new printing::frmPreview; };
 }
 
 }  // namespace quellmar::shell

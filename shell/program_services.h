@@ -6,4 +6,7 @@ namespace quellmar::shell {
 // over the cooler database and the windows of the program's other parts.
 void RegisterProgramServices();
 
+// Puts the quotation preview window behind the documents' Print Preview and Print.
+void RegisterPreviewWindow();
+
 }  // namespace quellmar::shell

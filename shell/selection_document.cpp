@@ -3,6 +3,7 @@
 #include "child_windows.h"
 #include "customer_dialog.h"
 #include "main_window.h"
+#include "preview_interface.h"
 #include "question_dialog.h"
 
 #include "gui/center_form.h"
@@ -119,18 +120,18 @@ void SelectionDocument::GetCustomerDetails() {
     });
 }
 
-void SelectionDocument::PrintPreview() { ShowPreview(PreviewMode::Preview); }
+void SelectionDocument::PrintPreview() { ShowPreview(printing::PreviewMode::Preview); }
 
-void SelectionDocument::PrintFormData() { ShowPreview(PreviewMode::Print); }
+void SelectionDocument::PrintFormData() { ShowPreview(printing::PreviewMode::Print); }
 
-void SelectionDocument::ShowPreview(PreviewMode modeFlag) {
+void SelectionDocument::ShowPreview(printing::PreviewMode modeFlag) {
     const auto& maker = ChildWindows().preview;
     if (!maker) return;
     gui::Guarded([&] {
-        PreviewWindow* preview = maker();
+        printing::PreviewWindow* preview = maker();
         preview->SetPrintDetails(company_, address_, attention_, reference_, quoteDate_, sizedBy_, this, CoolerShown(),
                                  PageFamily(), modeFlag);
-        if (modeFlag == PreviewMode::Preview)
+        if (modeFlag == printing::PreviewMode::Preview)
             gui::ShowMdiChild(preview->Window());
         else
             preview->PrintIt();

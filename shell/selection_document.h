@@ -245,7 +245,7 @@ private:
     void cmdOK_Click();
     void cmdCancel_Click();
     void MarkDirty() { dirty_ = true; }
-    void ShowPreview(PreviewMode modeFlag);
+    void ShowPreview(printing::PreviewMode modeFlag);
     bool SaveBeforeClose();
 
     std::unique_ptr<RatingObject> rating_;

@@ -7,7 +7,7 @@
 // hundredth of the extents about their middle, lines-zoomed.png and blocks-heavy-zoomed.png), for
 // comparing pictures. A drawing's name runs that drawing only (for profiling).
 
-#include "../reader/drawing_generator.h"
+#include "drawing_generator.h"
 
 #include "frame/dxf_control.h"
 #include "gui/picture_box.h"

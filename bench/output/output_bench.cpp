@@ -7,7 +7,7 @@
 #include "display/display_host.h"
 #include "display/display_state.h"
 #include "display/drawing_routine.h"
-#include "gui/recording_target.h"
+#include "doubles/recording_target.h"
 #include "output/dxf_export.h"
 #include "output/metafile_output.h"
 #include "output/redline_entities.h"

@@ -3,7 +3,7 @@
 #include "display/display_state.h"
 #include "display/entity_colour.h"
 #include "display/pixel_geometry.h"
-#include "gui/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 namespace tiraq {
 

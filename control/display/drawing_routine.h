@@ -2,7 +2,7 @@
 
 #include "display/display_host.h"
 #include "display/display_state.h"
-#include "gui/drawing_target.h"
+#include "drawing/drawing_target.h"
 #include "reader/drawing_records.h"
 
 #include <chrono>

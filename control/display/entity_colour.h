@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 #include <cstdint>
 

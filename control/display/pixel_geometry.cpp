@@ -1,6 +1,6 @@
 #include "display/pixel_geometry.h"
 
-#include "gui/arc_points.h"
+#include "drawing/arc_points.h"
 
 #include <algorithm>
 #include <numbers>

@@ -4,7 +4,7 @@
 // may lie far beyond what a device takes, so the routine culls, clips and traces here before
 // anything is rounded to a device's integers.
 
-#include "gui/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // The drawing primitives of the control, on a device's pixels. Each makes its pen or font for the
 // call (the surfaces keep what they make), so the device holds nothing of a call afterwards.
 
-#include "gui/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,5 +1,6 @@
 #include "frame/dxf_control.h"
 
+#include "frame/dxf_dispatch.h"
 #include "frame/layers_object.h"
 #include "frame/user_control.h"
 #include "gui/guarded.h"
@@ -48,10 +49,20 @@ void* DXFControl::QueryInterface(const com::InterfaceId& iid) {
         AddRef();
         return static_cast<void*>(static_cast<gui::ControlWindow*>(this));
     }
-    return DXFUnimplemented::QueryInterface(iid);
+    return com::Object<DXF>::QueryInterface(iid);
 }
 
 QWidget* DXFControl::Widget() { return window_; }
+
+com::DispId DXFControl::GetIDOfName(std::string_view name) { return DXFDispatchTable().IdOf(name); }
+
+vb::Variant DXFControl::Invoke(com::DispId member, com::InvokeKind kind, std::span<vb::Variant> arguments) {
+    return DXFDispatchTable().Invoke(*this, member, kind, arguments);
+}
+
+com::Cookie DXFControl::Advise(vb::Ref<DXFEvents> sink) { return events_.Advise(std::move(sink)); }
+
+void DXFControl::Unadvise(com::Cookie cookie) { events_.Unadvise(cookie); }
 
 gui::PictureBox& DXFControl::DrawingSurface() const { return *picTiraq_; }
 gui::PictureBox& DXFControl::StatusBar() const { return *window_->picStatusBar; }

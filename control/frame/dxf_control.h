@@ -1,6 +1,8 @@
 #pragma once
 
-#include "control/dxf_unimplemented.h"
+#include "com/events.h"
+#include "com/object.h"
+#include "control/dxf.h"
 #include "display/display_host.h"
 #include "display/display_state.h"
 #include "display/drawing_routine.h"
@@ -51,13 +53,19 @@ struct DragState {
 
 // The control DXF: its window with the drawing surface, the saved properties, the load, the
 // views and drags, printing, the public properties, the DXF and metafile output and redlining.
-class DXFControl final : public DXFUnimplemented, public gui::ControlWindow, private ReaderHost, private DisplayHost {
+class DXFControl final : public com::Object<DXF>, public gui::ControlWindow, private ReaderHost, private DisplayHost {
 public:
     DXFControl();  // the control's Initialize
     ~DXFControl() override;
 
     void* QueryInterface(const com::InterfaceId& iid) override;
     QWidget* Widget() override;
+
+    // Calls by dispatch identifier, and the host's event sinks.
+    com::DispId GetIDOfName(std::string_view name) override;
+    vb::Variant Invoke(com::DispId member, com::InvokeKind kind, std::span<vb::Variant> arguments) override;
+    com::Cookie Advise(vb::Ref<DXFEvents> sink) override;
+    void Unadvise(com::Cookie cookie) override;
 
     void SetSite(vb::Ref<com::ControlSite> site) override;
     void InitProperties() override;
@@ -278,6 +286,7 @@ private:
                               std::string_view description);
     void SavePlaceableWMF(const std::string& FileName);
 
+    com::ConnectionPoint<DXFEvents> events_;
     QPointer<UserControl> window_;
     gui::PictureBox* picTiraq_;
     vb::Ref<com::ControlSite> site_;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "control/dxf_records.h"
-#include "reader/entity_classes.h"
 #include "vb/collection.h"
 
 namespace tiraq {

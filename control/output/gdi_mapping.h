@@ -4,7 +4,7 @@
 // height and a rotation become the numbers a metafile record takes. No platform header here:
 // the enhanced-metafile library's headers define macros that would clash.
 
-#include "gui/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,12 +1,11 @@
 #pragma once
 
+// MergeEnum, how a load treats the drawing already in the database: the type library's own.
+#include "control/dxf_enums.h"
 #include "reader/drawing_database.h"
 #include "reader/expansion_estimate.h"
 #include "reader/reader_host.h"
 #include "reader/text_fonts.h"
-
-// MergeEnum, how a load treats the drawing already in the database: the type library's own.
-#include "dxf_enums.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "control/entity_classes.h"
 #include "reader/drawing_database.h"
-#include "reader/entity_classes.h"
 #include "reader/reader_host.h"
 
 #include <cstdint>

@@ -3,7 +3,6 @@
 #include "com/export.h"
 #include "vb/variant.h"
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +12,6 @@ namespace com {
 
 // The saved properties of a control, which the host fills from its store and stores again: values
 // under names that are found without regard to letter case, in the order of their first writing.
-// Objects are saved through their Persistable interface.
 class COM_API PropertyBag {
 public:
     // The value written last under the name, or the default when there is none.
@@ -25,11 +23,6 @@ public:
                        const std::optional<vb::Variant>& defaultValue = std::nullopt);
     std::vector<std::string> Names() const;
 
-    // A bag file is text, one property a line; a missing file is an empty bag, a malformed one
-    // raises error 321 with the line. Writing replaces the file whole, or leaves it as it was.
-    static PropertyBag LoadFromFile(const std::filesystem::path& file);
-    void SaveToFile(const std::filesystem::path& file) const;
-
 private:
     struct Entry {
         std::string name;
@@ -38,8 +31,6 @@ private:
     std::vector<Entry>::const_iterator Find(std::string_view name) const;
 
     std::vector<Entry> entries_;
-
-    friend class BagText;
 };
 
 }  // namespace com

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "gui/drawing_surface.h"
-#include "gui/arc_points.h"
-#include "gui/raster_image.h"
+#include "drawing/arc_points.h"
+#include "drawing/drawing_surface.h"
+#include "drawing/raster_image.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/drawing_target.h"
+#include "drawing/drawing_target.h"
 #include "gui/painter_surface.h"
 
 #include <QImage>

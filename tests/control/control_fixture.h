@@ -6,10 +6,10 @@
 #include "com/object.h"
 #include "com/property_bag.h"
 #include "control/dxf_events.h"
+#include "doubles/scripted_dialogs.h"
 #include "frame/dxf_control.h"
 #include "reader/colour_table.h"
 #include "gui/picture_box.h"
-#include "gui/scripted_dialogs.h"
 #include "vb/convert.h"
 #include "vb/format.h"
 

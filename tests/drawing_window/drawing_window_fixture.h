@@ -3,11 +3,11 @@
 #include "temp_folder.h"
 
 #include "control/dxf.h"
+#include "doubles/scripted_dialogs.h"
 #include "drawing_window.h"
 #include "gui/drawing_window.h"
 #include "gui/mdi_frame.h"
 #include "gui/picture_box.h"
-#include "gui/scripted_dialogs.h"
 #include "vb/program_folder.h"
 
 #include <QMainWindow>

@@ -1,6 +1,6 @@
+#include "doubles/scripted_dialogs.h"
 #include "gui/dialog_service.h"
 #include "gui/guarded.h"
-#include "gui/scripted_dialogs.h"
 #include "gui/wait_cursor.h"
 
 #include <QDialog>

@@ -1,8 +1,8 @@
 // Error texts in message boxes: shown whole, whatever bytes a quoted file line brings into them.
+#include "doubles/scripted_dialogs.h"
 #include "gui/dialog_service.h"
 #include "gui/guarded.h"
 #include "gui/message_text.h"
-#include "gui/scripted_dialogs.h"
 
 #include "vb/error.h"
 

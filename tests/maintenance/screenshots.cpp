@@ -9,10 +9,10 @@
 #include "version_form.h"
 #include "water_correction.h"
 
+#include "doubles/scripted_dialogs.h"
 #include "gui/child_frame.h"
 #include "gui/dialog_service.h"
 #include "gui/mdi_frame.h"
-#include "gui/scripted_dialogs.h"
 #include "vb/program_folder.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "display/display_host.h"
 #include "display/display_state.h"
 #include "display/drawing_routine.h"
-#include "gui/recording_target.h"
+#include "doubles/recording_target.h"
 #include "output/metafile_output.h"
 #include "reader/drawing_database.h"
 

@@ -4,7 +4,7 @@
 #include "preview_fixture.h"
 #include "quotation_page.h"
 
-#include "gui/recording_target.h"
+#include "doubles/recording_target.h"
 
 #include <QLabel>
 #include <QPointer>

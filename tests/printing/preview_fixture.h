@@ -18,7 +18,7 @@
 class PreviewTest : public ProgramTest {
 protected:
     PreviewTest() {
-        quellmar::printing::RegisterPreviewWindow();
+        quellmar::shell::RegisterPreviewWindow();
         QPrinter& printer = gui::ProcessPrinter();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(Pdf());

@@ -236,7 +236,7 @@ TEST_F(Preview, LandscapePaperKeepsThePicturesWidthAndAnUnknownFamilyDrawsNothin
     landscape.setOrientation(QPageLayout::Landscape);
     gui::ProcessPrinter().setPageLayout(landscape);
     auto* preview = new frmPreview;
-    preview->SetPrintDetails("Acme", "", "", "", 0, "", nullptr, true, 4, quellmar::shell::PreviewMode::Preview);
+    preview->SetPrintDetails("Acme", "", "", "", 0, "", nullptr, true, 4, quellmar::printing::PreviewMode::Preview);
     gui::ShowMdiChild(preview);
     const gui::PictureBox& picture = preview->Picture1();
     EXPECT_EQ(picture.width(), gui::TwipsToPixelsX(10395));

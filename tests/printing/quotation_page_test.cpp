@@ -2,7 +2,7 @@
 // 1.25 em, so at 600 dots per inch and 12 points a line is 125 pixels and a character 62.5.
 #include "quotation_page.h"
 
-#include "gui/recording_target.h"
+#include "doubles/recording_target.h"
 
 #include <gtest/gtest.h>
 

@@ -16,8 +16,8 @@
 #include "program_services.h"
 #include "version_form.h"
 
+#include "doubles/scripted_dialogs.h"
 #include "gui/mdi_frame.h"
-#include "gui/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QImage>

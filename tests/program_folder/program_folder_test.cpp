@@ -96,8 +96,9 @@ protected:
 TEST_F(InstalledProgramFolder, AnInstalledFolderHoldsWhatTheProgramNeedsAndNamesItsComponentByItsPlaceThere) {
     const fs::path folder = Install("quellmar");
     EXPECT_EQ(Listing(folder), (std::set<std::string>{"Quellmar_customer", "libTiraq.so", "libquellmar_vb.so",
-                                                       "libquellmar_com.so", "libquellmar_gui.so", "components.reg",
-                                                       "quellmar.mdb", "Mainhelp.html"}));
+                                                       "libquellmar_com.so", "libquellmar_drawing.so",
+                                                       "libquellmar_gui.so", "components.reg", "quellmar.mdb",
+                                                       "Mainhelp.html"}));
     std::ifstream registry(folder / "components.reg");
     const std::string text((std::istreambuf_iterator<char>(registry)), {});
     EXPECT_NE(text.find(" libTiraq.so\n"), std::string::npos) << text;

@@ -13,9 +13,9 @@
 #include "select_type_dialog.h"
 #include "water_selection.h"
 
+#include "doubles/scripted_dialogs.h"
 #include "gui/dialog_service.h"
 #include "gui/option_group.h"
-#include "gui/scripted_dialogs.h"
 #include "vb/program_folder.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "doubles/scripted_dialogs.h"
 #include "gui/dialog_service.h"
-#include "gui/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 

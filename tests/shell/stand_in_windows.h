@@ -1,6 +1,7 @@
 #pragma once
 
 #include "child_windows.h"
+#include "preview_interface.h"
 
 #include "gui/drawing_window.h"
 #include "gui/mdi_frame.h"
@@ -43,12 +44,12 @@ private:
     std::shared_ptr<StandInLog> log_;
 };
 
-class StandInPreview final : public QWidget, public quellmar::shell::PreviewWindow {
+class StandInPreview final : public QWidget, public quellmar::printing::PreviewWindow {
 public:
     explicit StandInPreview(std::shared_ptr<StandInLog> log) : log_(std::move(log)) { setObjectName("frmPreview"); }
     void SetPrintDetails(const QString& company, const QString&, const QString&, const QString&, vb::DateValue,
-                         const QString&, quellmar::shell::SelectionDocument*, bool showAll, int coolType,
-                         quellmar::shell::PreviewMode modeFlag) override {
+                         const QString&, const QWidget*, bool showAll, int coolType,
+                         quellmar::printing::PreviewMode modeFlag) override {
         log_->calls.push_back("SetPrintDetails " + company.toStdString() + " " + std::to_string(showAll) + " " +
                               std::to_string(coolType) + " " + std::to_string(static_cast<int>(modeFlag)));
     }

@@ -10,7 +10,7 @@
 #include <functional>
 #include <map>
 
-namespace quellmar::shell {
+namespace quellmar::artwork {
 namespace {
 
 // The sixteen basic colours.
@@ -232,4 +232,4 @@ QImage AboutPicture() {
     return picture;
 }
 
-}  // namespace quellmar::shell
+}  // namespace quellmar::artwork

@@ -2,7 +2,7 @@
 
 // Points along elliptic arcs, for drawing arcs as polylines. No Qt.
 
-#include "gui/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 #include <cstdint>
 #include <span>

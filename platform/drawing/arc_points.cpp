@@ -1,4 +1,4 @@
-#include "gui/arc_points.h"
+#include "drawing/arc_points.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gui/drawing_target.h"
-#include "gui/recording_surface.h"
+#include "doubles/recording_surface.h"
+#include "drawing/drawing_target.h"
 
 namespace gui {
 

@@ -1,4 +1,4 @@
-#include "gui/raster_image.h"
+#include "drawing/raster_image.h"
 
 #include <algorithm>
 #include <array>

@@ -6,7 +6,7 @@
 // (`Surface`, the device context). Picture boxes and the printer object derive from it; the logic
 // here needs no Qt.
 
-#include "gui/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 #include <cstdint>
 #include <optional>

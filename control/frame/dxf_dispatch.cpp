@@ -1,4 +1,4 @@
-#include "control/dxf_dispatch.h"
+#include "frame/dxf_dispatch.h"
 
 namespace tiraq {
 

@@ -6,7 +6,7 @@
 // pixels are the ones chosen here; a line's are those the platform's painter chooses for it.
 // Everything is clipped to the image. No Qt.
 
-#include "gui/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "gui/recording_surface.h"
+#include "doubles/recording_surface.h"
 
 namespace gui {
 

@@ -1,4 +1,4 @@
-#include "gui/recording_target.h"
+#include "doubles/recording_target.h"
 
 namespace gui {
 

@@ -1,4 +1,4 @@
-#include "gui/drawing_target.h"
+#include "drawing/drawing_target.h"
 
 #include "vb/error.h"
 

@@ -1,4 +1,4 @@
-#include "gui/scripted_dialogs.h"
+#include "doubles/scripted_dialogs.h"
 
 #include "gui/printer_object.h"
 #include "gui/wait_cursor.h"

@@ -1,0 +1,37 @@
+# quellmar_include_root(<target> [PREFIX <name>] [FOLDER <dir>] [HEADERS <file>...])
+#
+# Gives a library's users, and the library itself, an include root that holds the library's
+# headers and nothing else: "<name>/<header>" (or "<header>" without a PREFIX) finds the headers
+# of the FOLDER (the current source folder by default), or only the HEADERS listed. The root is a
+# folder of links under the build tree, so an include of a library that a target does not link
+# fails to compile instead of working by accident.
+function(quellmar_include_root target)
+  cmake_parse_arguments(ARG "" "PREFIX;FOLDER" "HEADERS" ${ARGN})
+  set(folder ${CMAKE_CURRENT_SOURCE_DIR})
+  if(ARG_FOLDER)
+    set(folder ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_FOLDER})
+  endif()
+  set(root ${CMAKE_BINARY_DIR}/include/${target})
+  set(place ${root})
+  if(ARG_PREFIX)
+    set(place ${root}/${ARG_PREFIX})
+  endif()
+  file(REMOVE_RECURSE ${root})
+  if(ARG_HEADERS)
+    file(MAKE_DIRECTORY ${place})
+    foreach(header IN LISTS ARG_HEADERS)
+      file(CREATE_LINK ${folder}/${header} ${place}/${header} SYMBOLIC)
+    endforeach()
+  elseif(ARG_PREFIX)
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${folder} ${place} SYMBOLIC)
+  else()
+    message(FATAL_ERROR "quellmar_include_root(${target}): a PREFIX, HEADERS or both")
+  endif()
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    target_include_directories(${target} INTERFACE ${root})
+  else()
+    target_include_directories(${target} PUBLIC ${root})
+  endif()
+endfunction()
