@@ -35,11 +35,7 @@ double AirRating::PressureDropAt(std::int32_t id, double viscosity) {
 
 double AirRating::RecalculatedPressureDrop(double viscosity) { return PressureDropAt(selected_.ID(), viscosity); }
 
-bool AirRating::OutOfRange() {
-    if (std::string reason = DutyBeyondReach(); !reason.empty()) {
-        errorMessage_ = std::move(reason);
-        return true;
-    }
+bool AirRating::OutsideProgramRange() {
     if (!suitable_.IsEmpty()) {
         if (selected_.ID() == 0) {
             errorMessage_ = diagnosis::CombinationOutOfRange("OilFlow");

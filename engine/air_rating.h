@@ -19,8 +19,6 @@ public:
     double CorrectedAvgOilTemp() const { return corrected_.avgOilTemp; }
     double CorrectedVoC() const { return corrected_.viscosity; }
 
-    bool OutOfRange() override;
-
 protected:
     // Derating of the curve capacity per cSt of oil viscosity.
     static constexpr double kDeratePerCst = 0.00065;
@@ -33,6 +31,7 @@ protected:
     double PressureDropAt(std::int32_t id, double viscosity);
     double RecalculatedPressureDrop(double viscosity) override;
     std::string DutyBeyondReach() const override { return OilDropBeyondReach("air"); }
+    bool OutsideProgramRange() override;
 
 private:
     double curveUnitsPerKw_;

@@ -9,6 +9,7 @@
 #include "vb/format.h"
 
 #include <cmath>
+#include <utility>
 
 namespace quellmar::engine {
 namespace {
@@ -157,6 +158,14 @@ void CoolerRating::FindCooler() {
         selected_ = *first;
         LoadCoolerDetails();
     }
+}
+
+bool CoolerRating::OutOfRange() {
+    if (std::string reason = DutyBeyondReach(); !reason.empty()) {
+        errorMessage_ = std::move(reason);
+        return true;
+    }
+    return OutsideProgramRange();
 }
 
 std::string CoolerRating::OilDropBeyondReach(std::string_view coolant) const {

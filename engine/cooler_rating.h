@@ -102,8 +102,9 @@ public:
     // loads the selected cooler's details again; nothing happens while none is selected.
     void SetCoolerID(std::int32_t id);
 
-    // Whether the document must show ErrorMessage instead of a rating.
-    virtual bool OutOfRange() = 0;
+    // Whether the document must show ErrorMessage instead of a rating: first a duty no cooler can
+    // meet, then the family's program range.
+    bool OutOfRange();
     const std::string& ErrorMessage() const { return errorMessage_; }
 
 protected:
@@ -138,6 +139,8 @@ protected:
     virtual std::string DutyBeyondReach() const = 0;
     // The oil's part of it: the oil would have to cool to the coolant ("air", "water") or below.
     std::string OilDropBeyondReach(std::string_view coolant) const;
+    // The family's part of OutOfRange, for a duty a cooler could meet: sets ErrorMessage when true.
+    virtual bool OutsideProgramRange() = 0;
 
     struct Details {
         std::string name, partNumber, leaflet, description;

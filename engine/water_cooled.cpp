@@ -9,7 +9,6 @@
 #include "vb/format.h"
 
 #include <array>
-#include <utility>
 
 namespace quellmar::engine {
 namespace {
@@ -173,11 +172,7 @@ std::string WaterCooled::DutyBeyondReach() const {
     return rise >= etd ? diagnosis::WaterRiseBeyondEtd(rise, etd) : std::string();
 }
 
-bool WaterCooled::OutOfRange() {
-    if (std::string reason = DutyBeyondReach(); !reason.empty()) {
-        errorMessage_ = std::move(reason);
-        return true;
-    }
+bool WaterCooled::OutsideProgramRange() {
     if (suitable_.IsEmpty()) {
         errorMessage_ = OilFlowRangeMessage();
         if (!errorMessage_.empty()) return true;

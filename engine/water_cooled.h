@@ -46,8 +46,6 @@ public:
     double CorrectedAverageOilTemp() const { return corrected_.avgOilTemp; }
     double CorrectedExitWaterTemp() const { return correctedExitWaterTemp_; }
 
-    bool OutOfRange() override;
-
 protected:
     QueryResult SelectModels() override;
     double SearchFactor(std::int32_t id) override;
@@ -58,6 +56,7 @@ protected:
     double RecalculatedPressureDrop(double viscosity) override;
     void FinishRecalculation(double inletTemp, double performance) override;
     std::string DutyBeyondReach() const override;
+    bool OutsideProgramRange() override;
 
 private:
     double HTCorrectionFactor(std::int32_t id);
