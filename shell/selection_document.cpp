@@ -5,6 +5,7 @@
 #include "main_window.h"
 #include "preview_interface.h"
 #include "question_dialog.h"
+#include "quotation_page.h"
 
 #include "gui/center_form.h"
 #include "gui/dialog_service.h"
@@ -118,6 +119,15 @@ void SelectionDocument::GetCustomerDetails() {
         store(reference_, dialog->txtReference()->text());
         store(sizedBy_, dialog->txtSized()->text());
     });
+}
+
+int SelectionDocument::PageFamily() const {
+    switch (description_.type) {
+        case CoolerType::Air: return printing::kAirPage;
+        case CoolerType::Mobile: return printing::kMobilePage;
+        case CoolerType::Water: break;
+    }
+    return printing::kWaterPage;
 }
 
 void SelectionDocument::PrintPreview() { ShowPreview(printing::PreviewMode::Preview); }

@@ -83,8 +83,8 @@ public:
     QLabel* Label(const char* name) const;
     // The option index that the Click of an array stored last (0 for an array the document lacks).
     int OptionIndex(const char* name) const;
-    // The page family of the quotation preview: 1 air-cooled, 2 mobile, 3 water-cooled.
-    int PageFamily() const { return PageFamilyOf(description_.type); }
+    // The page family of the quotation preview (printing's kAirPage, kMobilePage, kWaterPage).
+    int PageFamily() const;
 
     // The close prompt: asks about unsaved changes, saves when told to, and says whether the
     // document may close. Closing the document afterwards does not ask again.
