@@ -74,12 +74,10 @@ private:
 
     // Reads the entity's group pairs as the reader does and gives its group 2, the name.
     std::string_view EntityName() {
-        std::string_view name, code, value;
-        while (lines_.Next(code)) {
-            const int number = GroupCode(code);
-            if (number == 0 || number == 9 || !lines_.Next(value)) break;
-            if (number == 2) name = value;
-        }
+        std::string_view name;
+        ReadGroups(lines_, [&](int code, std::string_view value) {
+            if (code == 2) name = value;
+        });
         return name;
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vb/convert.h"
+#include "vb/text_lines.h"
 #include "vb/val.h"
 
 #include <array>
@@ -58,6 +59,20 @@ inline int GroupCode(std::string_view line) {
     const double value = vb::Val(line);
     if (!(value >= 0 && value <= GroupValues::kMaxCode)) return -1;
     return vb::CLng(value);
+}
+
+// Reads one entity's group pairs, a code line and a value line each, up to the next code 0 or 9,
+// and hands `take` each pair's code and value. False when the text ends first.
+template <typename Take>
+bool ReadGroups(vb::LineScanner& lines, Take&& take) {
+    std::string_view code, value;
+    while (lines.Next(code)) {
+        const int number = GroupCode(code);
+        if (number == 0 || number == 9) return true;
+        if (!lines.Next(value)) return false;
+        take(number, value);
+    }
+    return false;
 }
 
 }  // namespace tiraq

@@ -47,14 +47,11 @@ void LoadPass::ReadNextLine() {
 bool LoadPass::LoadEntity() {
     try {
         groupValue_.Clear();
-        std::string_view line;
-        for (;;) {
-            if (!lines_.Next(line)) RaiseInputPastEnd();
-            const int code = GroupCode(line);
-            if (code == 0 || code == 9) return true;
-            if (!lines_.Next(line)) RaiseInputPastEnd();
-            if (code > 0) groupValue_.Set(code, line);
-        }
+        const bool complete = ReadGroups(lines_, [&](int code, std::string_view value) {
+            if (code > 0) groupValue_.Set(code, value);
+        });
+        if (!complete) RaiseInputPastEnd();
+        return true;
     } catch (...) {
         host_.SetMousePointer(kPointerDefault);
         throw vb::RuntimeError(kErrTiraq, CurrentErrorDescription() + ". Error in LoadEntity.");

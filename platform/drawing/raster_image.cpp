@@ -172,11 +172,7 @@ private:
     Dashes dashes_;
 };
 
-void RasterImage::Pixel(PixelPoint point, const RasterPen& pen) {
-    Figure figure(*this, pen);
-    if (point.x < 0 || point.y < 0 || point.x >= width_ || point.y >= height_) return;
-    if (figure.Next()) figure.Put(bits_ + point.y * wordsPerLine_ + point.x);
-}
+void RasterImage::Pixel(PixelPoint point, const RasterPen& pen) { Line(point, point, pen); }
 
 void RasterImage::Walk(PixelPoint from, PixelPoint to, bool skipFirst, Figure& figure) {
     if (std::llabs(std::int64_t(to.x) - from.x) <= 1 && std::llabs(std::int64_t(to.y) - from.y) <= 1) {
