@@ -13,6 +13,7 @@
 
 #include "gui/child_control.h"
 #include "gui/dialog_service.h"
+#include "gui/function_filter.h"
 #include "gui/mdi_frame.h"
 #include "gui/option_group.h"
 #include "gui/wait_cursor.h"
@@ -39,25 +40,16 @@ namespace {
 constexpr int kMaxDescription = 80;
 
 // Runs a handler when the focus leaves a box, as a Validate event does.
-class FocusLeaves final : public QObject {
-public:
-    FocusLeaves(QObject* box, std::function<void()> handler) : QObject(box), handler_(std::move(handler)) {
-        box->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
+void OnFocusLeaving(QLineEdit& box, std::function<void()> handler) {
+    gui::FilterEvents(box, [handler = std::move(handler)](QObject*, QEvent* event) {
         // Another window or a menu taking the focus for a while is no leaving of the box.
         if (event->type() == QEvent::FocusOut) {
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) handler_();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) handler();
         }
         return false;
-    }
-
-private:
-    std::function<void()> handler_;
-};
+    });
+}
 
 // A curve grid with its heading and the captions of its two columns.
 QVBoxLayout* CurveColumn(QWidget* parent, const QString& heading, const QString& flow, const QString& value, DataGrid* grid) {
@@ -114,7 +106,7 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
         connect(options_[i], &gui::OptionGroup::Click, this, [codeBox](int index) { codeBox->setText(QString::number(index + 1)); });
     }
     txtDescription_ = gui::ChildControl<QLineEdit>(*this, "txtDescription");
-    new FocusLeaves(txtDescription_, [this] { txtDescription_Validate(); });
+    OnFocusLeaving(*txtDescription_, [this] { txtDescription_Validate(); });
 
     auto* drawing = new QVBoxLayout;
     drawing->addWidget(new QLabel("DXF File", this));

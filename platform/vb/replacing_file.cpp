@@ -58,10 +58,7 @@ ReplacingFile::ReplacingFile(const fs::path& target, Fallback fallback) : target
     struct stat info {};
     if (::stat(target_.c_str(), &info) == 0) {
         if (const char* refusal = KindRefusal(info.st_mode); *refusal) throw FileWriteError(Step::Target, EISDIR, refusal);
-        if (::access(target_.c_str(), W_OK) != 0) {
-            const int error = errno;
-            throw FileWriteError(Step::Target, error, std::strerror(error));
-        }
+        if (::access(target_.c_str(), W_OK) != 0) Fail(Step::Target, errno);
     }
     std::string name = fs::path(target_).concat(".XXXXXX").string();
     int fd = ::mkostemp(name.data(), O_CLOEXEC);
@@ -70,10 +67,7 @@ ReplacingFile::ReplacingFile(const fs::path& target, Fallback fallback) : target
         name = target_.string();
         fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     }
-    if (fd < 0) {
-        const int error = errno;
-        throw FileWriteError(Step::Writing, error, std::strerror(error));
-    }
+    if (fd < 0) Fail(Step::Writing, errno);
     written_ = name;
     file_ = ::fdopen(fd, inPlace_ ? "wb" : "w+b");
     if (file_ == nullptr) {

@@ -15,6 +15,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using quellmar::test::Listing;
 using quellmar::test::TempFolder;
 
 // What the probe printed: each step's result, and every message box text.
@@ -41,12 +42,6 @@ Seen Parse(const std::string& output) {
         else seen.results[key] = value;
     }
     return seen;
-}
-
-std::set<std::string> Listing(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-    return names;
 }
 
 // The file format versions in a database's header: 1 and 1 for a rollback journal, 2 and 2 for a

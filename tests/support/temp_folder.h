@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
+#include <string>
 
 namespace quellmar::test {
 
@@ -18,5 +20,8 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The names of everything a folder holds, for checking that an operation left no file behind.
+std::set<std::string> Listing(const std::filesystem::path& folder);
 
 }  // namespace quellmar::test

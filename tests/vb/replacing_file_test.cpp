@@ -16,18 +16,13 @@
 namespace {
 
 namespace fs = std::filesystem;
+using quellmar::test::Listing;
 using quellmar::test::TempFolder;
 using Step = vb::FileWriteError::Step;
 
 std::string Content(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::set<std::string> Names(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-    return names;
 }
 
 struct Failure {
@@ -73,7 +68,7 @@ TEST(ReplacingFile, ReplacesTheWholeFileKeepsItsPermissionsAndWritesThroughALink
     const mode_t mask = ::umask(0);
     ::umask(mask);
     EXPECT_EQ(ModeOf(folder / "later.txt"), static_cast<fs::perms>(0666 & ~mask)) << "a new file's permissions";
-    EXPECT_EQ(Names(folder.Path()), (std::set<std::string>{"a.txt", "dangling.txt", "later.txt", "link.txt"}));
+    EXPECT_EQ(Listing(folder.Path()), (std::set<std::string>{"a.txt", "dangling.txt", "later.txt", "link.txt"}));
 }
 
 TEST(ReplacingFile, AFolderAPipeADeviceOrAWriteProtectedFileIsRefusedAndLeftAsItWas) {
@@ -92,7 +87,7 @@ TEST(ReplacingFile, AFolderAPipeADeviceOrAWriteProtectedFileIsRefusedAndLeftAsIt
     EXPECT_EQ(fs::status(pipe.Path()).type(), fs::file_type::fifo);
     EXPECT_TRUE(fs::is_empty(folder / "sub"));
     EXPECT_EQ(Content(folder / "protected.txt"), "kept");
-    EXPECT_EQ(Names(folder.Path()), (std::set<std::string>{"pipe", "protected.txt", "sub"}));
+    EXPECT_EQ(Listing(folder.Path()), (std::set<std::string>{"pipe", "protected.txt", "sub"}));
 }
 
 TEST(ReplacingFile, AWriteThatFailsPartWayLeavesTheOldFileAndNoTemporaryFile) {
@@ -105,7 +100,7 @@ TEST(ReplacingFile, AWriteThatFailsPartWayLeavesTheOldFileAndNoTemporaryFile) {
     }
     EXPECT_EQ(failure, (Failure{75, "File too large", Step::Writing}));
     EXPECT_EQ(Content(folder / "a.txt"), "old");
-    EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"a.txt"});
+    EXPECT_EQ(Listing(folder.Path()), std::set<std::string>{"a.txt"});
 }
 
 TEST(ReplacingFile, InAFolderThatTakesNoNewFileOnlyTheFallbackWritesAFileInPlace) {
@@ -124,7 +119,7 @@ TEST(ReplacingFile, InAFolderThatTakesNoNewFileOnlyTheFallbackWritesAFileInPlace
     EXPECT_EQ(unchanged, "a much longer old content");
     EXPECT_EQ(inPlace, "new");
     EXPECT_EQ(noNewFile, (Failure{70, "Permission denied", Step::Writing}));
-    EXPECT_EQ(Names(folder.Path()), std::set<std::string>{"a.txt"});
+    EXPECT_EQ(Listing(folder.Path()), std::set<std::string>{"a.txt"});
 }
 
 }  // namespace
