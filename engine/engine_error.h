@@ -8,7 +8,7 @@ namespace quellmar::engine {
 
 // The engine's errors are run-time errors with a clear text: the windows catch vb::RuntimeError at
 // their boundary and show its Description().
-inline constexpr long kErrDivisionByZero = 11;  // numbered as the runtime numbers it
+using vb::kErrDivisionByZero;
 inline constexpr long kErrDatabase = 3000;
 inline constexpr long kErrCoolerData = 3001;
 

@@ -11,8 +11,8 @@ namespace tiraq {
 // The control's one application error number, &H80040001, as the runtime's 32-bit Long holds it.
 inline constexpr long kErrTiraq = -2147221503;
 
-inline constexpr long kErrDivisionByZero = 11;
 inline constexpr long kErrInputPastEnd = 62;
+using vb::kErrDivisionByZero;
 using vb::kErrFileAlreadyExists;
 using vb::kErrFileNotFound;
 using vb::kErrOutOfMemory;

@@ -26,6 +26,7 @@ inline constexpr long kErrInvalidCall = 5;  // "Invalid procedure call or argume
 inline constexpr long kErrOverflow = 6;
 inline constexpr long kErrOutOfMemory = 7;
 inline constexpr long kErrSubscript = 9;  // "Subscript out of range"
+inline constexpr long kErrDivisionByZero = 11;
 inline constexpr long kErrTypeMismatch = 13;
 inline constexpr long kErrFileNotFound = 53;
 inline constexpr long kErrFileAlreadyExists = 58;
