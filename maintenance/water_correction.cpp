@@ -1,5 +1,6 @@
 #include "water_correction.h"
 
+#include "axis_alignment.h"
 #include "database_path.h"
 #include "model_list.h"
 
@@ -18,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <optional>
 
 namespace quellmar::maintenance {
 namespace {
@@ -142,7 +144,8 @@ bool frmWaterCorrection::BoxCell(CorrectionArray array, int index, CorrectionCel
 
 bool frmWaterCorrection::SaveCorrections() {
     if (changed_.none()) return true;
-    CorrectionCells cells;
+    // The tables as they would stand after the save: the changed ones from their boxes.
+    CorrectionCells cells = loaded_;
     for (int array = 0; array < kCorrectionArrays; ++array) {
         if (!changed_[static_cast<std::size_t>(array)]) continue;
         std::vector<CorrectionCell>& table = cells[static_cast<std::size_t>(array)];
@@ -151,7 +154,14 @@ bool frmWaterCorrection::SaveCorrections() {
         for (std::size_t i = 0; i < table.size(); ++i)
             if (!BoxCell(static_cast<CorrectionArray>(array), static_cast<int>(i), table[i])) return false;
     }
-    return Handle([&] { SaveCorrectionTables(databasePath_, request_.id, cells, changed_); });
+    if (const std::optional<AxisGap> gap = FindAxisGap(loaded_, cells, changed_)) {
+        gui::Dialogs().MsgBox(AxisGapMessage(*gap), gui::vbOKOnly | gui::vbExclamation, "Data Changed");
+        Box(gap->axis, gap->index)->setFocus();
+        return false;
+    }
+    std::bitset<kCorrectionArrays> rewritten = changed_;
+    DropRowsOfRemovedValues(loaded_, cells, rewritten);
+    return Handle([&] { SaveCorrectionTables(databasePath_, request_.id, cells, rewritten); });
 }
 
 void frmWaterCorrection::cmdOK_Click() {
