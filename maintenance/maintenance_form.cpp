@@ -3,6 +3,7 @@
 #include "gui/center_form.h"
 #include "gui/child_control.h"
 #include "gui/child_frame.h"
+#include "gui/desktop_keyboard.h"
 #include "gui/keyboard_helpers.h"
 #include "gui/mdi_frame.h"
 #include "gui/option_group.h"
@@ -21,7 +22,20 @@ MaintenanceForm::MaintenanceForm(const QString& formName, QWidget* parent) : QWi
 
 void MaintenanceForm::Unload() { gui::UnloadForm(*this); }
 
-void MaintenanceForm::SetFormVisible(bool visible) { gui::SetFormVisible(*this, visible); }
+void MaintenanceForm::SetFormVisible(bool visible) {
+    const bool wasVisible = FormVisible();
+    if (!visible && wasVisible) {
+        QWidget* focused = focusWidget();
+        focusWhenHidden_ = focused && isAncestorOf(focused) ? focused : nullptr;
+    }
+    gui::SetFormVisible(*this, visible);
+    if (!visible || wasVisible) return;
+    QWidget* control = focusWhenHidden_;
+    if (!control || !control->isEnabled() || !control->isVisibleTo(this)) control = DefaultFocus();
+    if (control) control->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* MaintenanceForm::DefaultFocus() { return gui::FirstControl(*this); }
 
 bool MaintenanceForm::FormVisible() const { return gui::FormVisible(*this); }
 
