@@ -17,6 +17,12 @@
 #include <QTimer>
 
 namespace quellmar::maintenance {
+namespace {
+
+// Marks the boxes that select their whole text when they get the focus.
+const char* const kSelectsOnFocus = "SelectsAllOnFocus";
+
+}  // namespace
 
 MaintenanceForm::MaintenanceForm(const QString& formName, QWidget* parent) : QWidget(parent) { setObjectName(formName); }
 
@@ -47,7 +53,12 @@ void MaintenanceForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (loaded_) return;
     loaded_ = true;
-    if (!Handle([this] { Form_Load(); })) {
+    if (Handle([this] { Form_Load(); })) {
+        // The focus came to the first control as the window showed, before the load filled the
+        // boxes: a box that selects its text on focus selects the text it holds now.
+        auto* box = qobject_cast<QLineEdit*>(focusWidget());
+        if (box && box->property(kSelectsOnFocus).toBool()) gui::SelectAllText(*box);
+    } else {
         // A window that could not load its data has nothing to show; it goes as if closed.
         QPointer<MaintenanceForm> self(this);
         QTimer::singleShot(0, this, [self] {
@@ -89,6 +100,7 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
 
 QLineEdit* SelectingBox(QLineEdit* box) {
     gui::SelectAllOnFocus(*box);
+    box->setProperty(kSelectsOnFocus, true);
     return box;
 }
 

@@ -68,10 +68,13 @@ void frmWaterCorrection::BuildBoxes() {
     top->addStretch();
     layout->addLayout(top);
     // One grid per table: the oil-flow row across the top, the row axis down the left, the factors.
-    const auto grid = [this, layout](const QString& heading, CorrectionArray oil, CorrectionArray rows,
+    // The table's heading stands in the corner left free by the two axes, so that the window fits
+    // the main window's first size with its buttons in sight.
+    const auto grid = [this, layout](const QStringList& heading, CorrectionArray oil, CorrectionArray rows,
                                      CorrectionArray factors, const std::function<QString(int)>& rowLabel) {
-        layout->addWidget(new QLabel(heading, this));
         auto* cells = new QGridLayout;
+        cells->setVerticalSpacing(2);
+        for (int line = 0; line < heading.size(); ++line) cells->addWidget(new QLabel(heading[line], this), line, 0, 1, 2);
         for (int column = 0; column < kCorrectionColumns; ++column) {
             cells->addWidget(Caption(QString("Oil %1").arg(column + 1), this), 0, column + 2);
             cells->addWidget(Box(oil, column), 1, column + 2);
@@ -84,9 +87,10 @@ void frmWaterCorrection::BuildBoxes() {
         }
         layout->addLayout(cells);
     };
-    grid("HT Corrections Flow", HTOilFlow, HTWaterFlow, HTFactors, [](int) { return QString("Water l/min"); });
-    layout->addWidget(new QLabel("Oil Pressure Drop", this));
-    grid("Correction Factors", PDOilFlow, PDViscosity, PDFactors, [](int row) { return QString("Oil Cst %1").arg(row + 1); });
+    grid({"HT Corrections Flow"}, HTOilFlow, HTWaterFlow, HTFactors, [](int) { return QString("Water l/min"); });
+    layout->addSpacing(layout->spacing());
+    grid({"Oil Pressure Drop", "Correction Factors"}, PDOilFlow, PDViscosity, PDFactors,
+         [](int row) { return QString("Oil Cst %1").arg(row + 1); });
     layout->addLayout(ButtonRow({cmdOK_, cmdCancel_}));
 }
 
