@@ -3,6 +3,7 @@
 #include "gui/center_form.h"
 #include "gui/child_control.h"
 #include "gui/child_frame.h"
+#include "gui/desktop_keyboard.h"
 #include "gui/keyboard_helpers.h"
 #include "gui/mdi_frame.h"
 #include "gui/option_group.h"
@@ -16,12 +17,31 @@
 #include <QTimer>
 
 namespace quellmar::maintenance {
+namespace {
+
+// Marks the boxes that select their whole text when they get the focus.
+const char* const kSelectsOnFocus = "SelectsAllOnFocus";
+
+}  // namespace
 
 MaintenanceForm::MaintenanceForm(const QString& formName, QWidget* parent) : QWidget(parent) { setObjectName(formName); }
 
 void MaintenanceForm::Unload() { gui::UnloadForm(*this); }
 
-void MaintenanceForm::SetFormVisible(bool visible) { gui::SetFormVisible(*this, visible); }
+void MaintenanceForm::SetFormVisible(bool visible) {
+    const bool wasVisible = FormVisible();
+    if (!visible && wasVisible) {
+        QWidget* focused = focusWidget();
+        focusWhenHidden_ = focused && isAncestorOf(focused) ? focused : nullptr;
+    }
+    gui::SetFormVisible(*this, visible);
+    if (!visible || wasVisible) return;
+    QWidget* control = focusWhenHidden_;
+    if (!control || !control->isEnabled() || !control->isVisibleTo(this)) control = DefaultFocus();
+    if (control) control->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* MaintenanceForm::DefaultFocus() { return gui::FirstControl(*this); }
 
 bool MaintenanceForm::FormVisible() const { return gui::FormVisible(*this); }
 
@@ -33,7 +53,12 @@ void MaintenanceForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (loaded_) return;
     loaded_ = true;
-    if (!Handle([this] { Form_Load(); })) {
+    if (Handle([this] { Form_Load(); })) {
+        // The focus came to the first control as the window showed, before the load filled the
+        // boxes: a box that selects its text on focus selects the text it holds now.
+        auto* box = qobject_cast<QLineEdit*>(focusWidget());
+        if (box && box->property(kSelectsOnFocus).toBool()) gui::SelectAllText(*box);
+    } else {
         // A window that could not load its data has nothing to show; it goes as if closed.
         QPointer<MaintenanceForm> self(this);
         QTimer::singleShot(0, this, [self] {
@@ -75,6 +100,7 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
 
 QLineEdit* SelectingBox(QLineEdit* box) {
     gui::SelectAllOnFocus(*box);
+    box->setProperty(kSelectsOnFocus, true);
     return box;
 }
 

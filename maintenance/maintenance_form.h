@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -27,7 +28,8 @@ public:
     bool Loaded() const { return loaded_; }
     // Unload Me: closes the window as its close box does.
     void Unload();
-    // The window's Visible.
+    // The window's Visible. A window shown again gives the focus back to the control that had it
+    // when the window hid itself, or else to its DefaultFocus.
     void SetFormVisible(bool visible);
     bool FormVisible() const;
     // The option array of the window by its name.
@@ -37,6 +39,10 @@ protected:
     virtual void Form_Load() = 0;
     // Returns false to keep the window open.
     virtual bool Form_Unload() { return true; }
+
+    // Where the focus goes when the window shows again and none of its controls had it: its first
+    // control.
+    virtual QWidget* DefaultFocus();
 
     // Placement by the main window's client area.
     void MoveToTop();
@@ -53,6 +59,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The control that had the focus when the window hid itself: hiding moves the focus on to the
+    // next one.
+    QPointer<QWidget> focusWhenHidden_;
     bool loaded_ = false;
     bool unloaded_ = false;
 };

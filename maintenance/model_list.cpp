@@ -63,6 +63,8 @@ void ModelList::Form_Load() {
     FillListBox();
 }
 
+QWidget* ModelList::DefaultFocus() { return list_; }
+
 void ModelList::FillListBox() {
     setWindowTitle(ListCaption(family_));
     FillModelListBox(*list_, ListModels(databasePath_, family_));

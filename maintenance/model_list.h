@@ -32,6 +32,7 @@ protected:
     ModelList(const QString& formName, Family family);
     void SetFamily(Family family) { family_ = family; }
     void Form_Load() override;
+    QWidget* DefaultFocus() override;
     // The key of the selected model, or 0 when nothing is selected.
     qint64 SelectedID() const;
     // Hides the list and shows the window it opened.

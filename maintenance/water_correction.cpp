@@ -1,5 +1,6 @@
 #include "water_correction.h"
 
+#include "axis_alignment.h"
 #include "database_path.h"
 #include "model_list.h"
 
@@ -18,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <optional>
 
 namespace quellmar::maintenance {
 namespace {
@@ -66,10 +68,13 @@ void frmWaterCorrection::BuildBoxes() {
     top->addStretch();
     layout->addLayout(top);
     // One grid per table: the oil-flow row across the top, the row axis down the left, the factors.
-    const auto grid = [this, layout](const QString& heading, CorrectionArray oil, CorrectionArray rows,
+    // The table's heading stands in the corner left free by the two axes, so that the window fits
+    // the main window's first size with its buttons in sight.
+    const auto grid = [this, layout](const QStringList& heading, CorrectionArray oil, CorrectionArray rows,
                                      CorrectionArray factors, const std::function<QString(int)>& rowLabel) {
-        layout->addWidget(new QLabel(heading, this));
         auto* cells = new QGridLayout;
+        cells->setVerticalSpacing(2);
+        for (int line = 0; line < heading.size(); ++line) cells->addWidget(new QLabel(heading[line], this), line, 0, 1, 2);
         for (int column = 0; column < kCorrectionColumns; ++column) {
             cells->addWidget(Caption(QString("Oil %1").arg(column + 1), this), 0, column + 2);
             cells->addWidget(Box(oil, column), 1, column + 2);
@@ -82,9 +87,10 @@ void frmWaterCorrection::BuildBoxes() {
         }
         layout->addLayout(cells);
     };
-    grid("HT Corrections Flow", HTOilFlow, HTWaterFlow, HTFactors, [](int) { return QString("Water l/min"); });
-    layout->addWidget(new QLabel("Oil Pressure Drop", this));
-    grid("Correction Factors", PDOilFlow, PDViscosity, PDFactors, [](int row) { return QString("Oil Cst %1").arg(row + 1); });
+    grid({"HT Corrections Flow"}, HTOilFlow, HTWaterFlow, HTFactors, [](int) { return QString("Water l/min"); });
+    layout->addSpacing(layout->spacing());
+    grid({"Oil Pressure Drop", "Correction Factors"}, PDOilFlow, PDViscosity, PDFactors,
+         [](int row) { return QString("Oil Cst %1").arg(row + 1); });
     layout->addLayout(ButtonRow({cmdOK_, cmdCancel_}));
 }
 
@@ -142,7 +148,8 @@ bool frmWaterCorrection::BoxCell(CorrectionArray array, int index, CorrectionCel
 
 bool frmWaterCorrection::SaveCorrections() {
     if (changed_.none()) return true;
-    CorrectionCells cells;
+    // The tables as they would stand after the save: the changed ones from their boxes.
+    CorrectionCells cells = loaded_;
     for (int array = 0; array < kCorrectionArrays; ++array) {
         if (!changed_[static_cast<std::size_t>(array)]) continue;
         std::vector<CorrectionCell>& table = cells[static_cast<std::size_t>(array)];
@@ -151,7 +158,14 @@ bool frmWaterCorrection::SaveCorrections() {
         for (std::size_t i = 0; i < table.size(); ++i)
             if (!BoxCell(static_cast<CorrectionArray>(array), static_cast<int>(i), table[i])) return false;
     }
-    return Handle([&] { SaveCorrectionTables(databasePath_, request_.id, cells, changed_); });
+    if (const std::optional<AxisGap> gap = FindAxisGap(loaded_, cells, changed_)) {
+        gui::Dialogs().MsgBox(AxisGapMessage(*gap), gui::vbOKOnly | gui::vbExclamation, "Data Changed");
+        Box(gap->axis, gap->index)->setFocus();
+        return false;
+    }
+    std::bitset<kCorrectionArrays> rewritten = changed_;
+    DropRowsOfRemovedValues(loaded_, cells, rewritten);
+    return Handle([&] { SaveCorrectionTables(databasePath_, request_.id, cells, rewritten); });
 }
 
 void frmWaterCorrection::cmdOK_Click() {

@@ -4,15 +4,19 @@
 
 #include "main_window.h"
 #include "maintenance_windows.h"
+#include "model_editor.h"
 #include "model_list.h"
+#include "new_model_form.h"
 #include "select_dxf.h"
 #include "version_form.h"
+#include "water_correction.h"
 
 #include "gui/child_frame.h"
 #include "gui/mdi_frame.h"
 
 #include <QAction>
 #include <QMdiSubWindow>
+#include <QPushButton>
 
 using namespace quellmar::maintenance;
 
@@ -78,4 +82,47 @@ TEST_F(Routes, AListIsCentredInTheClientAreaAndAnEditorStartsAtItsTop) {
     list->cmdEdit_Click();
     Settle();
     EXPECT_EQ(gui::ChildFrame(*Active())->y(), 0);
+}
+
+TEST_F(Routes, EveryMaintenanceWindowOpensWithItsCommandButtonsInsideTheMainWindowAtItsFirstSize) {
+    const auto expectButtonsInside = [this](MaintenanceForm* window) {
+        Show(window);
+        SCOPED_TRACE(window->objectName().toStdString());
+        const QWidget* viewport = main.Area()->viewport();
+        const QRect visible(QPoint(0, 0), viewport->size());
+        const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
+        EXPECT_FALSE(buttons.isEmpty());
+        for (const QPushButton* button : buttons) {
+            if (!button->isVisibleTo(window)) continue;
+            const QRect place(button->mapTo(viewport, QPoint(0, 0)), button->size());
+            EXPECT_TRUE(visible.contains(place)) << button->objectName().toStdString() << " lies at " << place.x() << ","
+                                                 << place.y() << " " << place.width() << "x" << place.height() << " of "
+                                                 << visible.width() << "x" << visible.height();
+        }
+        window->Unload();
+        Settle();
+    };
+    const auto editor = [](ModelEditor* window, qint64 id, EditorMode mode) {
+        window->Initialise(id, mode, nullptr);
+        return window;
+    };
+    const auto adding = [](NewModelForm* form, qint64 templateId) {
+        form->SetTemplateID(templateId, nullptr);
+        return form;
+    };
+    auto* air = new frmSelectEdit;
+    air->Initialise(Family::Air);
+    expectButtonsInside(air);
+    expectButtonsInside(new frmSelectEditWater);
+    expectButtonsInside(new frmSelectDxf);
+    expectButtonsInside(new frmVersion);
+    expectButtonsInside(editor(new frmEditAir, 1, EditorMode::Edit));
+    expectButtonsInside(editor(new frmEditMobile, 3, EditorMode::View));
+    expectButtonsInside(editor(new frmEditWater, 4, EditorMode::Edit));
+    expectButtonsInside(adding(new frmAddAir, 1));
+    expectButtonsInside(adding(new frmAddMobile, 3));
+    expectButtonsInside(adding(new frmAddWater, 4));
+    auto* corrections = new frmWaterCorrection;
+    corrections->Initialise(4, EditorMode::Edit, nullptr);
+    expectButtonsInside(corrections);
 }

@@ -6,14 +6,29 @@
 #include "new_model_form.h"
 #include "water_correction.h"
 
+#include "gui/mdi_frame.h"
+
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include <filesystem>
 
 using namespace quellmar::maintenance;
 using gui::ScriptedDialogs;
+
+namespace {
+
+std::string FocusName() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : std::string();
+}
+
+// Presses Enter on the focused control, as the user does.
+void Enter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+
+}  // namespace
 
 namespace {
 
@@ -150,4 +165,51 @@ TEST_F(ModelLists, AListWhoseDatabaseIsMissingSaysSoAndCloses) {
     EXPECT_TRUE(Dialogs().Messages()[0].text.startsWith("The cooler database")) << Dialogs().Messages()[0].text.toStdString();
     EXPECT_EQ(CountOf<frmSelectEdit>(), 0);
     EXPECT_FALSE(std::filesystem::exists(database.Path()));
+}
+
+TEST_F(ModelLists, FocusReturnsToTheButtonThatOpenedTheChildSoEnterNeverLandsOnDelete) {
+    auto* water = Show(new frmSelectEditWater);
+    const auto closeNewest = [] {
+        QWidget* child = gui::ActiveChild();
+        ASSERT_NE(child, nullptr);
+        if (auto* form = qobject_cast<NewModelForm*>(child))
+            form->cmdCancel_Click();
+        else
+            static_cast<MaintenanceForm*>(child)->Unload();
+        Settle();
+    };
+    // Each child opened by Enter on its button and closed again: the focus comes back to that button.
+    for (const char* button : {"cmdView", "cmdEdit", "cmdCorrection", "cmdNew", "cmdView", "cmdView"}) {
+        SCOPED_TRACE(button);
+        water->findChild<QPushButton*>(button)->setFocus();
+        ASSERT_EQ(FocusName(), button);
+        Enter();
+        Settle();
+        ASSERT_FALSE(water->FormVisible());
+        closeNewest();
+        ASSERT_TRUE(water->FormVisible());
+        EXPECT_EQ(FocusName(), button);
+    }
+    // Two Enters after a return view the model twice and delete nothing.
+    Enter();
+    Settle();
+    closeNewest();
+    Enter();
+    Settle();
+    closeNewest();
+    EXPECT_TRUE(Dialogs().Messages().empty());
+    EXPECT_EQ(Count("Coolers WHERE CoolerType = 2"), 2);
+}
+
+TEST_F(ModelLists, FocusReturnsToTheListWhenNoControlOfTheListHadIt) {
+    frmSelectEdit* air = AirList();
+    air->List1()->clearFocus();
+    air->findChild<QPushButton*>("cmdEdit")->clearFocus();
+    ASSERT_EQ(air->focusWidget(), nullptr);
+    air->cmdEdit_Click();
+    Settle();
+    Newest<frmEditAir>()->Unload();
+    Settle();
+    ASSERT_TRUE(air->FormVisible());
+    EXPECT_EQ(FocusName(), "List1");
 }

@@ -7,6 +7,7 @@
 
 #include "gui/option_group.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -50,6 +51,18 @@ TEST_F(NewModels, ATemplatesNameIsTakenSoOkRefusesItAndSelectsTheName) {
     EXPECT_EQ(Name(form)->selectedText(), "Alpha");
     EXPECT_EQ(Count("Coolers"), 5);
     EXPECT_EQ(Newest<frmAddAir>(), form) << "the form stays open";
+}
+
+TEST_F(NewModels, EveryNewModelFormOpensWithTheTemplatesNameSelectedInTheFocusedNameBox) {
+    const auto expectNameSelected = [](NewModelForm* form, const QString& name) {
+        SCOPED_TRACE(form->objectName().toStdString());
+        EXPECT_EQ(QApplication::focusWidget(), Name(form));
+        EXPECT_EQ(Name(form)->text(), name);
+        EXPECT_EQ(Name(form)->selectedText(), name);
+    };
+    expectNameSelected(Open<frmAddWater>(4), "W 1");
+    expectNameSelected(Open<frmAddMobile>(3), "Mob 1");
+    expectNameSelected(Open<frmAddAir>(1), "Alpha");
 }
 
 TEST_F(NewModels, OnlyAnEmptyNameIsBlankAndNamesOfEveryFamilyAreTaken) {

@@ -11,6 +11,10 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <utility>
 
 using namespace quellmar::maintenance;
 
@@ -114,9 +118,11 @@ TEST_F(Corrections, CorrectionNullAndAbsentCellsShowEmptyAndStayAsTheyAreWhenUnt
     EXPECT_EQ(Tables(5), edited);
 }
 
-TEST_F(Corrections, CorrectionEmptyBoxesDropAxisValuesAndLeaveNullFactorsInTheirRows) {
+TEST_F(Corrections, CorrectionEmptyBoxesDropTheLastAxisValueWithItsFactorsAndLeaveNullFactorsInTheirRows) {
     auto* window = Open(4, EditorMode::Edit);
+    // The last oil flow with its column of factors.
     window->Box(HTOilFlow, 7)->setText("");
+    for (int row = 0; row < 6; ++row) window->Box(HTFactors, row * 8 + 7)->setText("");
     window->Box(HTFactors, 13)->setText("");
     // The whole last pressure-drop row and the whole of a middle one.
     for (int column = 0; column < 8; ++column) {
@@ -129,6 +135,7 @@ TEST_F(Corrections, CorrectionEmptyBoxesDropAxisValuesAndLeaveNullFactorsInTheir
     EXPECT_EQ(Count("HTCorrectionOilFlow WHERE CoolerID = 4"), 7);
     EXPECT_EQ(Value("SELECT max(HTCorrectionOilFlow) FROM HTCorrectionOilFlow WHERE CoolerID = 4"), "70.0");
     EXPECT_EQ(Value("SELECT coalesce(c6, 'Null') || ' ' || c5 FROM HTCorrection WHERE CoolerID = 4 AND RowNum = 2"), "Null 5.5");
+    EXPECT_EQ(Count("HTCorrection WHERE CoolerID = 4 AND c8 IS NULL"), 6);
     // The middle row stays in its place, so the rows after it keep their viscosities.
     EXPECT_EQ(Column("SELECT coalesce(c1, 'Null') FROM PDCorrection WHERE CoolerID = 4 ORDER BY rowid"),
               (std::vector<std::string>{"9.1", "8.1", "Null", "6.1", "5.1"}));
@@ -273,6 +280,35 @@ protected:
         return std::stoll(Value("SELECT CoolerID FROM Coolers WHERE CoolerType = 2 ORDER BY (SELECT count(*) FROM "
                                 "PDCorrectionOilFlow p WHERE p.CoolerID = Coolers.CoolerID), Name LIMIT 1"));
     }
+    // The bundled WP 9: 7 heat-transfer oil flows, 6 water flows, 5 pressure-drop oil flows and 6
+    // viscosities.
+    qint64 WP9() const { return std::stoll(Value("SELECT CoolerID FROM Coolers WHERE Name = 'WP 9'")); }
+    // The database file as it lies on disk.
+    std::string FileBytes() const {
+        std::ifstream file(database.Path(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+    // Empties the boxes, presses OK and expects the save refused with a message naming `named`,
+    // the focus on the first box emptied and the database file unchanged to the byte.
+    void ExpectRefused(std::initializer_list<std::pair<CorrectionArray, int>> emptied, const QString& named) {
+        const qint64 id = WP9();
+        const std::string bytes = FileBytes();
+        const std::vector<Rows> before = Tables(id);
+        auto* window = Open(id, EditorMode::Edit);
+        for (const auto& [array, index] : emptied) window->Box(array, index)->setText("");
+        Dialogs().Clear();
+        window->cmdOK_Click();
+        Settle();
+        ASSERT_EQ(Dialogs().Messages().size(), 1u) << named.toStdString();
+        EXPECT_TRUE(Dialogs().Messages()[0].text.startsWith(named)) << Dialogs().Messages()[0].text.toStdString();
+        EXPECT_TRUE(Dialogs().Messages()[0].text.endsWith("Nothing was saved.")) << named.toStdString();
+        EXPECT_EQ(Newest<frmWaterCorrection>(), window) << "the window stays for the correction";
+        EXPECT_EQ(window->focusWidget(), window->Box(emptied.begin()->first, emptied.begin()->second));
+        EXPECT_EQ(Tables(id), before) << named.toStdString();
+        EXPECT_EQ(FileBytes(), bytes) << named.toStdString();
+        window->cmdCancel_Click();
+        Settle();
+    }
     // Everything outside the model's correction tables.
     std::vector<Rows> Elsewhere(qint64 id) const {
         std::vector<Rows> rest{ExactRows("SELECT * FROM Coolers ORDER BY CoolerID")};
@@ -352,4 +388,73 @@ TEST_F(BundledCorrections, TheAddWaterModelFlowCancelsStoringNothing) {
     EXPECT_EQ(CountOf<frmAddWater>(), 0);
     EXPECT_TRUE(list->FormVisible());
     EXPECT_EQ(Count("Coolers"), models);
+}
+
+TEST_F(BundledCorrections, CorrectionAnEmptyInteriorAxisBoxIsRefusedNamingItAndTheDatabaseStaysByteIdentical) {
+    ExpectRefused({{HTOilFlow, 1}}, "Oil flow \"Oil 2\" of the heat-transfer corrections is empty");
+    ExpectRefused({{HTWaterFlow, 2}}, "Water flow 3 (\"Water l/min\") of the heat-transfer corrections is empty");
+    ExpectRefused({{PDOilFlow, 3}}, "Oil flow \"Oil 4\" of the pressure-drop corrections is empty");
+    ExpectRefused({{PDViscosity, 0}}, "Viscosity \"Oil Cst 1\" of the pressure-drop corrections is empty");
+    // Interior with its factors gone too: the factors after it would still move.
+    ExpectRefused({{HTOilFlow, 4}, {HTFactors, 4}, {HTFactors, 12}, {HTFactors, 20}, {HTFactors, 28}, {HTFactors, 36}, {HTFactors, 44}},
+                  "Oil flow \"Oil 5\" of the heat-transfer corrections is empty, but a later oil flow is not");
+    EXPECT_EQ(Dialogs().Messages()[0].text,
+              "Oil flow \"Oil 5\" of the heat-transfer corrections is empty, but a later oil flow is not, so the factors would "
+              "move to other oil flows. Enter the oil flow, or remove oil flows from the last one back, each with its column "
+              "of factors. Nothing was saved.");
+}
+
+TEST_F(BundledCorrections, CorrectionAValueTypedPastAnEmptyInteriorAxisBoxIsRefused) {
+    const qint64 id = WP9();
+    const std::string bytes = FileBytes();
+    auto* window = Open(id, EditorMode::Edit);
+    // The model has five pressure-drop oil flows: a seventh leaves the sixth box empty.
+    window->Box(PDOilFlow, 6)->setText("80");
+    window->cmdOK_Click();
+    Settle();
+    ASSERT_EQ(Dialogs().Messages().size(), 1u);
+    EXPECT_TRUE(Dialogs().Messages()[0].text.startsWith("Oil flow \"Oil 6\" of the pressure-drop corrections is empty"));
+    EXPECT_EQ(window->focusWidget(), window->Box(PDOilFlow, 5));
+    EXPECT_EQ(FileBytes(), bytes);
+}
+
+TEST_F(BundledCorrections, CorrectionALastAxisValueWhoseFactorsRemainIsRefusedOnEveryAxis) {
+    ExpectRefused({{HTOilFlow, 6}}, "Oil flow \"Oil 7\" of the heat-transfer corrections is empty, but its column");
+    EXPECT_EQ(Dialogs().Messages()[0].text,
+              "Oil flow \"Oil 7\" of the heat-transfer corrections is empty, but its column of factors is not. Empty the "
+              "factors too to remove the oil flow. Nothing was saved.");
+    ExpectRefused({{HTWaterFlow, 5}, {HTFactors, 40}, {HTFactors, 41}},
+                  "Water flow 6 (\"Water l/min\") of the heat-transfer corrections is empty, but its row");
+    ExpectRefused({{PDOilFlow, 4}}, "Oil flow \"Oil 5\" of the pressure-drop corrections is empty, but its column");
+    // The last two viscosities, the last one with its row of factors.
+    ExpectRefused({{PDViscosity, 4}, {PDViscosity, 5}, {PDFactors, 40}, {PDFactors, 41}, {PDFactors, 42}, {PDFactors, 43}, {PDFactors, 44}},
+                  "Viscosity \"Oil Cst 5\" of the pressure-drop corrections is empty, but its row");
+}
+
+TEST_F(BundledCorrections, CorrectionALastAxisValueEmptiedWithItsFactorsIsRemovedAndEveryOtherCellKeptExactly) {
+    const qint64 id = WP9();
+    const std::vector<Rows> before = Tables(id);
+    const std::vector<Rows> rest = Elsewhere(id);
+    auto* window = Open(id, EditorMode::Edit);
+    window->Box(HTOilFlow, 6)->setText("");
+    window->Box(HTWaterFlow, 5)->setText("");
+    for (int i = 0; i < 8; ++i) window->Box(HTFactors, 40 + i)->setText("");
+    for (int row = 0; row < 6; ++row) window->Box(HTFactors, row * 8 + 6)->setText("");
+    window->Box(PDOilFlow, 4)->setText("");
+    for (int row = 0; row < 6; ++row) window->Box(PDFactors, row * 8 + 4)->setText("");
+    window->Box(PDViscosity, 5)->setText("");
+    for (int i = 0; i < 4; ++i) window->Box(PDFactors, 40 + i)->setText("");
+    window->cmdOK_Click();
+    Settle();
+    EXPECT_TRUE(Dialogs().Messages().empty()) << Dialogs().Messages()[0].text.toStdString();
+    EXPECT_EQ(CountOf<frmWaterCorrection>(), 0) << "saved and closed";
+
+    std::vector<Rows> expected = before;
+    for (CorrectionArray axis : {HTOilFlow, HTWaterFlow, PDOilFlow, PDViscosity}) expected[axis].pop_back();
+    expected[HTFactors].pop_back();
+    expected[PDFactors].pop_back();
+    for (auto& row : expected[HTFactors]) row[7] = "null";  // c7, after RowNum
+    for (auto& row : expected[PDFactors]) row[4] = "null";  // c5
+    EXPECT_EQ(Tables(id), expected);
+    EXPECT_EQ(Elsewhere(id), rest);
 }
