@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <pwd.h>
 
 namespace {
 
@@ -62,10 +63,12 @@ protected:
 TEST_F(PlantedRegistry, AnotherUsersRegistryInASharedFolderIsNeverRead) {
     Registry(kSecondUser, shared.Path(), Library(kSecondUser, shared / "quellmar"));
     const fs::path planted = shared / "quellmar" / "components.reg";
-    // Without a home folder the program never looks in the shared temporary folder.
+    // Without a home folder set, the program looks in the account's, never in the shared temporary folder.
+    const passwd* account = ::getpwuid(kNobody);
+    ASSERT_NE(account, nullptr);
     EXPECT_EQ(Create("TMPDIR=" + shared.Path().string()),
               "ActiveX component can't create object: " + std::string(counter_test::kCounterProgId) +
-                  " is not registered in /nonexistent/.config/quellmar/components.reg");
+                  " is not registered in " + account->pw_dir + "/.config/quellmar/components.reg");
     const std::string refused = "Permission denied: the component registry " + planted.string() + " is not used: " +
                                 (shared / "quellmar").string() + " belongs to the user number " +
                                 std::to_string(kSecondUser) + ", who is neither you nor root.";
