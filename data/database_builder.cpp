@@ -70,31 +70,38 @@ std::vector<fs::path> SourceFiles(const fs::path& dataDir, Contents contents) {
     return files;
 }
 
-void BuildDatabase(const fs::path& dataDir, const fs::path& target, Contents contents) try {
-    vb::ReplacingFile file(target);
-    {
-        sqlite3* raw = nullptr;
-        const std::string temporary = file.WrittenPath().string();
-        if (sqlite3_open_v2(temporary.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-            std::string text = raw ? sqlite3_errmsg(raw) : "out of memory";
-            sqlite3_close(raw);
-            throw BuildError("cannot create " + temporary + ": " + text);
-        }
-        const Connection db(raw);
-        Exec(db.get(), "BEGIN", "begin");
-        for (const auto& source : SourceFiles(dataDir, contents)) {
-            if (IsDrawing(source)) StoreDrawing(db.get(), source);
-            else Exec(db.get(), ReadWhole(source), source.string());
-        }
-        Exec(db.get(), "COMMIT", "commit");
-        // A write-ahead log would need files beside the database even to read it, which an
-        // installed, read-only program folder cannot give; the rollback journal needs one only
-        // while a maintainer writes.
-        Exec(db.get(), "PRAGMA journal_mode=DELETE", "journal mode");
+void BuildDatabaseFile(const fs::path& dataDir, const fs::path& file, Contents contents) {
+    sqlite3* raw = nullptr;
+    if (sqlite3_open_v2(file.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        std::string text = raw ? sqlite3_errmsg(raw) : "out of memory";
+        sqlite3_close(raw);
+        throw BuildError("cannot create " + file.string() + ": " + text);
     }
+    const Connection db(raw);
+    Exec(db.get(), "BEGIN", "begin");
+    for (const auto& source : SourceFiles(dataDir, contents)) {
+        if (IsDrawing(source)) StoreDrawing(db.get(), source);
+        else Exec(db.get(), ReadWhole(source), source.string());
+    }
+    Exec(db.get(), "COMMIT", "commit");
+    // A write-ahead log would need files beside the database even to read it, which an installed,
+    // read-only program folder cannot give; the rollback journal needs one only while a maintainer
+    // writes.
+    Exec(db.get(), "PRAGMA journal_mode=DELETE", "journal mode");
+}
+
+void PutInPlace(vb::ReplacingFile& file, const fs::path& target) try {
     // Files of the database that is replaced would otherwise be taken for the new one's.
     for (const char* suffix : {"-journal", "-wal", "-shm"}) fs::remove(fs::path(target) += suffix);
     file.Commit();
+} catch (const vb::FileWriteError& error) {
+    throw BuildError("cannot write " + target.string() + ": " + error.Reason());
+}
+
+void BuildDatabase(const fs::path& dataDir, const fs::path& target, Contents contents) try {
+    vb::ReplacingFile file(target);
+    BuildDatabaseFile(dataDir, file.WrittenPath(), contents);
+    PutInPlace(file, target);
 } catch (const vb::FileWriteError& error) {
     throw BuildError("cannot write " + target.string() + ": " + error.Reason());
 }

@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+namespace vb {
+class ReplacingFile;
+}
+
 namespace quellmar::data {
 
 class BuildError : public std::runtime_error {
@@ -25,5 +29,11 @@ std::vector<std::filesystem::path> SourceFiles(const std::filesystem::path& data
 // half-filled database where the program looks for one. The file uses a rollback journal, so it
 // is read from a folder that the reader may not write to. Throws BuildError on failure.
 void BuildDatabase(const std::filesystem::path& dataDir, const std::filesystem::path& target, Contents contents);
+
+// The steps of BuildDatabase, for a caller that decides between them whether the target may still
+// be replaced: fills the new, empty database file `file`; then renames the complete file over the
+// target, removing the replaced database's journal and log files.
+void BuildDatabaseFile(const std::filesystem::path& dataDir, const std::filesystem::path& file, Contents contents);
+void PutInPlace(vb::ReplacingFile& file, const std::filesystem::path& target);
 
 }  // namespace quellmar::data

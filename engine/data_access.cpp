@@ -1,5 +1,6 @@
 #include "engine/data_access.h"
 
+#include "engine/database_trouble.h"
 #include "engine/engine_error.h"
 #include "vb/program_folder.h"
 
@@ -53,8 +54,13 @@ void CheckCoolerDatabase(sqlite3* db, const std::filesystem::path& file) {
         while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
             present.insert(Folded(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))));
     const std::string failure = sqlite3_errmsg(db);
+    const int code = sqlite3_extended_errcode(db);
     sqlite3_finalize(statement);
-    if (rc != SQLITE_DONE) throw DatabaseError("The cooler database " + file.string() + " cannot be read: " + failure + ".");
+    if (rc != SQLITE_DONE) {
+        const std::string trouble = DatabaseTrouble(code, failure, file);
+        throw DatabaseError(trouble.empty() ? "The cooler database " + file.string() + " cannot be read: " + failure + "."
+                                            : trouble);
+    }
 
     const std::string notOne = "The file " + file.string() + " is not a cooler database: ";
     std::error_code error;
@@ -139,6 +145,8 @@ DataAccess::~DataAccess() {
 }
 
 void DataAccess::Fail(std::string_view what, std::string_view sql) const {
+    if (std::string trouble = DatabaseTrouble(sqlite3_extended_errcode(db_), sqlite3_errmsg(db_), database_); !trouble.empty())
+        throw DatabaseError(trouble);
     throw DatabaseError(std::string(what) + ": " + sqlite3_errmsg(db_) + "\nQuery: " + std::string(sql));
 }
 

@@ -3,6 +3,7 @@
 #include "database_error.h"
 
 #include "engine/data_access.h"
+#include "engine/database_trouble.h"
 #include "vb/error.h"
 
 #include <QFileInfo>
@@ -26,10 +27,6 @@ QString NewConnectionName() {
 QString ErrorText(const QSqlError& error) {
     const QString text = error.text().trimmed();
     return text.isEmpty() ? QString("unknown database error") : text;
-}
-
-[[noreturn]] void Fail(const QString& what, const QSqlError& error) {
-    throw DatabaseError((what + ": " + ErrorText(error)).toStdString());
 }
 
 bool MayWrite(const QString& path) { return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0; }
@@ -90,6 +87,12 @@ Connection::~Connection() {
 }
 
 QSqlDatabase Connection::Database() const { return QSqlDatabase::database(name_, false); }
+
+void Connection::Fail(const QString& what, const QSqlError& error) const {
+    const std::string trouble = engine::DatabaseTrouble(error.nativeErrorCode().toInt(), error.databaseText().toStdString(),
+                                                        QFile::encodeName(path_).toStdString());
+    throw DatabaseError(trouble.empty() ? (what + ": " + ErrorText(error)).toStdString() : trouble);
+}
 
 int Connection::Execute(const QString& sql, const QVariantList& values) {
     QSqlQuery query(Database());

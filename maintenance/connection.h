@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlRecord>
 #include <QString>
 #include <QVariant>
@@ -31,6 +32,10 @@ public:
     int Execute(const QString& sql, const QVariantList& values = {});
     // Runs one query and returns all its rows.
     std::vector<QSqlRecord> Select(const QString& sql, const QVariantList& values = {});
+    // Raises the DatabaseError of a failed action on the connection: a failure a user can act on
+    // (a busy database, a full disk) in the program's words, any other one as `what` and the
+    // database's text.
+    [[noreturn]] void Fail(const QString& what, const QSqlError& error) const;
 
 private:
     friend class Transaction;

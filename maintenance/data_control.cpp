@@ -71,7 +71,7 @@ void DataControl::Open() {
 
 void DataControl::Reselect() {
     if (!model_->select())
-        throw DatabaseError(("The rows of " + table_ + " cannot be read: " + model_->lastError().text()).toStdString());
+        connection_->Fail("The rows of " + table_ + " cannot be read", model_->lastError());
     while (model_->canFetchMore()) model_->fetchMore();
     read_.clear();
     for (int row = 0; row < model_->rowCount(); ++row) {
@@ -116,7 +116,7 @@ qint64 DataControl::AddNew() {
     row.setGenerated(key, true);
     const int at = model_->rowCount();
     if (!model_->insertRecord(at, row))
-        throw DatabaseError(("A new row of " + table_ + " cannot be begun: " + model_->lastError().text()).toStdString());
+        connection_->Fail("A new row of " + table_ + " cannot be begun", model_->lastError());
     mapper_->setCurrentIndex(at);
     ShowTextStarts();
     return id;

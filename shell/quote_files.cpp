@@ -98,8 +98,10 @@ bool AcceptLostCharacters(const std::string& recordLine) {
 }
 
 // Writes the whole file through a temporary file renamed over it, so that a failed save leaves the
-// old file as it was. Where the folder takes no new file but the file itself may be written, it
-// is written in place.
+// old file as it was. Where a new file could not stand in for the old one (the folder takes no new
+// file; the file is shared through further links, or by an owner, group or access list that a new
+// file could not keep) it is written in place, with its new length reserved first, so that a full
+// disk still leaves the old file as it was.
 void WriteWholeFile(const QString& path, const std::string& bytes) {
     try {
         vb::ReplaceFile(QFile::encodeName(path).toStdString(), bytes, vb::ReplacingFile::Fallback::WriteInPlace);

@@ -5,11 +5,25 @@
 #include "reader/load_pass.h"
 #include "reader/traced.h"
 
+#include <algorithm>
+
 namespace tiraq {
 namespace {
 
 // The load's error texts quote the line they stopped at, up to this many characters.
 constexpr std::size_t kQuotedLineLength = 200;
+// A line with control characters in it (other than tabs and the line feeds of a file with bare
+// line feeds) is no text but the bytes of a binary file; only this many of them are quoted, each
+// that is not plain printable text as "?".
+constexpr std::size_t kQuotedBytesLength = 32;
+
+std::string QuotedLine(std::string_view line) {
+    const auto control = [](unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n') || c == 0x7f; };
+    if (std::none_of(line.begin(), line.end(), control)) return std::string(line.substr(0, kQuotedLineLength));
+    std::string excerpt;
+    for (const unsigned char c : line.substr(0, kQuotedBytesLength)) excerpt += c >= 0x20 && c < 0x7f ? static_cast<char>(c) : '?';
+    return excerpt + "...";
+}
 
 }  // namespace
 
@@ -55,9 +69,8 @@ bool DXFReader::LoadDXFText(std::string text, const std::string& FileName) {
         db_.DXFComplete = false;
         pass.RemoveSpoolFiles();
         host_.HideStatusBar();
-        throw vb::RuntimeError(kErrTiraq, "At entity type '" +
-                                              std::string(pass.CurrentLine().substr(0, kQuotedLineLength)) +
-                                              "'. \r\n" + description + "\r\n ->  LoadDXF.");
+        throw vb::RuntimeError(kErrTiraq,
+                               "At entity type '" + QuotedLine(pass.CurrentLine()) + "'. \r\n" + description + "\r\n ->  LoadDXF.");
     }
 }
 

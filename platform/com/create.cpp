@@ -5,6 +5,8 @@
 #include "com/registry.h"
 #include "com/server.h"
 
+#include "vb/trusted_file.h"
+
 #include <dlfcn.h>
 #include <map>
 #include <mutex>
@@ -74,7 +76,10 @@ vb::Ref<Unknown> CreateRegistered(const ClassId& classId, const Registry& regist
     const auto library = registry.LibraryOf(classId);
     if (!library)
         RaiseCannotCreate("the class " + classId.ToString() + " has no library in " + registry.File().string(), source);
-    auto* getClassObject = EntryPoint<GetClassObjectEntry>(*library, "DllGetClassObject", source);
+    // A library that another user owns or may change would run their code as this user.
+    const vb::Trust trust = vb::TrustOf(*library);
+    if (!trust.Trusted()) RaiseCannotCreate("the library " + library->string() + " is not loaded: " + trust.refusal, source);
+    auto* getClassObject = EntryPoint<GetClassObjectEntry>(trust.resolved, "DllGetClassObject", source);
     void* factoryInterface = nullptr;
     const HResult status = getClassObject(classId, ClassFactory::kIid, &factoryInterface);
     if (status != kOk || !factoryInterface) {

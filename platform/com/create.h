@@ -12,7 +12,8 @@ namespace com {
 
 // The runtime's CreateObject: finds the class of the ProgID and the library of the class in the
 // process's registry, loads the library once and has its class factory make an object. Any step
-// that fails raises error 429 with the reason.
+// that fails raises error 429 with the reason; a library that another user owns or may change is
+// not loaded.
 COM_API vb::Ref<Unknown> CreateObject(std::string_view progId);
 // The same for a class known by its identifier; the component layer's own classes (Font) need
 // no registration.

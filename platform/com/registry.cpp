@@ -2,16 +2,16 @@
 
 #include "com/text_file.h"
 #include "vb/error.h"
+#include "vb/change_lock.h"
 #include "vb/program_folder.h"
+#include "vb/trusted_file.h"
+#include "vb/user_folders.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <fcntl.h>
 #include <map>
 #include <sstream>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace com {
 namespace {
@@ -44,9 +44,17 @@ std::filesystem::path Folder(const std::filesystem::path& file) {
                            "Invalid file format: " + file.string() + ", line " + std::to_string(line));
 }
 
+// Names the libraries that run in the program, so only a file that no other user may have written
+// or changed is read.
 Entries Read(const std::filesystem::path& file) {
     Entries entries;
-    const auto content = ReadTextFile(file);
+    std::error_code missing;
+    if (!std::filesystem::exists(file, missing)) return entries;
+    const vb::Trust trust = vb::TrustOf(file);
+    if (!trust.Trusted())
+        throw vb::RuntimeError(vb::kErrPermissionDenied,
+                               "Permission denied: the component registry " + file.string() + " is not used: " + trust.refusal + ".");
+    const auto content = ReadTextFile(trust.resolved);
     if (!content) return entries;
     std::istringstream lines(*content);
     std::string line;
@@ -80,28 +88,6 @@ void Write(const std::filesystem::path& file, const Entries& entries) {
         content += "progid " + entry.progId + " " + entry.classId.ToString() + "\n";
     ReplaceTextFile(file, content);
 }
-
-// Holds the registry's folder locked while one change reads and rewrites the registry. Locking the
-// folder itself leaves no lock file behind in a program folder.
-class ChangeLock {
-public:
-    explicit ChangeLock(const std::filesystem::path& file) {
-        const auto folder = Folder(file);
-        std::error_code ignored;
-        std::filesystem::create_directories(folder, ignored);
-        descriptor_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (descriptor_ < 0 || ::flock(descriptor_, LOCK_EX) != 0)
-            throw vb::RuntimeError(vb::kErrPathFileAccess, "Path/File access error: cannot lock " + file.string());
-    }
-    ~ChangeLock() {
-        if (descriptor_ >= 0) ::close(descriptor_);
-    }
-    ChangeLock(const ChangeLock&) = delete;
-    ChangeLock& operator=(const ChangeLock&) = delete;
-
-private:
-    int descriptor_ = -1;
-};
 
 // A library in the registry's own folder (or below it) is recorded relative to that folder, so that
 // the folder can be copied, moved or installed elsewhere with its registry.
@@ -138,11 +124,12 @@ std::filesystem::path Registry::DefaultFile() {
     const auto programFolderFile = vb::ProgramFolder() / kFileName;
     std::error_code ignored;
     if (std::filesystem::exists(programFolderFile, ignored)) return programFolderFile;
-    std::filesystem::path configuration;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) configuration = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home)
-        configuration = std::filesystem::path(home) / ".config";
-    else configuration = std::filesystem::temp_directory_path();
+    // Never a shared folder such as the temporary one, where another user could have made it first.
+    const std::filesystem::path configuration = vb::ConfigurationFolder();
+    if (configuration.empty())
+        throw vb::RuntimeError(vb::kErrPathNotFound,
+                               "Path not found: the program folder holds no " + std::string(kFileName) +
+                                   ", and your account has no home folder to keep one in");
     return configuration / "quellmar" / kFileName;
 }
 
@@ -151,7 +138,7 @@ Registry::Registry(std::filesystem::path file) : file_(std::move(file)) {}
 void Registry::Register(const ClassId& classId, std::string_view progId, const std::filesystem::path& library) {
     if (!IsProgId(progId) || library.empty())
         throw vb::RuntimeError(vb::kErrInvalidCall, "Invalid procedure call or argument");
-    ChangeLock lock(file_);
+    const vb::ChangeLock lock(file_);
     Entries entries = Read(file_);
     entries.libraries[classId] = Recorded(file_, library);
     entries.progIds[Folded(progId)] = {std::string(progId), classId};
@@ -159,7 +146,7 @@ void Registry::Register(const ClassId& classId, std::string_view progId, const s
 }
 
 void Registry::Unregister(const ClassId& classId) {
-    ChangeLock lock(file_);
+    const vb::ChangeLock lock(file_);
     Entries entries = Read(file_);
     const bool known = entries.libraries.erase(classId) > 0;
     const auto removed =

@@ -12,13 +12,15 @@ namespace com {
 
 // The registry of component classes: which class a ProgID names (without regard to letter case)
 // and which library makes a class. It is a text file; every query reads it anew, every change
-// rewrites it whole under a lock, so that several registrations at once lose nothing.
+// rewrites it whole under a lock, so that several registrations at once lose nothing. The registry
+// names libraries that run in the program: one that another user owns or may change is refused
+// (error 70), and so is such a library (see CreateObject).
 class COM_API Registry {
 public:
     // The process's registry file: the one QUELLMAR_COMPONENT_REGISTRY names; else the program
     // folder's own "components.reg" when there is one (the build tree registers its components
     // there, so the program runs from it without set-up); else "quellmar/components.reg" in the
-    // user's configuration folder.
+    // user's own configuration folder, never in a folder that other users share.
     static std::filesystem::path DefaultFile();
 
     explicit Registry(std::filesystem::path file = DefaultFile());

@@ -1,32 +1,32 @@
 #include "com/text_file.h"
 
 #include "vb/error.h"
+#include "vb/input_file.h"
 #include "vb/replacing_file.h"
 
-#include <fstream>
-#include <sstream>
-#include <system_error>
+#include <cerrno>
+#include <limits>
+#include <sys/stat.h>
 
 namespace com {
 namespace {
 
-[[noreturn]] void RaiseAccess(const std::filesystem::path& file, const std::string& what) {
-    throw vb::RuntimeError(vb::kErrPathFileAccess, "Path/File access error: cannot " + what + " " + file.string());
+[[noreturn]] void RaiseAccess(const std::filesystem::path& file, const std::string& what, const std::string& why = {}) {
+    throw vb::RuntimeError(vb::kErrPathFileAccess,
+                           "Path/File access error: cannot " + what + " " + file.string() + (why.empty() ? "" : ": " + why));
 }
 
 }  // namespace
 
 std::optional<std::string> ReadTextFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        std::error_code error;
-        if (!std::filesystem::exists(file, error)) return std::nullopt;
-        RaiseAccess(file, "read");
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0 && errno == ENOENT) return std::nullopt;
+    try {
+        vb::InputFile in(file);
+        return in.ReadUpTo(std::numeric_limits<std::size_t>::max());
+    } catch (const vb::RuntimeError& error) {
+        RaiseAccess(file, "read", error.Description());
     }
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) RaiseAccess(file, "read");
-    return std::move(content).str();
 }
 
 void ReplaceTextFile(const std::filesystem::path& file, const std::string& content) {

@@ -6,7 +6,8 @@
 
 namespace com {
 
-// The whole content of a file, or nullopt when there is no such file; other failures raise error 75.
+// The whole content of a file, or nullopt when there is no such file; other failures raise error 75,
+// also for a name that is no regular file (a pipe would keep the reader waiting for ever).
 std::optional<std::string> ReadTextFile(const std::filesystem::path& file);
 
 // Writes the content under a temporary name beside the file and renames it into place, so that a

@@ -1,11 +1,14 @@
 #include "gui/temp_drawing_file.h"
 
 #include "vb/program_folder.h"
+#include "vb/trusted_file.h"
+#include "vb/user_folders.h"
 
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -22,10 +25,29 @@ constexpr int kNumbers = 9000;
 // drawing alone could take very long, and with every name taken it would never end.
 constexpr int kRandomDraws = 4 * kNumbers;
 
+// A folder where only this user (or root) makes and reads names.
+bool IsOwnFolder(const fs::path& folder) {
+    return !folder.empty() && ::access(folder.c_str(), W_OK | X_OK) == 0 && vb::TrustOf(folder).Trusted();
+}
+
+// Makes the folder and the folders above it that are missing, for this user alone.
+void MakeOwnFolder(const fs::path& folder) {
+    if (folder.has_relative_path() && folder.parent_path() != folder) MakeOwnFolder(folder.parent_path());
+    ::mkdir(folder.c_str(), 0700);
+}
+
+// The program folder where it is the user's own; else the user's runtime folder; else "quellmar"
+// in the user's cache folder. Never a folder that other users may write to: they could take the
+// names first, or swap a drawing for one of theirs before it is read.
 fs::path DrawingFolder() {
-    const fs::path program = vb::ProgramFolder();
-    if (::access(program.c_str(), W_OK | X_OK) == 0) return program;
-    return fs::temp_directory_path();
+    if (const fs::path program = vb::ProgramFolder(); IsOwnFolder(program)) return program;
+    if (const fs::path runtime = vb::RuntimeFolder(); IsOwnFolder(runtime)) return runtime;
+    if (const fs::path cache = vb::CacheFolder(); !cache.empty()) {
+        MakeOwnFolder(cache / "quellmar");
+        if (IsOwnFolder(cache / "quellmar")) return cache / "quellmar";
+    }
+    throw std::runtime_error("A temporary drawing file cannot be made: the program folder " + vb::ProgramFolder().string() +
+                             " is not yours alone to write to, and you have no runtime or cache folder that is.");
 }
 
 fs::path NameFor(const fs::path& folder, int number) {
@@ -65,7 +87,7 @@ TempDrawingFile::TempDrawingFile(std::string_view drawingText) {
     // A name that another program takes between the check and the creation is drawn again.
     for (int attempt = 0; descriptor < 0; ++attempt) {
         path_ = GetTempDxfFileName();
-        descriptor = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        descriptor = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (descriptor < 0 && (errno != EEXIST || attempt == 100))
             throw std::runtime_error("Cannot create the temporary drawing file " + path_.string() + ": " +
                                      std::strerror(errno));

@@ -1,6 +1,7 @@
 #include "com/registry.h"
 
 #include "component_test_support.h"
+#include "named_pipe.h"
 #include "temp_folder.h"
 #include "unprivileged.h"
 #include "vb/program_folder.h"
@@ -29,6 +30,15 @@ TEST(Registry, NamesClassesByProgIdWithoutRegardToCase) {
     registry.Register(kSecond, "lib.first", "/opt/libSecond.so");  // the ProgID now names the second class
     EXPECT_EQ(registry.ClassOf("Lib.First"), kSecond);
     EXPECT_EQ(registry.LibraryOf(kFirst), "/opt/lib one/libFirst.so");
+}
+
+TEST(Registry, ARegistryThatIsNoFileIsRefusedWithoutWaiting) {
+    quellmar::test::TempFolder folder;
+    const quellmar::test::NamedPipe pipe(folder / "components.reg");
+    const auto error = com_test::ErrorOf([&] { com::Registry(pipe.Path()).ClassOf("Lib.First"); });
+    EXPECT_EQ(error.Number(), vb::kErrPathFileAccess);
+    EXPECT_EQ(error.Description(), "Path/File access error: cannot read " + pipe.Path().string() +
+                                       ": This is a named pipe (FIFO), not a file.");
 }
 
 TEST(Registry, UnregisteringRemovesTheClassAndItsProgIdsOnly) {
@@ -109,8 +119,9 @@ TEST(Registry, ALibraryBesideTheRegistryIsFoundWhereverTheFolderIsCopiedOrMoved)
 TEST(Registry, TheRegistrationToolKeepsTheRegistrysPermissionsOrRefusesToWriteIt) {
     namespace fs = std::filesystem;
     quellmar::test::TempFolder folder;
-    // The tool and its libraries where any user may run them, in a folder where any user may make files.
-    fs::permissions(folder.Path(), fs::perms::all);
+    // The tool and its libraries where any user may run them, in a folder where any user may make
+    // files but none may replace another's (else the registry would not be trusted).
+    fs::permissions(folder.Path(), fs::perms::all | fs::perms::sticky_bit);
     for (const fs::path& library : {fs::path(QUELLMAR_PROGRAM_DIR) / "register_component",
                                    fs::path(QUELLMAR_PROGRAM_DIR) / "libquellmar_com.so",
                                    fs::path(QUELLMAR_PROGRAM_DIR) / "libquellmar_vb.so", fs::path(COUNTER_COMPONENT)})

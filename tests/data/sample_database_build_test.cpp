@@ -6,8 +6,15 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <csignal>
+#include <fcntl.h>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <set>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -63,7 +70,33 @@ protected:
     fs::path Target() const { return program / "quellmar.mdb"; }
     fs::path Sample() const { return program / "quellmar-sample.mdb"; }
 
-    TempFolder data, program, build;
+    // What the build prints when it is interrupted at `point` (see build_interruptions.cpp); a
+    // build that stops there has `whileStopped` run before it goes on.
+    std::string BuildInterrupted(const char* point, const std::function<void()>& whileStopped = {}) const {
+        const fs::path said = output / "said.txt";
+        const std::string record = (build / "quellmar.mdb.built").string();
+        const pid_t tool = ::fork();
+        if (tool == 0) {
+            const int out = ::open(said.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            ::dup2(out, 1);
+            ::dup2(out, 2);
+            ::setenv("LD_PRELOAD", BUILD_INTERRUPTIONS, 1);
+            ::setenv("QUELLMAR_TEST_INTERRUPT", point, 1);
+            ::execl(BUILD_DATABASE_TOOL, BUILD_DATABASE_TOOL, data.Path().c_str(), Target().c_str(), record.c_str(), nullptr);
+            ::_exit(127);
+        }
+        int status = 0;
+        ::waitpid(tool, &status, WUNTRACED);
+        if (WIFSTOPPED(status)) {
+            if (whileStopped) whileStopped();
+            ::kill(tool, SIGCONT);
+            ::waitpid(tool, &status, 0);
+        }
+        std::ifstream in(said);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    TempFolder data, program, build, output;
 };
 
 TEST_F(SampleDatabaseBuild, AnEditedDatabaseSurvivesARebuildAfterAChangeUnderData) {
@@ -118,6 +151,42 @@ TEST_F(SampleDatabaseBuild, ADatabaseTheBuildDidNotWriteIsKeptAndLosesOnlyItsWri
     EXPECT_EQ(Version(Target()), "edited");
     EXPECT_EQ(Value(Target(), "PRAGMA journal_mode"), "delete");
     EXPECT_FALSE(fs::exists(fs::path(Target()) += "-wal"));
+}
+
+TEST_F(SampleDatabaseBuild, AnEditMadeWhileTheBuildRunsIsKept) {
+    Build();
+    ChangeData("2.0");
+    const std::string said = BuildInterrupted("pause-building", [&] {
+        Value(Target(), "UPDATE dbAttributes SET vcValue = 'edited meanwhile' WHERE vcAttribute = 'version'");
+    });
+    EXPECT_NE(said.find("Kept " + Target().string()), std::string::npos) << said;
+    EXPECT_EQ(Version(Target()), "edited meanwhile");
+    EXPECT_EQ(Version(Sample()), "2.0");
+    EXPECT_EQ(quellmar::test::Listing(program.Path()), (std::set<std::string>{"quellmar.mdb", "quellmar-sample.mdb"}));
+}
+
+TEST_F(SampleDatabaseBuild, ABuildEndedPartWayLeavesNothingAndItsDatabaseIsNeverTakenForAnEditedOne) {
+    Build();
+    ChangeData("2.0");
+    BuildInterrupted("end-after-placing");
+    EXPECT_EQ(Version(Target()), "2.0");
+    EXPECT_EQ(Build(), "") << "the database the ended build placed is its own and up to date";
+
+    ChangeData("3.0");
+    BuildInterrupted("end-before-placing");
+    EXPECT_EQ(Version(Target()), "2.0");
+    EXPECT_EQ(quellmar::test::Listing(program.Path()).size(), 2u) << "the new database, not yet in place";
+    EXPECT_NE(Build().find("Wrote the sample cooler database"), std::string::npos);
+    EXPECT_EQ(Version(Target()), "3.0");
+
+    // What builds ended in the middle of writing leave: databases with their journals, a record.
+    for (const char* name : {"quellmar.mdb.tmp-a1B2c3", "quellmar.mdb.tmp-a1B2c3-journal", "quellmar-sample.mdb.tmp-Zz9Yy8"})
+        std::ofstream(program / name) << "left";
+    std::ofstream(build / "quellmar.mdb.built.tmp-Q0w9E8") << "left";
+    std::ofstream(program / "quellmar.mdb.backup") << "the maintainer's own copy";
+    EXPECT_EQ(Build(), "");
+    EXPECT_EQ(quellmar::test::Listing(program.Path()), (std::set<std::string>{"quellmar.mdb", "quellmar.mdb.backup"}));
+    EXPECT_EQ(quellmar::test::Listing(build.Path()), std::set<std::string>{"quellmar.mdb.built"});
 }
 
 }  // namespace

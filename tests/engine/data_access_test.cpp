@@ -2,11 +2,14 @@
 #include "engine/engine_error.h"
 #include "engine/performance_id.h"
 #include "test_database.h"
+#include "unprivileged.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -102,6 +105,49 @@ TEST(DataAccess, AnEmptyFileOrOneWithoutTheCoolerTablesIsRefusedByNameAndLeftAsI
     std::size_t files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) ++files;
     EXPECT_EQ(files, 2u) << "no journal or log beside the files";
+}
+
+// A program that dies in the middle of a change: its journal stays beside the database, and the
+// next reader has to undo the change, which writes the file and removes the journal.
+void InterruptAChange(const std::filesystem::path& database) {
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        // A small cache makes the change reach the file before it would be committed.
+        sqlite3_exec(db,
+                     "PRAGMA cache_size = 1; BEGIN; WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                     "WHERE i < 2000) INSERT INTO Coolers (Name, Description) SELECT 'Model ' || i, hex(randomblob(200)) "
+                     "FROM n; UPDATE dbAttributes SET vcValue = 'half changed';",
+                     nullptr, nullptr, nullptr);
+        ::_exit(0);
+    }
+    ::waitpid(writer, nullptr, 0);
+}
+
+TEST(DataAccess, AnInterruptedChangeBesideAReadOnlyDatabaseSaysItNeedsWriteAccessOnce) {
+    if (quellmar::test::RanAsUnprivilegedUser()) return;
+    const TestDatabase db;
+    InterruptAChange(db.Path());
+    const std::filesystem::path journal = std::filesystem::path(db.Path()) += "-journal";
+    ASSERT_GT(std::filesystem::file_size(journal), 0u);
+    std::string refusal = "opened";
+    {
+        const quellmar::test::WriteProtectedTree readOnly(db.Folder());
+        try {
+            DataAccess data(db.Path());
+        } catch (const DatabaseError& e) {
+            refusal = e.Description();
+        }
+    }
+    EXPECT_EQ(refusal, "A change to the cooler database " + db.Path().string() +
+                           " was interrupted and must be finished before the database can be read: open it once as a "
+                           "user who may write to the file and to its folder " + db.Folder().string() +
+                           ". (attempt to write a readonly database)");
+    // Where it may write, the next reader finishes it: the change is undone and the database reads.
+    DataAccess data(db.Path());
+    EXPECT_FALSE(std::filesystem::exists(journal));
+    EXPECT_EQ(data.Execute("SELECT COUNT(*) FROM Coolers").At(0, 0), vb::Variant(std::int32_t{0}));
 }
 
 TEST(PerformanceID, StartsWithNoCooler) {

@@ -1,7 +1,9 @@
 #include "gui/drawing_window.h"
 #include "gui/temp_drawing_file.h"
 
+#include "environment_variable.h"
 #include "temp_folder.h"
+#include "unprivileged.h"
 #include "vb/program_folder.h"
 
 #include <QWidget>
@@ -9,9 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <regex>
 #include <sstream>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -89,6 +93,35 @@ TEST_F(ProgramFolder, DrawingFileHoldsTheTextAndIsRemovedOnEveryPath) {
         EXPECT_EQ(Read(path), "0\r\nEOF\r\n");
     }
     EXPECT_FALSE(fs::exists(path));
+}
+
+TEST_F(ProgramFolder, ADrawingFileIsTheUsersAloneAndNeverInAFolderThatOthersMayWrite) {
+    using quellmar::test::EnvironmentVariable;
+    const auto placed = [] {
+        const gui::TempDrawingFile file("0\r\nEOF");
+        EXPECT_EQ(fs::status(file.Path()).permissions() & fs::perms::mask, fs::perms::owner_read | fs::perms::owner_write);
+        return file.Path().parent_path();
+    };
+    EXPECT_EQ(placed(), folder.Path()) << "the program folder is the user's own";
+
+    // A program folder that every user may write to: they could take the names first.
+    fs::permissions(folder.Path(), fs::perms::all);
+    const quellmar::test::TempFolder runtime, cache;
+    std::optional<EnvironmentVariable> runtimeSetting(std::in_place, "XDG_RUNTIME_DIR", runtime.Path().string());
+    const EnvironmentVariable cacheSetting("XDG_CACHE_HOME", (cache / "deep").string());
+    EXPECT_EQ(placed(), runtime.Path());
+    if (quellmar::test::RunAsSuperuser()) {
+        ASSERT_EQ(::chown(runtime.Path().c_str(), quellmar::test::kSecondUser, quellmar::test::kSecondUser), 0);
+        EXPECT_EQ(placed(), cache / "deep" / "quellmar") << "another user's runtime folder is passed over";
+    }
+    runtimeSetting.emplace("XDG_RUNTIME_DIR", nullptr);
+    EXPECT_EQ(placed(), cache / "deep" / "quellmar");
+    EXPECT_EQ(fs::status(cache / "deep" / "quellmar").permissions() & fs::perms::mask, fs::perms::owner_all);
+
+    // A cache folder beneath one that every user may change is no place either.
+    fs::permissions(cache / "deep", fs::perms::all);
+    EXPECT_THROW(gui::TempDrawingFile("0\r\nEOF"), std::runtime_error);
+    EXPECT_TRUE(fs::is_empty(folder.Path()));
 }
 
 TEST_F(ProgramFolder, OpenerHandsTheWindowTheFileThenDeletesIt) {

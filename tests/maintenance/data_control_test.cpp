@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <sqlite3.h>
 
 using namespace quellmar::maintenance;
 
@@ -187,6 +188,40 @@ TEST_F(DataLayer, ARefusedWriteLeavesEveryRowAsItWasAndKeepsTheEdits) {
     data.DeleteRows({2});
     EXPECT_EQ(Value("SELECT CoolingCapacity FROM CoolingCapacity WHERE CoolerID = 1 AND CoolingCapacityOilFlow = 10"), "0.35");
     EXPECT_EQ(Count("CoolingCapacity WHERE CoolerID = 1"), 2);
+}
+
+// What the database's refusal says to the user.
+template <class Action>
+std::string Said(Action action) {
+    try {
+        action();
+    } catch (const DatabaseError& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
+TEST_F(DataLayer, ABusyDatabaseAndAFullDiskAreSaidInTheProgramsWords) {
+    Connection connection(Path());
+    // Another program is in the middle of a change; the wait for it is cut short here.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(database.Path().c_str(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    connection.Select("PRAGMA busy_timeout = 0");
+    EXPECT_EQ(Said([&] { Transaction change(connection); }),
+              "Another window or program is changing the cooler database; try again when it has finished.");
+    EXPECT_EQ(Said([&] { connection.Select("SELECT COUNT(*) FROM Coolers"); }),
+              "Another window or program is changing the cooler database; try again when it has finished.");
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+
+    // A file that cannot grow, as on a full disk.
+    const QVariant pages = connection.Select("PRAGMA page_count").front().value(0);
+    connection.Select("PRAGMA max_page_count = " + pages.toString());
+    const QByteArray drawing(1 << 20, 'x');
+    EXPECT_EQ(Said([&] { connection.Execute("UPDATE Coolers SET Dxf = ? WHERE CoolerID = 1", {drawing}); }),
+              "The disk is full.");
+    EXPECT_EQ(Value("SELECT length(Dxf) FROM Coolers WHERE CoolerID = 1"), "NULL");
 }
 
 TEST_F(DataLayer, TheGridsEmptyRowBeginsANewRowThatTheHookKeys) {

@@ -1,6 +1,7 @@
 #include "control_fixture.h"
 #include "dxf_groups.h"
 #include "file_size_limit.h"
+#include "small_disk.h"
 
 #include "gui/wait_cursor.h"
 #include "output/metafile_clipboard.h"
@@ -17,9 +18,6 @@
 #include <optional>
 #include <regex>
 #include <sstream>
-
-#include <sched.h>
-#include <sys/mount.h>
 
 namespace tiraq::test {
 namespace {
@@ -114,9 +112,7 @@ std::string LargeDrawing() {
 // when this process may mount one (in a mount namespace of its own), else `limit` on the size of
 // every file this process writes. Returns the file error's text that writes then give.
 std::string FillUp(const std::filesystem::path& folder, std::optional<quellmar::test::FileSizeLimit>& limit) {
-    if (unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-        mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") == 0)
-        return "Disk full";
+    if (quellmar::test::MountSmallDisk(folder, 64 * 1024)) return "Disk full";
     limit.emplace(32 * 1024);
     return "Path/File access error";
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace tiraq::test {
 namespace {
 
@@ -36,6 +38,20 @@ TEST_F(LoadDriver, RefusesBareLineFeedsAndQuotesAtMost200Characters) {
     const std::string error = LoadError(text);
     EXPECT_NE(error.find("does not appear to be a DXF file."), std::string::npos);
     EXPECT_EQ(error.find("'. \r\n"), std::string("At entity type '").size() + 200);
+}
+
+TEST_F(LoadDriver, AFileOfRandomBytesIsQuotedByAShortPrintableExcerpt) {
+    std::mt19937 generator(7);
+    for (int file = 0; file < 20; ++file) {
+        std::string bytes(4096, '\0');
+        for (char& byte : bytes) byte = static_cast<char>(generator());
+        const std::string error = LoadError(bytes);
+        const std::size_t start = std::string("At entity type '").size();
+        const std::string quoted = error.substr(start, error.find("'. \r\n") - start);
+        EXPECT_LE(quoted.size(), 40u) << error;
+        for (const char c : quoted) EXPECT_TRUE(c >= ' ' && c <= '~') << "byte " << int(static_cast<unsigned char>(c)) << " in " << quoted;
+        EXPECT_LE(error.size(), 300u) << error;
+    }
 }
 
 TEST_F(LoadDriver, ReportsAMissingFile) {

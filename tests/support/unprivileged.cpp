@@ -20,6 +20,12 @@ std::string AsUnprivilegedUser(const std::string& command) {
     return "setpriv --reuid=nobody --regid=nogroup --clear-groups " + command;
 }
 
+std::string AsUser(unsigned user, const std::string& command, const std::string& groups) {
+    const std::string id = std::to_string(user);
+    return "setpriv --reuid=" + id + " --regid=" + id + (groups.empty() ? " --clear-groups " : " --groups=" + groups + " ") +
+           command;
+}
+
 bool RanAsUnprivilegedUser() {
     static const char* const kSecondRun = "QUELLMAR_UNPRIVILEGED";
     if (!RunAsSuperuser() || std::getenv(kSecondRun)) return false;

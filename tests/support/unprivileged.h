@@ -12,6 +12,15 @@ bool RunAsSuperuser();
 // the tests run as the superuser, else the user running them.
 std::string AsUnprivilegedUser(const std::string& command);
 
+// Numbers that no account of the machine has, for a second user and a group shared by users.
+inline constexpr unsigned kSecondUser = 61234;
+inline constexpr unsigned kSharedGroup = 61235;
+inline constexpr unsigned kNobody = 65534;
+
+// The shell command that runs `command` as the user and group of number `user`, also in the
+// further groups `groups` (numbers separated by commas) and in no other. Only the superuser may.
+std::string AsUser(unsigned user, const std::string& command, const std::string& groups = "");
+
 // File permissions do not stop the superuser, so a test of what they stop means nothing run by
 // it. Run as the superuser, such a test runs itself again as the user "nobody", in a process of
 // its own, and passes or fails as that run does: true then, and the caller returns at once. False

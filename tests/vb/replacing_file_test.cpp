@@ -7,11 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -120,6 +124,63 @@ TEST(ReplacingFile, InAFolderThatTakesNoNewFileOnlyTheFallbackWritesAFileInPlace
     EXPECT_EQ(inPlace, "new");
     EXPECT_EQ(noNewFile, (Failure{70, "Permission denied", Step::Writing}));
     EXPECT_EQ(Listing(folder.Path()), std::set<std::string>{"a.txt"});
+}
+
+TEST(ReplacingFile, ALoopOfLinksOrALongerChainThanTheSystemFollowsIsRefusedForTheSystemsReason) {
+    const TempFolder folder;
+    fs::create_symlink("b", folder / "a");
+    fs::create_symlink("a", folder / "b");
+    // link0 -> link1 -> ... -> link40 -> end.txt: 41 links from link0, 40 from link1.
+    const auto link = [&](int n) { return folder / ("link" + std::to_string(n)); };
+    for (int n = 0; n < 40; ++n) fs::create_symlink(link(n + 1).filename(), link(n));
+    fs::create_symlink("end.txt", link(40));
+    std::ofstream(folder / "end.txt") << "old";
+    const int opened = ::open(link(0).c_str(), O_RDONLY);
+    EXPECT_EQ(opened < 0 ? errno : 0, ELOOP) << "the system follows no more than 40 links";
+    if (opened >= 0) ::close(opened);
+
+    const Failure loop{75, "Too many levels of symbolic links", Step::Target};
+    EXPECT_EQ(FailureOf([&] { vb::ReplaceFile(folder / "a", "new"); }), loop);
+    EXPECT_EQ(FailureOf([&] { vb::ReplaceFile(link(0), "new"); }), loop);
+    EXPECT_TRUE(fs::is_symlink(folder / "a"));
+    EXPECT_TRUE(fs::is_symlink(link(0)));
+    EXPECT_EQ(Content(folder / "end.txt"), "old");
+    vb::ReplaceFile(link(1), "through forty links");
+    EXPECT_EQ(Content(folder / "end.txt"), "through forty links");
+    EXPECT_EQ(Listing(folder.Path()).size(), 44u) << "no file beside the links";
+}
+
+TEST(ReplacingFile, NamesOfTheLongestLengthsAreWrittenThroughShorterTemporaryNames) {
+    const TempFolder folder;
+    std::string accented;
+    while (accented.size() < 254) accented += "\xC3\xA9";  // "é", two bytes
+    const std::set<std::string> names = {std::string(245, 'q') + ".quo", std::string(251, 'q') + ".quo", accented + "x"};
+    for (const std::string& name : names) {
+        ASSERT_LE(name.size(), 255u);
+        std::ofstream(folder / name) << "a much longer old content";
+        EXPECT_EQ(FailureOf([&] { vb::ReplaceFile(folder / name, "new"); }), (Failure{0, "(written)"})) << name.size();
+        EXPECT_EQ(Content(folder / name), "new");
+    }
+    EXPECT_EQ(Listing(folder.Path()), names);
+}
+
+// The process runs with the system's default for the signal of the file-size limit, which ends it.
+[[noreturn]] void SaveBeyondTheFileSizeLimit(const fs::path& folder) {
+    std::signal(SIGXFSZ, SIG_DFL);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 8;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const Failure failure = FailureOf([&] { vb::ReplaceFile(folder / "a.txt", std::string(100000, 'x')); });
+    const bool saidAndKept = failure == Failure{75, "File too large", Step::Writing} && Content(folder / "a.txt") == "old" &&
+                             Listing(folder) == std::set<std::string>{"a.txt"};
+    std::_Exit(saidAndKept ? 0 : 1);
+}
+
+TEST(ReplacingFile, AFileSizeLimitEndsTheSaveWithFileTooLargeNotTheProgram) {
+    const TempFolder folder;
+    std::ofstream(folder / "a.txt") << "old";
+    EXPECT_EXIT(SaveBeyondTheFileSizeLimit(folder.Path()), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
