@@ -149,7 +149,6 @@ bool LoadPass::DXFMinExtents() {
 
 bool LoadPass::HeaderExtent(std::string_view trace, float& x, float& y, bool& read) {
     return Traced(host_, trace, [&] {
-        if (properties_.CalcExtents) return true;
         LoadEntity();
         x = vb::CSng(Val(10));
         y = vb::CSng(Val(20));
