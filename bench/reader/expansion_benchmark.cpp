@@ -1,7 +1,7 @@
 // Times what block expansion costs: how fast nestings that would outgrow the memory are refused,
-// what a nesting the machine can hold takes to load and at what peak memory, and what the
-// estimate made before expanding costs on the blocks-heavy drawing of the load benchmark. Each
-// case runs in a process of its own, so its peak memory is its own.
+// what nestings the machine can hold take to load and at what peak memory, and what the estimate
+// made before expanding costs on the blocks-heavy drawing of the load benchmark. Each case runs
+// in a process of its own, so its peak memory is its own.
 //
 // Usage: reader_expansion_bench
 #include "drawing_generator.h"
@@ -19,6 +19,7 @@
 #include <functional>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -32,6 +33,13 @@ void Insert(bench::DxfWriter& out, std::string_view block) {
     out.Entity("INSERT");
     out.Group(8, "0");
     out.Group(2, block);
+}
+
+void Text(bench::DxfWriter& out, std::string_view text) {
+    out.Entity("TEXT");
+    out.Group(8, "0");
+    out.Group(40, 1);
+    out.Group(1, text);
 }
 
 void Line(bench::DxfWriter& out, int i) {
@@ -80,6 +88,33 @@ void Nesting(const std::filesystem::path& file, int depth, int copies) {
     }, "L" + std::to_string(depth));
 }
 
+// A text of 100 000 characters in a block that a second block inserts 100 times, which a third
+// inserts 100 times: 10 000 texts, and a gigabyte of spool files were it expanded.
+void NestedText(const std::filesystem::path& file) {
+    Drawing(file, [](bench::DxfWriter& out) {
+        Block(out, "T");
+        Text(out, std::string(100000, 'x'));
+        out.Entity("ENDBLK");
+        for (const char* name : {"A", "B"}) {
+            Block(out, name);
+            for (int i = 0; i < 100; ++i) Insert(out, name[0] == 'A' ? "T" : "A");
+            out.Entity("ENDBLK");
+        }
+    }, "B");
+}
+
+// Blocks L1 to L`depth`, each holding a line and an insert of the block after it, defined later.
+void ForwardChain(const std::filesystem::path& file, int depth) {
+    Drawing(file, [&](bench::DxfWriter& out) {
+        for (int level = 1; level <= depth; ++level) {
+            Block(out, "L" + std::to_string(level));
+            Line(out, level);
+            if (level < depth) Insert(out, "L" + std::to_string(level + 1));
+            out.Entity("ENDBLK");
+        }
+    }, "L1");
+}
+
 // 4 000 000 line records: a block of 1 000 lines inserted 4 000 times by a second block, which
 // the drawing inserts once.
 void HoldableDrawing(const std::filesystem::path& file) {
@@ -122,7 +157,8 @@ void Load(const std::string& name, const std::function<void(const std::filesyste
     const double seconds = Seconds([&] {
         try {
             reader.ReadDrawing(dxfMergeNew, BenchFile().string());
-            outcome = "loaded, " + std::to_string(db.SeqCount()) + " records";
+            outcome = "loaded, " + std::to_string(db.SeqCount()) + " records, expanded " +
+                      vb::Format(reader.ExpandedBytes() / 1e6, "0.0") + " MB";
         } catch (const vb::RuntimeError& e) {
             outcome = e.Description().substr(e.Description().find('\n') + 1);
             outcome = outcome.substr(0, outcome.find('\r'));
@@ -130,8 +166,8 @@ void Load(const std::string& name, const std::function<void(const std::filesyste
     });
     std::filesystem::remove(BenchFile());
     std::cout << name << " (" << vb::Format(text.size() / 1e6, "0.00") << " MB, estimate "
-              << ExpansionBytes(text) / 1e9 << " GB): " << outcome << " in " << vb::Format(seconds * 1000, "0.0")
-              << " ms, peak " << vb::Format(PeakMb(), "0") << " MB\n";
+              << ExpansionBytes(text, ReaderProperties{}) / 1e9 << " GB): " << outcome << " in "
+              << vb::Format(seconds * 1000, "0.0") << " ms, peak " << vb::Format(PeakMb(), "0") << " MB\n";
 }
 
 void EstimateOfTheBlocksHeavyDrawing() {
@@ -139,7 +175,8 @@ void EstimateOfTheBlocksHeavyDrawing() {
     const std::string text = ReadWholeFile(BenchFile());
     std::filesystem::remove(BenchFile());
     double best = 1e300;
-    for (int i = 0; i < 5; ++i) best = std::min(best, Seconds([&] { ExpansionBytes(text); }));
+    const ReaderProperties properties;
+    for (int i = 0; i < 5; ++i) best = std::min(best, Seconds([&] { ExpansionBytes(text, properties); }));
     std::cout << "estimate of the blocks-heavy drawing (" << vb::Format(text.size() / 1e6, "0.0")
               << " MB): " << vb::Format(best * 1000, "0.0") << " ms, "
               << vb::Format(text.size() / 1e6 / best, "0") << " MB/s\n";
@@ -153,6 +190,8 @@ int main() {
         [] { Load("5000 levels of 2 inserts", [](const auto& file) { Nesting(file, 5000, 2); }); },
         [] { Load("5000 levels of 1 insert", [](const auto& file) { Nesting(file, 5000, 1); }); },
         [] { Load("9 levels of 10 inserts", [](const auto& file) { Nesting(file, 9, 10); }); },
+        [] { Load("a 100 000-character text nested 100 x 100", NestedText); },
+        [] { Load("5000 levels of forward inserts", [](const auto& file) { ForwardChain(file, 5000); }); },
         [] { Load("4 M line records", HoldableDrawing); },
         EstimateOfTheBlocksHeavyDrawing,
     };

@@ -67,7 +67,9 @@ public:
                 break;
             }
             const std::string_view code = TrimBlanks(code_);
-            const bool endOfEntities = code == "0" && (value_ == "ENDSEC" || value_ == "EOF");
+            // A section's end is known by its trimmed value, as readers of the file know it.
+            const std::string_view end = code == "0" ? TrimBlanks(value_) : std::string_view{};
+            const bool endOfEntities = end == "ENDSEC" || end == "EOF";
             if (section_ == "ENTITIES" && endOfEntities && !redlinesWritten_) {
                 WriteRedlineEntities();
                 redlinesWritten_ = true;
@@ -80,7 +82,7 @@ public:
                 if (code == "2") section_ = value_;
             } else if (code == "0" && value_ == "SECTION") {
                 sectionNameNext = true;
-            } else if (code == "0" && value_ == "ENDSEC") {
+            } else if (end == "ENDSEC") {
                 section_.clear();
             } else if (code == "9" && value_ == "$HANDSEED") {
                 MoveHandleSeed();

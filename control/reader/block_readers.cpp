@@ -74,22 +74,15 @@ private:
     PointRotator rotator_;
 };
 
-bool IsReplayed(DisplayKind kind) {
-    return kind >= DisplayKind::Line && kind <= DisplayKind::Point;
-}
-
 }  // namespace
 
-std::int32_t LoadPass::FindBlock(std::string_view name) const {
-    const auto found = blockByName_.find(std::string(name));
-    return found == blockByName_.end() ? 0 : found->second;
-}
+std::int32_t LoadPass::FindBlock(std::string_view name) const { return blockNames_.Find(name); }
 
-// The estimate made at the first block is checked as the expansion goes, for the drawings that
-// it may misjudge.
-void LoadPass::CountExpanded(std::int64_t bytes) {
+// The estimate made at the first block is held to as the expansion goes, each replay counted
+// before it copies anything.
+void LoadPass::CountExpanded(double bytes) {
     expanded_ += bytes;
-    if (expanded_ > reader_.MaxExpansionBytes) RaiseTiraqError("Drawing too complex");
+    if (expanded_ > double(reader_.MaxExpansionBytes)) RaiseTiraqError("Drawing too complex");
 }
 
 void LoadPass::CloseBlock() {
@@ -107,7 +100,8 @@ bool LoadPass::DXFBlock() {
         // Refused before any spool file is written.
         if (!expansionEstimated_) {
             expansionEstimated_ = true;
-            if (ExpansionBytes(text_) > double(reader_.MaxExpansionBytes)) RaiseTiraqError("Drawing too complex");
+            if (ExpansionBytes(text_, properties_) > double(reader_.MaxExpansionBytes))
+                RaiseTiraqError("Drawing too complex");
         }
         LoadEntity();
         // A block without its ENDBLK ends where the next one begins.
@@ -119,7 +113,7 @@ bool LoadPass::DXFBlock() {
         record.BlockName = FitField(name, kBlockNameFieldWidth);
         ++spoolCounter_;
         const std::int32_t index = db_.Blocks.Append(std::move(record));
-        blockByName_.try_emplace(name, index);
+        blockNames_.Add(name, index);
         db_.Blocks[index].SpoolFileName = FitField(spools_.Create(index, spoolCounter_), kSpoolNameFieldWidth);
         inBlock_ = true;
         return true;
@@ -196,12 +190,11 @@ bool LoadPass::DXFBlockInsert(std::int32_t transformIndex) {
 
 void LoadPass::Replay(std::int32_t block, const Placement& placement, std::int32_t insertLayerIndex) {
     const EntryTransform transform(placement);
+    const ExpansionCost cost = spools_.Cost(block);
+    CountExpanded(inBlock_ ? cost.Spooled : cost.Placed);
     for (const SpoolEntry& source : spools_.Entries(block)) {
-        // Every entry read counts, placed or not: a block of entries that are passed over costs
-        // the same reading for each of its inserts.
-        CountExpanded(inBlock_ ? kSpoolEntryBytes : kPlacedRecordBytes);
         // Ellipses of a block are not placed.
-        if (!IsReplayed(source.Kind)) continue;
+        if (!InsertCopies(source.Kind)) continue;
         SpoolEntry entry = source;
         // Entities on the drawing's first layer (normally "0") take the insert's layer.
         if (entry.LayerIndex == 1) entry.LayerIndex = insertLayerIndex;
@@ -283,9 +276,7 @@ bool LoadPass::DXFAttrib() {
             r.X = XAt(10), r.Y = YAt(20);
         }
         r.Height = vb::CSng(Val(40));
-        std::string face(groupValue_[7]);
-        MapTextFont(face, r.FontScalar, properties_.Fonts);
-        r.FontName = FitField(TrimBlanks(face), kFontNameFieldWidth);
+        r.FontName = StyleFontName(groupValue_[7], r.FontScalar, properties_.Fonts);
         r.TagValue = FitField(groupValue_[1], kTextFieldWidth);
         r.TagName = FitField(groupValue_[2], kTextFieldWidth);
         r.Rotation = vb::CSng(Val(50));

@@ -212,7 +212,7 @@ std::string BlockSpools::Create(std::int32_t block, std::int32_t counter) {
     std::FILE* file = std::fopen(path.c_str(), "wbx");
     if (file == nullptr) throw vb::FileError(errno);
     Spool& spool = spools_[block];
-    spool = Spool{path, {}, false};
+    spool = Spool{path, {}, {}, false};
     file_ = file;
     openBlock_ = block;
     return path.string();
@@ -226,6 +226,7 @@ void BlockSpools::OpenForAppend(std::int32_t block) {
     if (file == nullptr) throw vb::FileError(errno);
     found->second.entriesRead = false;
     found->second.entries.clear();
+    found->second.cost = {};
     file_ = file;
     openBlock_ = block;
 }
@@ -252,8 +253,14 @@ const std::vector<SpoolEntry>& BlockSpools::Entries(std::int32_t block) {
     if (!spool.entriesRead) {
         spool.entries = ParseSpoolEntries(ReadWholeFile(spool.path));
         spool.entriesRead = true;
+        for (const SpoolEntry& entry : spool.entries) spool.cost += CostOf(entry);
     }
     return spool.entries;
+}
+
+ExpansionCost BlockSpools::Cost(std::int32_t block) {
+    if (Entries(block).empty()) return {};
+    return spools_.find(block)->second.cost;
 }
 
 void BlockSpools::RemoveAll() noexcept {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "reader/drawing_records.h"
+#include "reader/expansion_cost.h"
+#include "reader/spool_entry.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,20 +12,6 @@
 #include <vector>
 
 namespace tiraq {
-
-// One entry of a block spool file: an entity of a block definition relative to the block's base
-// point. Each kind uses the fields its values line carries (an ellipse keeps its axis end in
-// X2, Y2).
-struct SpoolEntry {
-    DisplayKind Kind = DisplayKind::Line;
-    float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, X3 = 0, Y3 = 0, X4 = 0, Y4 = 0;
-    float Radius = 0, StartAngle = 0, EndAngle = 0;
-    float Ratio = 0, StartParam = 0, EndParam = 0;
-    float Height = 0, Rotation = 0, FontScalar = 0;
-    float Linewidth = 0, Bulge = 0;
-    std::int32_t EntityColor = 0, LayerIndex = 0, LineType = 0, HorzAlign = 0, Underline = 0;
-    std::string Txt{}, FontName{};
-};
 
 // The spool file format: per entry a kind line and a values line, values separated by commas,
 // numbers as decimal text with "." (Singles in their shortest exact form), strings in double
@@ -57,6 +44,8 @@ public:
     // A closed spool file's entries, read once and then replayed from memory until the file
     // changes. The file being written is never read: it gives no entries.
     const std::vector<SpoolEntry>& Entries(std::int32_t block);
+    // What a replay of a block costs: its entries' cost, as Entries gives them.
+    ExpansionCost Cost(std::int32_t block);
 
     // Closes and deletes every spool file and the private folder.
     void RemoveAll() noexcept;
@@ -65,6 +54,7 @@ private:
     struct Spool {
         std::filesystem::path path;
         std::vector<SpoolEntry> entries;
+        ExpansionCost cost;
         bool entriesRead = false;
     };
 

@@ -42,8 +42,11 @@ void LoadPass::ReplayDimension(std::int32_t block, double offsetX, double offset
     }
     const auto x = [&](float value) { return vb::CSng(value + offsetX); };
     const auto y = [&](float value) { return vb::CSng(value + offsetY); };
+    const ExpansionCost cost = spools_.Cost(block);
+    CountExpanded(toSpool ? cost.Spooled : cost.Placed);
     for (const SpoolEntry& source : spools_.Entries(block)) {
-        CountExpanded(toSpool ? kSpoolEntryBytes : kPlacedRecordBytes);
+        // Polyline segments and ellipses of a dimension's block are not placed.
+        if (!DimensionCopies(source.Kind)) continue;
         SpoolEntry e;
         e.Kind = source.Kind;
         e.LayerIndex = layerIndex;
@@ -96,8 +99,9 @@ void LoadPass::ReplayDimension(std::int32_t block, double offsetX, double offset
                     db_.AppendDrawn(PointRecord{.X1 = e.X1, .Y1 = e.Y1, .LayerIndex = layerIndex,
                                                 .EntityColor = entityColor});
                 break;
-            default:
-                // Polyline segments and ellipses of a dimension's block are not placed.
+            case DisplayKind::Polyline:
+            case DisplayKind::Attribute:
+            case DisplayKind::Ellipse:
                 continue;
         }
         if (toSpool) spools_.Write(e);

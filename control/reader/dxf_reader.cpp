@@ -62,8 +62,11 @@ bool DXFReader::LoadDXFText(std::string text, const std::string& FileName) {
     Properties.RedlineTextHeight = 0;
     LoadPass pass(*this, db_, host_, blockSpoolCounter_, std::move(text));
     try {
-        return pass.Run(FileName);
+        const bool result = pass.Run(FileName);
+        expandedBytes_ = pass.ExpandedBytes();
+        return result;
     } catch (...) {
+        expandedBytes_ = pass.ExpandedBytes();
         const std::string description = CurrentErrorDescription();
         host_.SetMousePointer(kPointerDefault);
         db_.DXFComplete = false;

@@ -5,21 +5,12 @@
 #include "reader/drawing_database.h"
 #include "reader/expansion_estimate.h"
 #include "reader/reader_host.h"
-#include "reader/text_fonts.h"
+#include "reader/reader_properties.h"
 
 #include <cstdint>
 #include <string>
 
 namespace tiraq {
-
-
-// The control's properties that a load reads or writes.
-struct ReaderProperties {
-    std::string TmpFileNamePath;  // folder of the block spool files
-    bool CalcExtents = false;     // extents from the entities rather than the header's
-    TextFontSettings Fonts;
-    float RedlineTextHeight = 1;  // after a load: the largest text height of the drawing
-};
 
 // The DXF reader of one control: reads the ASCII form of a DXF file in one pass into the drawing
 // database. Errors leave it as the control's error chain (vb::RuntimeError of number kErrTiraq
@@ -47,6 +38,10 @@ public:
     // The same over a file's text already in memory; `FileName` names it in messages.
     bool LoadDXFText(std::string text, const std::string& FileName);
 
+    // What block expansion cost in the last load, in bytes, by the measure that its limit holds
+    // it to: the estimate made before the expansion, once the expansion is done.
+    double ExpandedBytes() const noexcept { return expandedBytes_; }
+
     // Names the block spool files; rises with every BLOCK read, over the control's whole life.
     std::int32_t BlockSpoolCounter() const noexcept { return blockSpoolCounter_; }
 
@@ -54,6 +49,7 @@ private:
     DrawingDatabase& db_;
     ReaderHost& host_;
     std::int32_t blockSpoolCounter_ = 0;
+    double expandedBytes_ = 0;
 };
 
 }  // namespace tiraq

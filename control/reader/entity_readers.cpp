@@ -149,16 +149,16 @@ bool LoadPass::DXFMinExtents() {
 
 bool LoadPass::HeaderExtent(std::string_view trace, float& x, float& y, bool& read) {
     return Traced(host_, trace, [&] {
-        if (properties_.CalcExtents) return true;
         LoadEntity();
         x = vb::CSng(Val(10));
         y = vb::CSng(Val(20));
         read = true;
         if (!minExtentsRead_ || !maxExtentsRead_) return true;
         const ViewRect& header = db_.DrawingExtents;
-        headerExtentsKnown_ = header.Left <= header.Right && header.Bottom <= header.Top;
+        headerExtentsKnown_ = header.Left < header.Right && header.Bottom < header.Top;
         // Programs that do not know a drawing's extents write a minimum above the maximum (1E+20
-        // and -1E+20): the extents then come from the entities, those read so far included.
+        // and -1E+20), or the same point for both, or no number at all: the extents then come
+        // from the entities, those read so far included.
         if (!headerExtentsKnown_) db_.DrawingExtents = entityExtents_;
         return true;
     });

@@ -1,13 +1,13 @@
 #include "reader/expansion_estimate.h"
 
 #include "reader/ansi_text.h"
-#include "reader/group_values.h"
-
-#include "vb/text_lines.h"
+#include "reader/block_names.h"
+#include "reader/dxf_walk.h"
+#include "reader/expansion_cost.h"
+#include "reader/text_fonts.h"
+#include "reader/text_helpers.h"
 
 #include <algorithm>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
 #include <sys/resource.h>
@@ -16,156 +16,172 @@
 namespace tiraq {
 namespace {
 
-// Entries beyond any memory, yet exact enough in a double that sums and products stay finite.
+// Bytes beyond any memory, yet exact enough in a double that sums stay finite.
 constexpr double kCeiling = 1e18;
 
-double Capped(double entries) { return std::min(entries, kCeiling); }
+void Grow(double& sum, double by) { sum = std::min(sum + by, kCeiling); }
 
-struct BlockCount {
-    double own = 0;                    // entries that the block's own entities write
-    std::vector<std::size_t> inserts;  // per INSERT or DIMENSION, the name of the block placed
+void Grow(ExpansionCost& sum, const ExpansionCost& by) {
+    Grow(sum.Spooled, by.Spooled);
+    Grow(sum.Placed, by.Placed);
+}
+
+// What a block's spool file holds, by what a replay copies of it.
+struct BlockContents {
+    ExpansionCost all;          // every entry, what a replay of the block reads
+    ExpansionCost byInsert;     // the entries that an insert copies
+    ExpansionCost byDimension;  // the entries that a dimension copies
 };
 
-// Reads a drawing's text the way the load driver does, keyword line by keyword line, each entity's
-// group pairs up to the next code 0 or 9, and counts what every block holds and places.
-class BlockCensus {
+// An INSERT or DIMENSION inside a block that names a block not defined yet.
+struct RecordedInsert {
+    std::int32_t container;
+    std::string_view name;
+};
+
+// Follows the load through a drawing with the blocks' contents as costs in place of entries.
+class ExpansionCensus {
 public:
-    explicit BlockCensus(std::string_view text) : lines_(text) {}
+    ExpansionCensus(std::string_view text, const ReaderProperties& properties)
+        : walk_(text, properties.CalcExtents, quiet_), fonts_(properties.Fonts), blocks_(1) {}
 
-    void Run() {
-        std::string_view line;
-        while (lines_.Next(line)) {
-            if (line.size() < 3 || line.size() > 9) continue;
-            if (line == "BLOCK") {
-                StartBlock(TrimBlanks(EntityName()));
-            } else if (line == "ENDBLK" || line == "ENTITIES") {
-                current_ = kNone;
-            } else if (line == "INSERT" || line == "DIMENSION") {
-                Refer(EntityName());
-            } else if (line == "3DFACE") {
-                Own(4);
-            } else if (line == "LINE" || line == "CIRCLE" || line == "ARC" || line == "ELLIPSE" || line == "POINT" ||
-                       line == "TEXT" || line == "MTEXT" || line == "SOLID" || line == "VERTEX" ||
-                       line == "POLYLINE") {
-                // A polyline's own entry stands for its closing segment.
-                Own(1);
-            } else if (line == "LAYER") {
-                // The first LAYER line names the table.
-                if (!layerTableNamePending_) EntityName();
-                layerTableNamePending_ = false;
-            } else if (line == "$EXTMIN" || line == "$EXTMAX" || line == "ATTDEF" || line == "ATTRIB") {
-                EntityName();
-            }
+    double Run() {
+        try {
+            Keyword keyword = Keyword::None;
+            while (walk_.Next(keyword)) Take(keyword);
+        } catch (const vb::RuntimeError&) {
+            // The load stops where its walk cannot go on, and expands nothing after it.
         }
-    }
-
-    double Bytes() const {
-        const std::vector<double> size = Sizes();
-        double spooled = 0;
-        for (const double entries : size) spooled += entries;
-        double placed = 0;
-        for (const std::size_t name : drawing_.inserts)
-            if (const std::size_t block = BlockNamed(name); block != kNone) placed += size[block];
-        return spooled * kSpoolEntryBytes + placed * kPlacedRecordBytes;
+        return bytes_;
     }
 
 private:
-    static constexpr std::size_t kNone = std::size_t(-1);
+    void Take(Keyword keyword) {
+        switch (keyword) {
+            case Keyword::None: return;
+            case Keyword::ExtMin:
+            case Keyword::ExtMax:
+            case Keyword::AttDef:
+            case Keyword::Layer:
+            case Keyword::Attrib: return walk_.SkipEntity();
+            case Keyword::Block: return StartBlock();
+            case Keyword::EndBlock: inBlock_ = false; return;
+            case Keyword::Entities: return StartEntities();
+            case Keyword::Line: return Own(DisplayKind::Line);
+            case Keyword::Circle: return Own(DisplayKind::Circle);
+            case Keyword::Ellipse: return Own(DisplayKind::Ellipse);
+            case Keyword::Point: return Own(DisplayKind::Point);
+            case Keyword::Solid: return Own(DisplayKind::Solid);
+            case Keyword::Face3D: return Own(DisplayKind::Line, 4);
+            case Keyword::Text: return OwnText(false);
+            case Keyword::MText: return OwnText(true);
+            case Keyword::Polyline: return OwnPolyline();
+            case Keyword::Insert: return Refer(ReadName(), false);
+            case Keyword::Dimension:
+                if (const std::string_view name = ReadName(); !name.empty()) Refer(name, true);
+                return;
+        }
+    }
 
-    // Reads the entity's group pairs as the reader does and gives its group 2, the name.
-    std::string_view EntityName() {
+    // Reads the entity's groups and gives its name, group 2.
+    std::string_view ReadName() {
         std::string_view name;
-        ReadGroups(lines_, [&](int code, std::string_view value) {
+        walk_.ReadEntity([&](int code, std::string_view value) {
             if (code == 2) name = value;
         });
         return name;
     }
 
-    std::size_t NameId(std::string_view name) {
-        const auto [it, added] = nameIds_.try_emplace(std::string(name), blockOfName_.size());
-        if (added) blockOfName_.push_back(kNone);
-        return it->second;
-    }
-
-    // Of several blocks of one name the first is the one inserted.
-    void StartBlock(std::string_view name) {
-        current_ = blocks_.size();
+    void StartBlock() {
+        const std::string_view name = ReadName();
+        current_ = static_cast<std::int32_t>(blocks_.size());
         blocks_.emplace_back();
-        std::size_t& block = blockOfName_[NameId(name)];
-        if (block == kNone) block = current_;
+        names_.Add(TrimBlanks(name), current_);
+        inBlock_ = true;
     }
 
-    void Own(double entries) {
-        EntityName();
-        if (current_ != kNone) blocks_[current_].own += entries;
-    }
-
-    void Refer(std::string_view name) {
-        if (name.empty()) return;
-        // Inserts recorded before their block is defined are looked up by the trimmed name.
-        const std::size_t id = NameId(TrimBlanks(name));
-        (current_ == kNone ? drawing_ : blocks_[current_]).inserts.push_back(id);
-    }
-
-    std::size_t BlockNamed(std::size_t name) const { return blockOfName_[name]; }
-
-    // Each block's size, worked out once per block, depth first without recursion so that a deep
-    // nesting needs no deep stack. A block met again while its own size is still being worked out
-    // (blocks inserting each other) counts with its own entries, as far as it got.
-    std::vector<double> Sizes() const {
-        enum class State : std::uint8_t { New, Open, Done };
-        struct Frame {
-            std::size_t block;
-            std::size_t next;
-        };
-        std::vector<double> size(blocks_.size(), 0);
-        std::vector<State> state(blocks_.size(), State::New);
-        std::vector<Frame> stack;
-        const auto open = [&](std::size_t block) {
-            state[block] = State::Open;
-            size[block] = blocks_[block].own;
-            stack.push_back({block, 0});
-        };
-        for (std::size_t root = 0; root < blocks_.size(); ++root) {
-            if (state[root] != State::New) continue;
-            open(root);
-            while (!stack.empty()) {
-                const std::size_t block = stack.back().block;
-                const std::vector<std::size_t>& inserts = blocks_[block].inserts;
-                if (stack.back().next == inserts.size()) {
-                    state[block] = State::Done;
-                    stack.pop_back();
-                    continue;
-                }
-                const std::size_t inner = BlockNamed(inserts[stack.back().next]);
-                if (inner != kNone && inner != block && state[inner] == State::New) {
-                    open(inner);  // this insert is taken again once the inner block is done
-                    continue;
-                }
-                ++stack.back().next;
-                // An undefined block, or the block itself, places nothing.
-                if (inner == kNone || inner == block) continue;
-                size[block] = Capped(size[block] + (state[inner] == State::Done ? size[inner] : blocks_[inner].own));
-            }
+    void StartEntities() {
+        inBlock_ = false;
+        if (entitiesPlaced_) return;
+        entitiesPlaced_ = true;
+        for (const RecordedInsert& recorded : recorded_) {
+            const std::int32_t block = names_.Find(TrimBlanks(recorded.name));
+            if (block != 0 && block != recorded.container) Copy(block, recorded.container, false);
         }
-        return size;
     }
 
-    vb::LineScanner lines_;
-    std::vector<BlockCount> blocks_;
-    BlockCount drawing_;  // the inserts outside every block
-    std::size_t current_ = kNone;
-    bool layerTableNamePending_ = true;
-    std::unordered_map<std::string, std::size_t> nameIds_;
-    std::vector<std::size_t> blockOfName_;
+    void Refer(std::string_view name, bool dimension) {
+        const std::int32_t block = names_.Find(name);
+        if (!inBlock_) {
+            if (block != 0) Grow(bytes_, blocks_[std::size_t(block)].all.Placed);
+        } else if (block == 0) {
+            recorded_.push_back({current_, name});
+        } else if (block != current_) {
+            Copy(block, current_, dimension);
+        }
+    }
+
+    // A replay of `block` into the spool file of `container`.
+    void Copy(std::int32_t block, std::int32_t container, bool dimension) {
+        const BlockContents from = blocks_[std::size_t(block)];
+        Grow(bytes_, from.all.Spooled);
+        BlockContents& to = blocks_[std::size_t(container)];
+        const ExpansionCost& copied = dimension ? from.byDimension : from.byInsert;
+        Grow(to.all, copied);
+        Grow(to.byInsert, copied);
+        Grow(to.byDimension, from.byDimension);
+    }
+
+    // Entries that the entity just named writes into the block being read.
+    void Own(DisplayKind kind, int entries = 1) {
+        walk_.SkipEntity();
+        for (int i = 0; i < entries; ++i) Spooled(SpoolEntry{.Kind = kind});
+    }
+
+    void OwnText(bool isMText) {
+        if (!inBlock_) return walk_.SkipEntity();
+        walk_.LoadEntity();
+        std::int32_t underline = 0;
+        float scalar = 0;
+        Spooled(SpoolEntry{.Kind = DisplayKind::Text, .Txt = EntityText(walk_.Groups(), isMText, underline),
+                           .FontName = StyleFontName(walk_.Groups()[7], scalar, fonts_)});
+    }
+
+    void OwnPolyline() {
+        walk_.LoadEntity();
+        const std::int32_t flags = vb::CLng(walk_.Val(70));
+        const auto segment = [&] { Spooled(SpoolEntry{.Kind = DisplayKind::Polyline}); };
+        if (flags == 64)
+            walk_.MeshVertices([] {}, [&](std::int64_t, std::int64_t) { segment(); });
+        else
+            walk_.PolylineVertices(flags, [&](bool segmentEnds) { if (segmentEnds) segment(); }, segment);
+    }
+
+    void Spooled(const SpoolEntry& entry) {
+        if (!inBlock_) return;
+        const ExpansionCost cost = CostOf(entry);
+        BlockContents& contents = blocks_[std::size_t(current_)];
+        Grow(contents.all, cost);
+        if (InsertCopies(entry.Kind)) Grow(contents.byInsert, cost);
+        if (DimensionCopies(entry.Kind)) Grow(contents.byDimension, cost);
+    }
+
+    ReaderHost quiet_;
+    DxfWalk walk_;
+    const TextFontSettings& fonts_;
+    std::vector<BlockContents> blocks_;  // by block index, from 1
+    BlockNames names_;
+    std::vector<RecordedInsert> recorded_;
+    std::int32_t current_ = 0;
+    bool inBlock_ = false;
+    bool entitiesPlaced_ = false;
+    double bytes_ = 0;
 };
 
 }  // namespace
 
-double ExpansionBytes(std::string_view text) {
-    BlockCensus census(text);
-    census.Run();
-    return census.Bytes();
+double ExpansionBytes(std::string_view text, const ReaderProperties& properties) {
+    return ExpansionCensus(text, properties).Run();
 }
 
 std::int64_t ExpansionMemoryLimit() {

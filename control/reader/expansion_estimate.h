@@ -1,26 +1,22 @@
 #pragma once
 
-#include "reader/block_spool.h"
-#include "reader/drawing_records.h"
+#include "reader/reader_properties.h"
 
 #include <cstdint>
 #include <string_view>
 
 namespace tiraq {
 
-// What block expansion costs in memory. An entry of a block's spool file is held in the file and,
-// once the block is replayed, parsed in memory; a record placed in the drawing database comes
-// with its display-list entry (a line's size: most expanded records are lines and segments).
-inline constexpr std::int64_t kSpoolEntryBytes = sizeof(SpoolEntry) + 64;
-inline constexpr std::int64_t kPlacedRecordBytes = sizeof(LineRecord) + sizeof(SeqEntry);
-
-// The memory that expanding a drawing's blocks would take, estimated from its text before
-// anything is expanded. A block's size is its own entries plus, for every INSERT or DIMENSION
-// inside it, the size of the block that it names, so nested counts multiply; every block's spool
-// file holds its size, and every INSERT or DIMENSION outside the blocks places its block's size
-// as records. Each block's size is worked out once. Sizes beyond any memory are held at a ceiling
-// instead of growing without bound.
-double ExpansionBytes(std::string_view text);
+// What expanding a drawing's blocks will cost, in bytes, worked out from its text before any block
+// is read. The drawing is walked as the load walks it, and every replay that the load will make is
+// counted as the load counts it (ExpansionCost), so that a load within the limit is never refused
+// and one beyond it is refused before it grows. An INSERT or DIMENSION inside a block copies the
+// block it names as that block is then; one that names a block defined only later is placed when
+// the entities begin, in file order, with what that block holds by then: its own entities, the
+// blocks it took in as it was read, and what earlier such placements added to it. A forward
+// reference is so expanded one level, once. An INSERT or DIMENSION outside the blocks places its
+// block into the drawing. Sums beyond any memory are held at a ceiling.
+double ExpansionBytes(std::string_view text, const ReaderProperties& properties);
 
 // The memory that block expansion may take in one load: a tenth of the machine's physical memory,
 // since the program keeps several drawings open beside the user's other work, or a quarter of the

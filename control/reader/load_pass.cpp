@@ -11,11 +11,6 @@
 #include <algorithm>
 
 namespace tiraq {
-namespace {
-
-[[noreturn]] void RaiseInputPastEnd() { throw vb::RuntimeError(kErrInputPastEnd, "Input past end of file"); }
-
-}  // namespace
 
 LoadPass::LoadPass(DXFReader& reader, DrawingDatabase& db, ReaderHost& host, std::int32_t& spoolCounter,
                    std::string text)
@@ -25,52 +20,19 @@ LoadPass::LoadPass(DXFReader& reader, DrawingDatabase& db, ReaderHost& host, std
       properties_(reader.Properties),
       spoolCounter_(spoolCounter),
       text_(std::move(text)),
-      lines_(text_),
+      walk_(text_, reader.Properties.CalcExtents, host),
+      groupValue_(walk_.Groups()),
       firstTransform_(db.InsertTransformCount() + 1),
       spools_(reader.Properties.TmpFileNamePath) {}
 
-bool LoadPass::NextLine() {
-    if (lineHeld_) {
-        lineHeld_ = false;
-        return true;
-    }
-    std::string_view line;
-    if (!lines_.Next(line)) return false;
-    currentLine_ = line;
-    return true;
-}
-
-void LoadPass::ReadNextLine() {
-    if (!NextLine()) RaiseInputPastEnd();
-}
-
-bool LoadPass::LoadEntity() {
-    try {
-        groupValue_.Clear();
-        const bool complete = ReadGroups(lines_, [&](int code, std::string_view value) {
-            if (code > 0) groupValue_.Set(code, value);
-        });
-        if (!complete) RaiseInputPastEnd();
-        return true;
-    } catch (...) {
-        host_.SetMousePointer(kPointerDefault);
-        throw vb::RuntimeError(kErrTiraq, CurrentErrorDescription() + ". Error in LoadEntity.");
-    }
-}
-
 bool LoadPass::MakeSureFileIsDXF() {
-    return Traced(host_, " ->  MakeSureFileIsDXF.", [&] {
-        vb::LineScanner scan(text_);
-        std::string_view line;
-        while (TrimBlanks(currentLine_) != "SECTION" && scan.Next(line)) currentLine_ = line;
-        return TrimBlanks(currentLine_) == "SECTION";
-    });
+    return Traced(host_, " ->  MakeSureFileIsDXF.", [&] { return walk_.FindSectionLine(); });
 }
 
 void LoadPass::ShowProgress() {
-    if (text_.empty()) return;
+    if (walk_.Size() == 0) return;
     const float fraction =
-        std::min(1.0f, static_cast<float>(lines_.Position()) / static_cast<float>(text_.size()));
+        std::min(1.0f, static_cast<float>(walk_.Position()) / static_cast<float>(walk_.Size()));
     if (fraction > nextMark_) {
         host_.PaintProgress(fraction);
         nextMark_ += 0.05f;
@@ -85,9 +47,10 @@ bool LoadPass::Run(const std::string& fileName) {
     db_.DrawingExtents = kNoExtents;
     host_.ShowStatusBar(true);
     bool lastResult = true;
-    while (lastResult && NextLine()) {
+    Keyword keyword = Keyword::None;
+    while (lastResult && walk_.Next(keyword)) {
         ShowProgress();
-        lastResult = Dispatch();
+        lastResult = Dispatch(keyword);
     }
     host_.SetPreviousViews(db_.DrawingExtents);
     host_.HideStatusBar();
@@ -96,32 +59,29 @@ bool LoadPass::Run(const std::string& fileName) {
     return lastResult;
 }
 
-bool LoadPass::Dispatch() {
-    const std::string_view line = currentLine_;
-    if (line.size() < 3 || line.size() > 9) return true;
-    if (line == "$EXTMIN") return DXFMinExtents();
-    if (line == "$EXTMAX") return DXFMaxExtents();
-    if (line == "ATTDEF") return DXFAttDef();
-    if (line == "LAYER") {
-        if (!layerTableNamePending_) return DXFNewLayer();
-        layerTableNamePending_ = false;
-        return true;
+bool LoadPass::Dispatch(Keyword keyword) {
+    switch (keyword) {
+        case Keyword::None: return true;
+        case Keyword::ExtMin: return DXFMinExtents();
+        case Keyword::ExtMax: return DXFMaxExtents();
+        case Keyword::AttDef: return DXFAttDef();
+        case Keyword::Layer: return DXFNewLayer();
+        case Keyword::Block: return DXFBlock();
+        case Keyword::EndBlock: return EndBlock();
+        case Keyword::Line: return DXFLine();
+        case Keyword::Circle: return DXFCircle();
+        case Keyword::Ellipse: return DXFEllipse();
+        case Keyword::Point: return DXFPoint();
+        case Keyword::Polyline: return DXFPoly();
+        case Keyword::Text: return DXFText("TEXT");
+        case Keyword::MText: return DXFText("MTEXT");
+        case Keyword::Solid: return DXFSolid();
+        case Keyword::Face3D: return DXF3DFace();
+        case Keyword::Insert: return DXFBlockInsert(0);
+        case Keyword::Dimension: return DXFDimension();
+        case Keyword::Attrib: return DXFAttrib();
+        case Keyword::Entities: return StartEntities();
     }
-    if (line == "BLOCK") return DXFBlock();
-    if (line == "ENDBLK") return EndBlock();
-    if (line == "LINE") return DXFLine();
-    if (line == "CIRCLE" || line == "ARC") return DXFCircle();
-    if (line == "ELLIPSE") return DXFEllipse();
-    if (line == "POINT") return DXFPoint();
-    if (line == "POLYLINE") return DXFPoly();
-    if (line == "TEXT") return DXFText("TEXT");
-    if (line == "MTEXT") return DXFText("MTEXT");
-    if (line == "SOLID") return DXFSolid();
-    if (line == "3DFACE") return DXF3DFace();
-    if (line == "INSERT") return DXFBlockInsert(0);
-    if (line == "DIMENSION") return DXFDimension();
-    if (line == "ATTRIB") return DXFAttrib();
-    if (line == "ENTITIES") return StartEntities();
     return true;
 }
 
@@ -130,7 +90,7 @@ void LoadPass::RemoveSpoolFiles() noexcept {
     for (BlockRecord& block : db_.Blocks) block.SpoolFileName.clear();
 }
 
-double LoadPass::Val(int code) const { return vb::Val(groupValue_[code]); }
+double LoadPass::Val(int code) const { return walk_.Val(code); }
 
 float LoadPass::XAt(int code) const { return vb::CSng(Val(code) + db_.XOffset); }
 

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "reader/block_names.h"
 #include "reader/block_spool.h"
 #include "reader/dxf_reader.h"
+#include "reader/dxf_walk.h"
 #include "reader/group_values.h"
-
-#include "vb/text_lines.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace tiraq {
 
@@ -31,19 +30,20 @@ public:
     // The read loop; a failure leaves as the failing procedure's error chain.
     bool Run(const std::string& fileName);
     // The line the loop read last, for the load's error text.
-    std::string_view CurrentLine() const noexcept { return currentLine_; }
+    std::string_view CurrentLine() const noexcept { return walk_.CurrentLine(); }
+    // What block expansion has cost so far, in bytes, by the measure that its limit is held to.
+    double ExpandedBytes() const noexcept { return expanded_; }
     // Deletes the spool files and forgets their names in the block records.
     void RemoveSpoolFiles() noexcept;
 
 private:
-    // Lines of the file.
-    bool NextLine();
-    void ReadNextLine();
-    void HoldLine() noexcept { lineHeld_ = true; }
-    bool LoadEntity();
+    bool LoadEntity() {
+        walk_.LoadEntity();
+        return true;
+    }
     bool MakeSureFileIsDXF();
     void ShowProgress();
-    bool Dispatch();
+    bool Dispatch(Keyword keyword);
 
     // Readers called by the loop, each returning true to go on.
     bool DXFMinExtents();
@@ -83,7 +83,7 @@ private:
     void StoreReplayed(SpoolEntry& entry, const Placement& placement);
     void ReplayDimension(std::int32_t block, double offsetX, double offsetY, std::int32_t layerIndex,
                          std::int32_t entityColor);
-    void CountExpanded(std::int64_t bytes);
+    void CountExpanded(double bytes);
     void CloseBlock();
 
     // Values of the current entity.
@@ -106,16 +106,13 @@ private:
     std::int32_t& spoolCounter_;
 
     std::string text_;
-    vb::LineScanner lines_;
-    std::string_view currentLine_;
-    bool lineHeld_ = false;
+    DxfWalk walk_;
+    const GroupValues& groupValue_;
     float nextMark_ = 0.05f;
-    GroupValues groupValue_;
 
     bool inBlock_ = false;
     bool inEntities_ = false;
     bool entitiesPlaced_ = false;
-    bool layerTableNamePending_ = true;
     bool minExtentsRead_ = false;
     bool maxExtentsRead_ = false;
     bool headerExtentsKnown_ = false;
@@ -123,10 +120,10 @@ private:
     std::int32_t insertLayerIndex_ = 0;
     std::int32_t firstTransform_ = 1;
     bool expansionEstimated_ = false;
-    std::int64_t expanded_ = 0;  // bytes
+    double expanded_ = 0;  // bytes
 
     BlockSpools spools_;
-    std::unordered_map<std::string, std::int32_t> blockByName_;  // whole name -> first block
+    BlockNames blockNames_;
 };
 
 }  // namespace tiraq

@@ -1,13 +1,11 @@
 #include "reader/load_pass.h"
 
-#include "reader/error_chain.h"
-#include "reader/flag_bits.h"
 #include "reader/pen_styles.h"
 #include "reader/traced.h"
 
 #include "vb/convert.h"
 
-#include <cstdlib>
+#include <optional>
 
 namespace tiraq {
 namespace {
@@ -49,76 +47,44 @@ bool LoadPass::DXFPoly() {
             if (widens) CheckExtents(p.X, p.Y, c.X, c.Y);
         };
 
-        ReadNextLine();
-        if (currentLine_ != "VERTEX") RaiseTiraqError("Polyline read error");
-        LoadEntity();
-        Vertex current = vertexAt();
-        const Vertex first = current;
-        Vertex previous = current;
-        float bulge = bulgeAt();
-        while (currentLine_ != "SEQEND") {
-            // Another entity where SEQEND should be ends the polyline and is read next as usual;
-            // the end of the file is a truncated drawing.
-            ReadNextLine();
-            if (currentLine_ != "VERTEX") {
-                if (currentLine_ != "SEQEND") HoldLine();
-                break;
-            }
-            LoadEntity();
-            current = vertexAt();
-            const std::int32_t vertexFlags = vb::CLng(Val(70));
-            if (!IsBitSet(vertexFlags, 4)) segment(previous, current, bulge, true);
-            previous = current;
-            bulge = bulgeAt();
-        }
-        // The closing segment runs from the first vertex to the last, against the direction of
-        // the last vertex's bulge.
-        if (IsBitSet(flags, 0)) segment(first, previous, -bulge, false);
+        std::optional<Vertex> first;
+        Vertex previous;
+        float bulge = 0;
+        walk_.PolylineVertices(
+            flags,
+            [&](bool segmentEnds) {
+                const Vertex current = vertexAt();
+                if (segmentEnds) segment(previous, current, bulge, true);
+                if (!first) first = current;
+                previous = current;
+                bulge = bulgeAt();
+            },
+            // The closing segment runs from the first vertex to the last, against the direction of
+            // the last vertex's bulge.
+            [&] { segment(*first, previous, -bulge, false); });
         return true;
     });
 }
 
 bool LoadPass::DXFPolyFace(std::int32_t layerIndex, std::int32_t entityColor) {
     return Traced(host_, " ->  DXFPolyFace.", [&] {
-        // The mesh numbers its vertices from 1, after those of earlier meshes.
+        // The mesh numbers its points from 1, after those of earlier meshes.
         const std::int32_t base = db_.VertexCount();
-        for (;;) {
-            ReadNextLine();
-            if (currentLine_ == "SEQEND") return true;
-            if (currentLine_ != "VERTEX") {
-                HoldLine();
-                return true;
-            }
-            LoadEntity();
-            const std::int32_t flags = vb::CLng(Val(70));
-            if (IsBitSet(flags, 6)) {
-                db_.Vertices.Append(VertexRecord{XAt(10), YAt(20)});
-                continue;
-            }
-            const std::int64_t corners[4] = {vb::CLng(Val(71)), vb::CLng(Val(72)), vb::CLng(Val(73)),
-                                             vb::CLng(Val(74))};
-            std::int64_t used[4];
-            int usedCount = 0;
-            for (const std::int64_t corner : corners)
-                if (corner != 0) used[usedCount++] = corner;
-            const std::int64_t vertexCount = db_.VertexCount() - base;
-            for (int k = 0; k < usedCount; ++k) {
-                const std::int64_t start = used[k];
-                const std::int64_t end = std::llabs(k + 1 < usedCount ? used[k + 1] : corners[0]);
-                // A negative number hides the edge; numbers beyond this mesh's vertices name none.
-                if (start <= 0 || start > vertexCount || end < 1 || end > vertexCount) continue;
-                const VertexRecord a = db_.Vertices[static_cast<std::int32_t>(base + start)];
-                const VertexRecord b = db_.Vertices[static_cast<std::int32_t>(base + end)];
-                if (inBlock_) {
-                    spools_.Write(SpoolEntry{.Kind = DisplayKind::Polyline, .X1 = BlockX(a.X), .Y1 = BlockY(a.Y),
-                                             .X2 = BlockX(b.X), .Y2 = BlockY(b.Y), .EntityColor = entityColor,
-                                             .LayerIndex = layerIndex});
-                } else {
-                    db_.AppendDrawn(PolylineRecord{.X1 = a.X, .Y1 = a.Y, .X2 = b.X, .Y2 = b.Y,
-                                                   .LayerIndex = layerIndex, .EntityColor = entityColor});
-                }
-            }
-        }
+        walk_.MeshVertices([&] { db_.Vertices.Append(VertexRecord{XAt(10), YAt(20)}); },
+                           [&](std::int64_t start, std::int64_t end) {
+                               const VertexRecord a = db_.Vertices[static_cast<std::int32_t>(base + start)];
+                               const VertexRecord b = db_.Vertices[static_cast<std::int32_t>(base + end)];
+                               if (inBlock_) {
+                                   spools_.Write(SpoolEntry{.Kind = DisplayKind::Polyline, .X1 = BlockX(a.X),
+                                                            .Y1 = BlockY(a.Y), .X2 = BlockX(b.X), .Y2 = BlockY(b.Y),
+                                                            .EntityColor = entityColor, .LayerIndex = layerIndex});
+                               } else {
+                                   db_.AppendDrawn(PolylineRecord{.X1 = a.X, .Y1 = a.Y, .X2 = b.X, .Y2 = b.Y,
+                                                                  .LayerIndex = layerIndex,
+                                                                  .EntityColor = entityColor});
+                               }
+                           });
+        return true;
     });
 }
 

@@ -1,6 +1,7 @@
 #include "reader/text_fonts.h"
 
 #include "reader/ansi_text.h"
+#include "reader/drawing_records.h"
 
 #include <array>
 #include <string_view>
@@ -60,6 +61,12 @@ void MapTextFont(std::string& Name, float& Scalar, const TextFontSettings& setti
     }
     Name = settings.MonoFontName;
     Scalar = settings.MonoFontScalar;
+}
+
+std::string StyleFontName(std::string_view style, float& scalar, const TextFontSettings& settings) {
+    std::string face(style);
+    MapTextFont(face, scalar, settings);
+    return FitField(TrimBlanks(face), kFontNameFieldWidth);
 }
 
 }  // namespace tiraq

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tiraq {
 
@@ -17,5 +18,9 @@ struct TextFontSettings {
 // upper-cased and trimmed of blanks) and goes out holding the face; `Scalar` goes out holding the
 // factor that multiplies the text height.
 void MapTextFont(std::string& Name, float& Scalar, const TextFontSettings& settings);
+
+// The font face of a text style as a text record keeps it, trimmed and cut to its field, with
+// the style's size factor in `scalar`.
+std::string StyleFontName(std::string_view style, float& scalar, const TextFontSettings& settings);
 
 }  // namespace tiraq

@@ -56,4 +56,19 @@ void ApplyControlCodes(std::string& text, std::int32_t& underline) {
     text = std::move(out);
 }
 
+std::string EntityText(const GroupValues& groups, bool isMText, std::int32_t& underline) {
+    std::string text;
+    if (isMText) {
+        for (const std::string_view chunk : groups.TextChunks()) text += chunk;
+        text += groups[1];
+    } else {
+        text = groups[3].empty() ? groups[1] : groups[2];
+    }
+    ApplyControlCodes(text, underline);
+    if (!text.empty() && text.front() == '\\' && text.find(';') != std::string::npos)
+        text.erase(0, std::min<std::size_t>(4, text.size()));
+    EscapeQuotes(text);
+    return text;
+}
+
 }  // namespace tiraq

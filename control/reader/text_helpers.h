@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reader/group_values.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,5 +22,11 @@ float NormalizeAngle(float& Angle);
 // Turns the "%%" control codes of a text into their characters; an underline code is removed
 // where it stands and sets `underline` to -1.
 void ApplyControlCodes(std::string& text, std::int32_t& underline);
+
+// The text that a TEXT or MTEXT entity shows, from its groups: a long MTEXT's chunks (groups 3) in
+// order and then group 1, a TEXT's group 1 (group 2 where group 3 is given), its control codes
+// turned into characters (an underline code sets `underline` to -1), a leading formatting code
+// such as "\A1;" removed, and double quotes escaped.
+std::string EntityText(const GroupValues& groups, bool isMText, std::int32_t& underline);
 
 }  // namespace tiraq

@@ -36,25 +36,8 @@ bool LoadPass::DXFText(std::string_view kind) {
         r.Height = vb::CSng(Val(40));
         if (properties_.RedlineTextHeight < r.Height) properties_.RedlineTextHeight = r.Height;
 
-        // A long MTEXT carries its first chunks in groups 3, in order, and the rest in group 1.
-        std::string text;
-        if (isMText) {
-            for (const std::string_view chunk : groupValue_.TextChunks()) text += chunk;
-            text += groupValue_[1];
-        } else {
-            text = groupValue_[3].empty() ? groupValue_[1] : groupValue_[2];
-        }
-        ApplyControlCodes(text, r.Underline);
-        // A leading formatting code such as "\A1;".
-        if (!text.empty() && text.front() == '\\' && text.find(';') != std::string::npos)
-            text.erase(0, std::min<std::size_t>(4, text.size()));
-        EscapeQuotes(text);
-
-        std::string face(groupValue_[7]);
-        float scalar = 0;
-        MapTextFont(face, scalar, properties_.Fonts);
-        r.FontName = FitField(TrimBlanks(face), kFontNameFieldWidth);
-        r.FontScalar = scalar;
+        std::string text = EntityText(groupValue_, isMText, r.Underline);
+        r.FontName = StyleFontName(groupValue_[7], r.FontScalar, properties_.Fonts);
 
         r.Rotation = vb::CSng(Val(50));
         if (!isMText && flags == 2) r.Rotation = vb::CSng(r.Rotation - 180.0);

@@ -222,6 +222,20 @@ TEST_F(SaveTest, AnEntitiesSectionThatRunsToTheEndGetsItsAdditionsBeforeTheEnd) 
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 3) << "no temporary file";
 }
 
+TEST_F(SaveTest, AnEntitiesSectionClosedWithTrailingBlanksGetsItsAdditionsInside) {
+    DxfBuilder b;
+    b.Section("ENTITIES").Line("0", "0", "1", "1").Raw("  0").Raw("ENDSEC ");
+    b.Section("OBJECTS").Raw("  0").Raw("ENDSEC");
+    LoadSource(b.Text());
+    AddRedlineCircle(db, 0, 0, 1, 0, "0");
+    const std::vector<std::string> lines = LinesOf(Save());
+    const auto circle = std::find(lines.begin(), lines.end(), "CIRCLE");
+    ASSERT_NE(circle, lines.end());
+    EXPECT_EQ(std::vector(circle + 11, circle + 13), (std::vector<std::string>{"  0", "ENDSEC "}))
+        << "before the section's own end, kept as it was";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "CIRCLE"), 1);
+}
+
 TEST_F(SaveTest, ASavedDrawingLoadsAgainWithItsRedlineLayersKnown) {
     LoadSource(HandledDrawing());
     AddNewLayer("MARKUP", ACIToRGB(5), false);

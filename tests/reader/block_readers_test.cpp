@@ -2,7 +2,6 @@
 
 #include "reader/block_spool.h"
 #include "reader/colour_table.h"
-#include "reader/expansion_estimate.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +13,6 @@ namespace {
 using BlockReaders = ReaderTest;
 
 std::vector<float> Ends(const LineRecord& l) { return {l.X1, l.Y1, l.X2, l.Y2}; }
-
-// A drawing whose BLOCKS section holds `blocks` and whose ENTITIES section holds `entities`.
-std::string BlocksAndEntities(const DxfBuilder& blocks, const DxfBuilder& entities) {
-    return "  0\r\nSECTION\r\n  2\r\nBLOCKS\r\n" + blocks.Unclosed() + "  0\r\nENDSEC\r\n" + Drawing(entities);
-}
 
 TEST_F(BlockReaders, EachInsertPlacesItsOwnCopy) {
     DxfBuilder blocks;
@@ -138,111 +132,6 @@ TEST_F(BlockReaders, BlocksInsertingEachOtherLoadOnce) {
     // A holds its line, B's line and the copy of A that B made before B reached A; B holds its
     // line and A as it was then.
     EXPECT_EQ(db.LineCount(), 3 + 2);
-}
-
-// Blocks L1 to L`depth`, each inserting the one before it `copies` times (after a line of its own
-// where `ownLine`), L0 holding a line; the drawing inserts the deepest once.
-std::string NestedBlocks(int depth, int copies, bool ownLine = false) {
-    DxfBuilder blocks;
-    blocks.Block("L0").Line("0", "0", "1", "0").EndBlock();
-    for (int level = 1; level <= depth; ++level) {
-        const std::string name = "L" + std::to_string(level), inner = "L" + std::to_string(level - 1);
-        blocks.Block(name);
-        if (ownLine) blocks.Line("0", std::to_string(level), "1", std::to_string(level));
-        for (int i = 0; i < copies; ++i) blocks.Entity("INSERT", {{8, "0"}, {2, inner}});
-        blocks.EndBlock();
-    }
-    DxfBuilder entities;
-    entities.Entity("INSERT", {{8, "0"}, {2, "L" + std::to_string(depth)}});
-    return BlocksAndEntities(blocks, entities);
-}
-
-constexpr const char* kTooComplexAtTheFirstBlock =
-    "At entity type 'BLOCK'. \r\nDrawing too complex\r\n ->  DXFBlock.\r\n ->  LoadDXF.";
-
-TEST_F(BlockReaders, NestingsBeyondTheMachinesMemoryAreRefusedBeforeAnySpoolFileIsWritten) {
-    // 5 000 levels of two inserts each, and 9 levels of ten.
-    for (const auto& [depth, copies] : {std::pair{5000, 2}, std::pair{9, 10}}) {
-        EXPECT_EQ(LoadError(NestedBlocks(depth, copies)), kTooComplexAtTheFirstBlock) << depth;
-        EXPECT_EQ(reader.BlockSpoolCounter(), 0) << "no block was spooled";
-        EXPECT_EQ(SpoolEntriesLeft(), 0);
-        EXPECT_FALSE(db.DXFComplete);
-    }
-    // A nesting that fits loads as before.
-    ASSERT_TRUE(Load(NestedBlocks(12, 2)));
-    EXPECT_EQ(db.LineCount(), 4096);
-}
-
-TEST_F(BlockReaders, AChainOfBlocksThatEachAddALineIsRefusedForItsSpoolsNotItsLines) {
-    // 5 000 lines in the end, but every block's spool holds all the lines below it: 12.5 M entries.
-    const std::string chain = NestedBlocks(5000, 1, true);
-    const double bytes = ExpansionBytes(chain);
-    EXPECT_GT(bytes, 12'500'000.0 * kSpoolEntryBytes);
-    // The limit of a 24 GB machine refuses it at its first block; one large enough to hold it would
-    // spend its time on the spools.
-    reader.MaxExpansionBytes = 2'400'000'000;
-    EXPECT_EQ(LoadError(chain), kTooComplexAtTheFirstBlock);
-    EXPECT_EQ(reader.BlockSpoolCounter(), 0);
-    // A short chain of the same kind loads every line.
-    ASSERT_TRUE(Load(NestedBlocks(100, 1, true)));
-    EXPECT_EQ(db.LineCount(), 101);
-}
-
-TEST_F(BlockReaders, TheEstimateMultipliesNestedInsertsAsTheExpansionDoes) {
-    DxfBuilder blocks;
-    // A inserts C before C is defined, B inserts A three times, D holds B and itself.
-    blocks.Block("A").Line("0", "0", "1", "0").Line("0", "0", "0", "1");
-    blocks.Entity("INSERT", {{8, "0"}, {2, "C"}}).EndBlock();
-    blocks.Block("B").Line("0", "0", "2", "0");
-    for (int i = 0; i < 3; ++i) blocks.Entity("INSERT", {{8, "0"}, {2, "A"}});
-    blocks.EndBlock();
-    blocks.Block("C").Entity("3DFACE", {{8, "0"}, {10, "0"}, {11, "1"}, {12, "1"}, {22, "1"}}).EndBlock();
-    blocks.Block("D").Entity("INSERT", {{8, "0"}, {2, "B"}}).Entity("INSERT", {{8, "0"}, {2, "D"}}).EndBlock();
-    DxfBuilder entities;
-    entities.Entity("INSERT", {{8, "0"}, {2, "B"}}).Entity("INSERT", {{8, "0"}, {2, "B"}});
-    entities.Entity("INSERT", {{8, "0"}, {2, "NOWHERE"}});
-    const std::string text = BlocksAndEntities(blocks, entities);
-    ASSERT_TRUE(Load(text));
-    // A: its 2 lines and C's 4 edges; B: its line and three As; D: one B (it never holds itself).
-    const double spooled = 6 + 19 + 4 + 19, placed = 2 * 19;
-    EXPECT_EQ(ExpansionBytes(text), spooled * kSpoolEntryBytes + placed * kPlacedRecordBytes);
-    // B took A before A received C, so the drawing holds fewer lines than the estimate allows.
-    EXPECT_LE(db.LineCount(), placed);
-
-    // Exactly at the limit the drawing loads; a byte less and it is refused at its first block.
-    reader.MaxExpansionBytes = std::int64_t(ExpansionBytes(text));
-    EXPECT_TRUE(Load(text));
-    reader.MaxExpansionBytes -= 1;
-    EXPECT_EQ(LoadError(text), kTooComplexAtTheFirstBlock);
-}
-
-TEST_F(BlockReaders, AnExpansionBeyondTheEstimateIsStillRefused) {
-    // Each face of a polyface mesh may draw four edges, which the estimate counts as one entry.
-    DxfBuilder blocks;
-    blocks.Block("MESH").Entity("POLYLINE", {{8, "0"}, {70, "64"}});
-    for (const auto& [x, y] : {std::pair{"0", "0"}, std::pair{"1", "0"}, std::pair{"1", "1"}, std::pair{"0", "1"}})
-        blocks.Entity("VERTEX", {{8, "0"}, {10, x}, {20, y}, {70, "192"}});
-    for (int i = 0; i < 20; ++i)
-        blocks.Entity("VERTEX", {{8, "0"}, {70, "128"}, {71, "1"}, {72, "2"}, {73, "3"}, {74, "4"}});
-    blocks.Entity("SEQEND").EndBlock();
-    DxfBuilder entities;
-    for (int i = 0; i < 10; ++i) entities.Entity("INSERT", {{8, "0"}, {2, "MESH"}});
-    const std::string text = BlocksAndEntities(blocks, entities);
-    ASSERT_TRUE(Load(text));
-    ASSERT_EQ(db.PolylineCount(), 800);
-    reader.MaxExpansionBytes = std::int64_t(ExpansionBytes(text)) + 100 * kPlacedRecordBytes;
-    EXPECT_EQ(LoadError(text), "At entity type 'INSERT'. \r\nDrawing too complex\r\n ->  DXFBlockInsert.\r\n ->  LoadDXF.");
-    EXPECT_EQ(SpoolEntriesLeft(), 0);
-
-    // Entries that a replay passes over (ellipses) count all the same: each insert reads them.
-    DxfBuilder ellipses;
-    ellipses.Block("E");
-    for (int i = 0; i < 10; ++i) ellipses.Entity("ELLIPSE", {{8, "0"}, {11, "1"}, {40, "0.5"}});
-    ellipses.EndBlock();
-    DxfBuilder inserts;
-    for (int i = 0; i < 200; ++i) inserts.Entity("INSERT", {{8, "0"}, {2, "E"}});
-    reader.MaxExpansionBytes = 1000 * kPlacedRecordBytes;
-    EXPECT_EQ(LoadError(BlocksAndEntities(ellipses, inserts)), kTooComplexAtTheFirstBlock);
 }
 
 TEST_F(BlockReaders, AnUnterminatedBlockEndsAtTheNextBlockOrTheEntities) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace tiraq::test {
 namespace {
 
@@ -131,25 +133,36 @@ TEST_F(EntityReaders, HeaderExtentsHoldUnlessTheControlCalculatesThem) {
 }
 
 TEST_F(EntityReaders, AHeaderThatKnowsNoExtentsLeavesThemToTheEntities) {
-    // Programs that do not know a drawing's extents write the minimum above the maximum.
-    const auto unknown = [](DxfBuilder& dxf) {
-        dxf.Section("HEADER").Group(9, "$EXTMIN").Group(10, "1.000000000000000E+20").Group(20, "1.000000000000000E+20");
-        dxf.Group(9, "$EXTMAX").Group(10, "-1.000000000000000E+20").Group(20, "-1.000000000000000E+20").EndSection();
-    };
-    DxfBuilder dxf;
-    unknown(dxf);
-    dxf.Section("ENTITIES").Line("-5", "-5", "20", "30").EndSection();
-    ASSERT_TRUE(Load(dxf.Text()));
-    EXPECT_EQ(db.DrawingExtents, (ViewRect{-5, 30, 20, -5}));
-    EXPECT_EQ(host.previousViews.back(), (ViewRect{-5, 30, 20, -5}));
+    // Programs that do not know a drawing's extents write the minimum above the maximum, the same
+    // point for both, or no number at all; a header that gives them no width or no height knows
+    // none either.
+    const std::array<std::array<const char*, 4>, 4> headers = {{
+        {"1.000000000000000E+20", "1.000000000000000E+20", "-1.000000000000000E+20", "-1.000000000000000E+20"},
+        {"5", "5", "5", "5"},
+        {"n/a", "n/a", "n/a", "n/a"},
+        {"0", "7", "50", "7"},
+    }};
+    for (const auto& header : headers) {
+        SCOPED_TRACE(std::string(header[0]) + " " + header[3]);
+        const auto unknown = [&](DxfBuilder& dxf) {
+            dxf.Section("HEADER").Group(9, "$EXTMIN").Group(10, header[0]).Group(20, header[1]);
+            dxf.Group(9, "$EXTMAX").Group(10, header[2]).Group(20, header[3]).EndSection();
+        };
+        DxfBuilder dxf;
+        unknown(dxf);
+        dxf.Section("ENTITIES").Line("-5", "-5", "20", "30").EndSection();
+        ASSERT_TRUE(Load(dxf.Text()));
+        EXPECT_EQ(db.DrawingExtents, (ViewRect{-5, 30, 20, -5}));
+        EXPECT_EQ(host.previousViews.back(), (ViewRect{-5, 30, 20, -5}));
 
-    // Entities before such a header count too.
-    DxfBuilder late;
-    late.Section("ENTITIES").Line("100", "100", "101", "101").EndSection();
-    unknown(late);
-    late.Section("ENTITIES").Line("-5", "-5", "20", "30").EndSection();
-    ASSERT_TRUE(Load(late.Text()));
-    EXPECT_EQ(db.DrawingExtents, (ViewRect{-5, 101, 101, -5}));
+        // Entities before such a header count too.
+        DxfBuilder late;
+        late.Section("ENTITIES").Line("100", "100", "101", "101").EndSection();
+        unknown(late);
+        late.Section("ENTITIES").Line("-5", "-5", "20", "30").EndSection();
+        ASSERT_TRUE(Load(late.Text()));
+        EXPECT_EQ(db.DrawingExtents, (ViewRect{-5, 101, 101, -5}));
+    }
 }
 
 TEST_F(EntityReaders, OffsetsMoveEveryCoordinateButZAndTheEllipseAxis) {

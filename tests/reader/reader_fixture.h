@@ -88,4 +88,9 @@ inline std::string Drawing(const DxfBuilder& entities) {
     return "  0\r\nSECTION\r\n  2\r\nENTITIES\r\n" + entities.Unclosed() + "  0\r\nENDSEC\r\n  0\r\nEOF\r\n";
 }
 
+// A drawing whose BLOCKS section holds `blocks` and whose ENTITIES section holds `entities`.
+inline std::string BlocksAndEntities(const DxfBuilder& blocks, const DxfBuilder& entities) {
+    return "  0\r\nSECTION\r\n  2\r\nBLOCKS\r\n" + blocks.Unclosed() + "  0\r\nENDSEC\r\n" + Drawing(entities);
+}
+
 }  // namespace tiraq::test
