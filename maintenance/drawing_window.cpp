@@ -7,6 +7,7 @@
 #include "gui/control_window.h"
 #include "gui/guarded.h"
 #include "gui/mdi_frame.h"
+#include "gui/print_error.h"
 #include "gui/twips.h"
 
 #include <QApplication>
@@ -117,7 +118,9 @@ void frmDXF::Form_Load() {
     const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     const int title = style->pixelMetric(QStyle::PM_TitleBarHeight);
     resize(frameSize_.width() - 2 * border, frameSize_.height() - title - border);
-    dxfWindow_->resize(width(), height - title - border - gui::TwipsToPixelsY(450));
+    // The control ends at the window's right edge: a control as wide as the window, standing 30
+    // twips in from its left, would hide its last pixels, and a drawing's right edge with them.
+    dxfWindow_->resize(width() - dxfWindow_->x(), height - title - border - gui::TwipsToPixelsY(450));
 
     gui::Guarded([&] {
         dxf_->LetFilename(fileName_.toStdString());
@@ -141,7 +144,11 @@ void frmDXF::Show() {
 }
 
 void frmDXF::PrintDrawing() {
-    gui::Guarded([&] { dxf_->Plot(tiraq::dxfCurrentView, std::string(), std::int16_t{2}); });
+    try {
+        dxf_->Plot(tiraq::dxfCurrentView, std::string(), std::int16_t{2});
+    } catch (const std::exception& error) {
+        gui::ReportPrintError(error);
+    }
 }
 
 void frmDXF::DXF1_MouseDown(std::int16_t Button, std::int16_t, float X, float Y) {

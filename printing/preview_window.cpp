@@ -5,6 +5,7 @@
 #include "gui/dialog_service.h"
 #include "gui/mdi_frame.h"
 #include "gui/picture_box.h"
+#include "gui/print_error.h"
 #include "gui/printer_object.h"
 #include "gui/twips.h"
 
@@ -179,8 +180,10 @@ void frmPreview::PrintIt() {
         printer.EndDoc();
     } catch (const std::exception& error) {
         printer.EndDoc();
-        gui::Dialogs().MsgBox(QString("The quotation could not be printed.\r\n") + QString::fromUtf8(error.what()),
-                              gui::vbOKOnly | gui::vbExclamation, "Print Preview");
+        // Titled after the command that printed: the document's Print, or this window's.
+        gui::Dialogs().MsgBox("The quotation could not be printed.\r\n" + gui::PrintErrorText(error),
+                              gui::vbOKOnly | gui::vbExclamation,
+                              modeFlag_ == PreviewMode::Preview ? "Print Preview" : "Print");
         // A preview stays, so the user can try again; a direct print has no window to keep.
         if (modeFlag_ == PreviewMode::Preview && loaded_) return;
     }

@@ -89,12 +89,16 @@ PageExtent PageStart(const PrinterPage& printer, double previewScale) {
 // first; every text of a row is printed at the row's top, since printing moves the position to
 // the next line. The page starts where the preview scale places it; its fonts and distances
 // follow the layout's scale, which is the preview scale unless the page has to be drawn smaller.
-// A writer given an extent measures the page into it instead of printing.
+// The page's own captions are printed whole; a value (what the customer or the document gives)
+// is cut where it would run past the printable area's right edge. A writer given an extent
+// measures the layout into it instead of printing: the captions, and each value at the room its
+// column gives it, so what a value holds never changes the page.
 class PageWriter {
 public:
     PageWriter(gui::DrawingTarget& target, double previewScale, double scale, const PrinterPage& printer,
                const LabelSource& labels, bool water, PageExtent* measure)
-        : t_(target), s_(scale), labels_(labels), measure_(measure) {
+        : t_(target), s_(scale), labels_(labels), measure_(measure),
+          right_(printer.printableWidthInches * previewScale) {
         const PageExtent start = PageStart(printer, previewScale);
         left_ = start.left;
         top_ = start.top;
@@ -105,7 +109,8 @@ public:
         const double referenceWidth = t_.TextWidth("Reference:");
         t_.SetFontBold(false);
         firstValueColumn_ = left_ + captionWidth + 0.1 * s_;
-        valueColumnStep_ = t_.TextWidth("1250 kW/1C ETD") + 0.1 * s_;
+        parameterRoom_ = t_.TextWidth("1250 kW/1C ETD");
+        valueColumnStep_ = parameterRoom_ + 0.1 * s_;
         customerValueColumn_ = left_ + referenceWidth + 0.5 * s_;
         columns_[0] = left_;
         columns_[1] = left_ + captionWidth;
@@ -121,31 +126,31 @@ public:
 
     void Title(std::string_view text) {
         t_.SetFontBold(true);
-        PrintAt(left_ + (t_.ScaleWidth() - t_.TextWidth(text)) / 2, top_, text);
+        CaptionAt(left_ + (t_.ScaleWidth() - t_.TextWidth(text)) / 2, top_, text);
     }
 
     void Heading(std::string_view text) {
         t_.SetFontBold(true);
         Gap(text);
-        PrintAt(left_, t_.CurrentY(), text);
+        CaptionAt(left_, t_.CurrentY(), text);
     }
 
     void CustomerRow(const char* caption, const std::string& value) {
         t_.SetFontBold(true);
         const double top = Gap(caption);
-        PrintAt(left_, top, caption);
+        CaptionAt(left_, top, caption);
         t_.SetFontBold(false);
-        PrintAt(customerValueColumn_, top, value);
+        ValueAt(customerValueColumn_, top, value);
     }
 
     void ParameterRow(const LabelRow& row) {
         t_.SetFontBold(true);
         const double top = Gap(row.caption);
-        PrintAt(left_, top, row.caption);
+        CaptionAt(left_, top, row.caption);
         t_.SetFontBold(false);
         double column = firstValueColumn_;
         for (const char* label : row.labels) {
-            PrintAt(column, top, Label(label));
+            ValueAt(column, top, Label(label), parameterRoom_);
             column += valueColumnStep_;
         }
     }
@@ -153,22 +158,22 @@ public:
     void TableHeader(const FourCaptions& captions) {
         t_.SetFontBold(true);
         const double top = Gap(captions[0]);
-        for (std::size_t i = 0; i < captions.size(); ++i) PrintAt(columns_[i], top, captions[i]);
+        for (std::size_t i = 0; i < captions.size(); ++i) CaptionAt(columns_[i], top, captions[i]);
     }
 
     void TableValues(const FourCaptions& labels) {
         t_.SetFontBold(false);
         const std::array values = {Label(labels[0]), Label(labels[1]), Label(labels[2]), Label(labels[3])};
         const double top = Gap(values[0]);
-        for (std::size_t i = 0; i < values.size(); ++i) PrintAt(columns_[i], top, values[i]);
+        for (std::size_t i = 0; i < values.size(); ++i) ValueAt(columns_[i], top, values[i]);
     }
 
     void ResultRow(const LabelRow& row) {
         t_.SetFontBold(true);
         const double top = Gap(row.caption);
-        PrintAt(columns_[0], top, row.caption);
+        CaptionAt(columns_[0], top, row.caption);
         t_.SetFontBold(false);
-        for (std::size_t i = 0; i < row.labels.size(); ++i) PrintAt(columns_[1 + i], top, Label(row.labels[i]));
+        for (std::size_t i = 0; i < row.labels.size(); ++i) ValueAt(columns_[1 + i], top, Label(row.labels[i]));
     }
 
     // Red lines in the font the page has at that point.
@@ -176,7 +181,7 @@ public:
         t_.SetForeColor(kWarningColour);
         for (const std::string& line : lines) {
             Gap(line);
-            PrintAt(left_, t_.CurrentY(), line);
+            ValueAt(left_, t_.CurrentY(), line);
         }
         t_.SetForeColor(kNormalColour);
     }
@@ -202,6 +207,44 @@ private:
         return t_.CurrentY();
     }
 
+    // A text of the page itself: the layout makes room for it.
+    void CaptionAt(double x, double y, std::string_view text) {
+        if (measure_ && !text.empty()) measure_->right = std::max(measure_->right, x + t_.TextWidth(text));
+        PrintAt(x, y, text);
+    }
+
+    // A value, which the layout gives `room` to the right of where it starts; a longer one may run
+    // on, but never past the printable area.
+    void ValueAt(double x, double y, std::string_view text, double room = 0) {
+        if (measure_) {
+            measure_->right = std::max(measure_->right, x + room);
+            PrintAt(x, y, {});
+            return;
+        }
+        PrintAt(x, y, WithinRightEdge(x, text));
+    }
+
+    // The text from its start up to the last whole character that ends by the right edge.
+    std::string_view WithinRightEdge(double x, std::string_view text) {
+        if (x + t_.TextWidth(text) <= right_) return text;
+        std::size_t fits = 0;  // bytes of the longest beginning known to fit
+        std::size_t tooLong = text.size();
+        while (true) {
+            std::size_t middle = fits + (tooLong - fits + 1) / 2;
+            while (middle < tooLong && IsContinuationByte(text[middle])) ++middle;
+            if (middle >= tooLong) break;
+            if (x + t_.TextWidth(text.substr(0, middle)) <= right_)
+                fits = middle;
+            else
+                tooLong = middle;
+        }
+        return text.substr(0, fits);
+    }
+
+    static bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+    // Prints, or in a measuring writer moves down a line as printing would and notes how low the
+    // line reaches.
     void PrintAt(double x, double y, std::string_view text) {
         t_.SetCurrentX(x);
         t_.SetCurrentY(y);
@@ -210,10 +253,7 @@ private:
             return;
         }
         const double height = t_.TextHeight(text);
-        if (!text.empty()) {
-            measure_->right = std::max(measure_->right, x + t_.TextWidth(text));
-            measure_->bottom = std::max(measure_->bottom, y + height);
-        }
+        measure_->bottom = std::max(measure_->bottom, y + height);
         t_.SetCurrentX(t_.ScaleLeft());
         t_.SetCurrentY(y + height);
     }
@@ -222,9 +262,11 @@ private:
     const double s_;
     const LabelSource& labels_;
     PageExtent* measure_;
+    const double right_;  // the printable area's right edge
     double left_ = 0;
     double top_ = 0;
     double firstValueColumn_ = 0;
+    double parameterRoom_ = 0;
     double valueColumnStep_ = 0;
     double customerValueColumn_ = 0;
     std::array<double, 4> columns_{};
@@ -294,9 +336,10 @@ void DrawPage(const FamilyPage& family, gui::DrawingTarget& target, double previ
     page.Footer();
 }
 
-// The layout's scale: the preview scale where the page fits the printable area, else smaller.
-// Text extents do not shrink quite evenly with the font size, so the page is measured again until
-// it fits.
+// The layout's scale: the preview scale where the layout fits the printable area, else smaller.
+// Only the layout is measured, so the same page comes out whatever the customer typed. Text
+// extents do not shrink quite evenly with the font size, so the layout is measured again until it
+// fits.
 double FittedScale(const FamilyPage& family, gui::DrawingTarget& target, double previewScale,
                    const PrinterPage& printer, const PageRequest& request, const LabelSource& labels) {
     const PageExtent start = PageStart(printer, previewScale);

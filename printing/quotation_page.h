@@ -42,8 +42,10 @@ struct PrinterPage {
 // nothing) on the target, whose scale mode is inches. Ends no print document. Where the printable
 // area is too narrow or too short for the layout (A4 and Letter are too narrow for its widest
 // rows), the page starts at the same left edge and top and its fonts and distances are drawn
-// smaller, just enough for every text to lie inside it; in the preview, the printable area is
-// taken at the preview scale from the picture's corner, so the preview shows what prints.
+// smaller, just enough for the layout to lie inside it: its captions, and its value columns at
+// the room they give. The values never shrink the page: one longer than the room up to the
+// printable area's right edge is cut there. In the preview, the printable area is taken at the
+// preview scale from the picture's corner, so the preview shows what prints.
 void PrintPage(int family, gui::DrawingTarget& target, double previewScale, const PrinterPage& printer,
                const PageRequest& request, const LabelSource& labels);
 

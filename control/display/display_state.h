@@ -10,8 +10,10 @@ namespace tiraq {
 struct ConversionState {
     float ViewScale = 0;  // pixels per drawing unit; 0 until the first pass
     float XOrigin = 0;    // world X at pixel column 0
-    float YOrigin = 0;    // world Y at the bottom pixel row
+    float YOrigin = 0;    // world Y at pixel row PixelHeight
     std::int32_t PixelWidth = 0;
+    // The target's height in pixels; the last row's number when the pass spans the drawing's
+    // extents from the first row to the last.
     std::int32_t PixelHeight = 0;
     float PixelAspect = 0;
     std::uintptr_t TargetWindow = 0;

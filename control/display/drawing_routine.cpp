@@ -129,22 +129,29 @@ bool DrawingRoutine::Zoom(const ViewRect& View, gui::DrawingTarget& Target, gui:
         state_.Conversion.PixelWidth = pixelWidth;
         state_.Conversion.PixelHeight = pixelHeight;
 
+        // A view spans the target's width and height, so its right and bottom edges fall on the
+        // pixels just outside. The drawing's extents are spanned from the first to the last pixel
+        // instead, so that a border on them is drawn whole; a print has its own margin around them.
+        const bool extentsInside = !printerPass && View == db_.DrawingExtents && pixelWidth > 1 && pixelHeight > 1;
+        const std::int32_t spanWidth = extentsInside ? pixelWidth - 1 : pixelWidth;
+        const std::int32_t spanHeight = extentsInside ? pixelHeight - 1 : pixelHeight;
+
         float aspect = 0, width = 0;
-        if (pixelWidth <= 0 || pixelHeight <= 0 || !FitAspect(view, pixelWidth, pixelHeight, aspect, width)) {
+        if (pixelWidth <= 0 || pixelHeight <= 0 || !FitAspect(view, spanWidth, spanHeight, aspect, width)) {
             host_.SetMousePointer(kPointerDefault);
             return false;
         }
         state_.Conversion.PixelAspect = aspect;
         if (!metafilePass && !printerPass) state_.CurrentView = View;
 
-        const float scale = float(pixelWidth) / width;
+        const float scale = float(spanWidth) / width;
         if (!(scale >= kSmallestScale && scale <= kLargestScale)) {
             ShowOutOfRange(Target);
             host_.SetMousePointer(kPointerDefault);
             return false;
         }
         state_.Conversion.ViewScale = scale;
-        state_.SetCvtParams(pixelHeight, view.Left, view.Bottom, scale, targetWindow);
+        state_.SetCvtParams(spanHeight, view.Left, view.Bottom, scale, targetWindow);
 
         const ColourSettings colours{Settings.DisplayAllBlack, Settings.PrintAllBlack, picture_.BackColor()};
         const DrawingPass pass{db_, state_, colours, *dc, ClipArea{pixelWidth, pixelHeight}, printerPass};

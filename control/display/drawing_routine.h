@@ -32,7 +32,8 @@ public:
     // Shortest time between two showings of a partly drawn picture.
     std::chrono::milliseconds ProgressInterval{100};
 
-    // Fits `View` to the target, makes it the conversion and, on screen, the current view, and
+    // Fits `View` to the target (the drawing's extents inside its last pixel column and row, so
+    // that a border on them shows), makes it the conversion and, on screen, the current view, and
     // draws the display list (the five newest entries only with `NewestOnly`). A metafile device
     // selects a metafile pass, else `Printing` a printer pass. True after a complete pass, which
     // raises ZoomComplete; false when nothing was drawn (empty list, empty view or target, scale

@@ -157,7 +157,9 @@ void DXFControl::HideGrips() {
     redlineEntityType_ = dxfRedLineNone;
 }
 
-void DXFControl::ZoomComplete() { events_.Raise(&DXFEvents::ZoomComplete); }
+void DXFControl::ZoomComplete() {
+    if (!zoomCompleteHeld_) events_.Raise(&DXFEvents::ZoomComplete);
+}
 
 void DXFControl::RedrawScreen() { DXFRefresh(); }
 

@@ -308,6 +308,8 @@ private:
     bool enabled_ = false;
     vb::Variant about_;
     bool lastPassDrawn_ = false;
+    // While the screen is redrawn after a failed print, which completes no view for the host.
+    bool zoomCompleteHeld_ = false;
 
     vb::Variant redlineEntitySelected_;
     EntityTypesEnum redlineEntityType_ = dxfRedLineNone;

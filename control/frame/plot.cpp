@@ -26,16 +26,20 @@ bool DXFControl::Plot(PlotSizeEnum PlotSize, std::optional<std::string> DeviceNa
             if (GivenAndNotZero(PaperSize)) printer.SetPaperSize(*PaperSize);
             routine_.Printer = &printer;
             const ViewRect& view = PlotSize == dxfExtents ? db_.DrawingExtents : state_.CurrentView;
-            // The caller learns whether anything was printed.
-            return routine_.Zoom(view, *picTiraq_, nullptr, true);
+            // An empty drawing prints nothing, and that is no failure.
+            routine_.Zoom(view, *picTiraq_, nullptr, true);
+            return true;
         });
     } catch (...) {
-        // The failure cleared the picture; the user keeps the drawing on screen. The print's
-        // error is the one reported, whatever becomes of the redraw.
+        // The failure cleared the picture; the user keeps the drawing on screen. The host hears
+        // of no completed view from a print that failed, and the print's error is the one
+        // reported, whatever becomes of the redraw.
+        zoomCompleteHeld_ = true;
         try {
             DXFRefresh();
         } catch (...) {
         }
+        zoomCompleteHeld_ = false;
         throw;
     }
 }

@@ -56,15 +56,15 @@ bool WindowTooSmall(const PixelBox& box) {
     return (box.Width() < 3 && box.Height() < 3) || box.Width() == 0 || box.Height() == 0;
 }
 
-ViewRect WindowZoomView(const ViewRect& current, float viewScale, double pictureHeight, const PixelBox& box) {
+ViewRect WindowZoomView(const ViewRect& current, float viewScale, double bottomRow, const PixelBox& box) {
     const double s = viewScale;
     const double minX = std::min(box.X1, box.X2), maxX = std::max(box.X1, box.X2);
     const double minY = std::min(box.Y1, box.Y2), maxY = std::max(box.Y1, box.Y2);
     ViewRect target;
     target.Left = vb::CSng(minX / s + current.Left);
-    target.Bottom = vb::CSng((pictureHeight - maxY) / s + current.Bottom);
+    target.Bottom = vb::CSng((bottomRow - maxY) / s + current.Bottom);
     target.Right = vb::CSng(maxX / s + current.Left);
-    target.Top = vb::CSng((pictureHeight - minY) / s + current.Bottom);
+    target.Top = vb::CSng((bottomRow - minY) / s + current.Bottom);
     return target;
 }
 

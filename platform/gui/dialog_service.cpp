@@ -9,12 +9,14 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStringList>
 #include <QUrl>
 
@@ -126,6 +128,10 @@ public:
     bool ShowPrinter() override {
         const Question question;
         QPrintDialog dialog(&ProcessPrinter(), question.Window());
+        // The dialog only chooses the printer and its settings: nothing is printed from it.
+        dialog.setWindowTitle("Print Setup");
+        if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+            if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("&Set Up");
         return dialog.exec() == QDialog::Accepted;
     }
 

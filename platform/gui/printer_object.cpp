@@ -58,6 +58,15 @@ DrawingSurface& PrinterObject::Surface() {
     return surface_;
 }
 
+std::string PrinterObject::StartFailureAdvice(std::string_view errorText, std::string_view setupPlace) const {
+    if (errorText.find(StartFailure()) == std::string_view::npos) return {};
+    return StartAdvice(setupPlace);
+}
+
+std::string PrinterObject::StartAdvice(std::string_view setupPlace) const {
+    return "Check the printer, or choose another one, in " + std::string(setupPlace) + ", then print again.";
+}
+
 // Millimetres, since the page layout rounds inches to two places.
 double PrinterObject::Width() const { return Layout().fullRect(QPageLayout::Millimeter).width() / 25.4 * 1440.0; }
 
@@ -147,15 +156,20 @@ QPaintDevice& PrinterDevice::StartNextPage(QPaintDevice& current) {
 void PrinterDevice::FinishDocument() {}
 
 std::string PrinterDevice::StartFailure() const {
-    const std::string setup = " in File > Print Setup, then print again.";
     if (printer_.outputFormat() == QPrinter::PdfFormat) {
-        if (printer_.outputFileName().isEmpty())
-            return "Printer error: no printer or file to print to is chosen.\r\nChoose one" + setup;
-        return "Printer error: the file \"" + printer_.outputFileName().toStdString() +
-               "\" cannot be written.\r\nChoose another file, or a printer," + setup;
+        if (printer_.outputFileName().isEmpty()) return "Printer error: no printer or file to print to is chosen.";
+        return "Printer error: the file \"" + printer_.outputFileName().toStdString() + "\" cannot be written.";
     }
-    return "Printer error: the printer \"" + DeviceName() +
-           "\" cannot start a document.\r\nCheck the printer, or choose another one," + setup;
+    return "Printer error: the printer \"" + DeviceName() + "\" cannot start a document.";
+}
+
+std::string PrinterDevice::StartAdvice(std::string_view setupPlace) const {
+    const std::string then = " in " + std::string(setupPlace) + ", then print again.";
+    if (printer_.outputFormat() == QPrinter::PdfFormat) {
+        if (printer_.outputFileName().isEmpty()) return "Choose one" + then;
+        return "Choose another file, or a printer," + then;
+    }
+    return PrinterObject::StartAdvice(setupPlace);
 }
 
 // --- preview images ---

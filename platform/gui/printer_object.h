@@ -10,6 +10,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QPrinter;
@@ -18,8 +19,8 @@ namespace gui {
 
 // The runtime's printer object: a drawing target whose pages are printed. The first drawing (or
 // `Surface`, the device context) starts a document (a printer that cannot start one raises the
-// runtime's "Printer error", 482, saying what the user can do, and stays idle, so its settings
-// can be changed before the next try), `NewPage` moves to a fresh page and `EndDoc` hands the
+// runtime's "Printer error", 482, saying what is wrong, and stays idle, so its settings can be
+// changed before the next try), `NewPage` moves to a fresh page and `EndDoc` hands the
 // document over. Positions are in the printable area, whose top left corner is (0, 0).
 // Settings use the runtime's constants: Orientation 1 portrait, 2 landscape; PaperSize 1 letter,
 // 5 legal, 8 A3, 9 A4, 11 A5.
@@ -54,6 +55,12 @@ public:
     void SetPaperBin(int paperBin) { paperBin_ = paperBin; }
     virtual std::string DeviceName() const = 0;
 
+    // What the user can do about an error whose text holds this printer's failure to start a
+    // document ("Choose one in <setupPlace>, then print again."), with the place where the
+    // program lets the user choose a printer; empty for any other error. The printer's error
+    // itself names no program's commands: printers serve components in other programs too.
+    std::string StartFailureAdvice(std::string_view errorText, std::string_view setupPlace) const;
+
 protected:
     PrinterObject() = default;
     virtual QPageLayout Layout() const = 0;
@@ -65,8 +72,10 @@ protected:
     virtual QPaintDevice& StartDocument() = 0;
     virtual QPaintDevice& StartNextPage(QPaintDevice& current) = 0;
     virtual void FinishDocument() = 0;
-    // The description of the error raised when no document could be started.
+    // The description of the error raised when no document could be started, and what the user
+    // can do about it.
     virtual std::string StartFailure() const { return "Printer error"; }
+    virtual std::string StartAdvice(std::string_view setupPlace) const;
 
 private:
     void BeginOn(QPaintDevice& device);
@@ -95,6 +104,7 @@ protected:
     QPaintDevice& StartNextPage(QPaintDevice& current) override;
     void FinishDocument() override;
     std::string StartFailure() const override;
+    std::string StartAdvice(std::string_view setupPlace) const override;
 
 private:
     QPrinter& printer_;

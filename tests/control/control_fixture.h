@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dxf_builder.h"
+#include "picture_ink.h"
 #include "temp_folder.h"
 
 #include "com/object.h"
@@ -83,7 +84,8 @@ inline std::string FrameDrawing() {
     return b.Text();
 }
 
-// A control placed by a host: created, given its site and defaults, 400 x 300 pixels.
+// A control placed by a host: created, given its site and defaults, 401 x 301 pixels, so that the
+// frame drawing's extents, which reach from the first pixel to the last, show a unit to a pixel.
 class ControlTest : public ::testing::Test {
 protected:
     ControlTest() {
@@ -91,7 +93,7 @@ protected:
         dxf->SetSite(site);
         dxf->InitProperties();
         dxf->Advise(sink);
-        dxf->Widget()->resize(400, 300);
+        dxf->Widget()->resize(401, 301);
         dxf->LetTmpFileNamePath(folder.Path().string());
     }
     ~ControlTest() override { gui::InstallDialogs(std::move(previousDialogs_)); }

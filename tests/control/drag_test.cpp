@@ -107,7 +107,7 @@ TEST_F(DragTest, ABandFollowsTheFunctionLastSetByTheHost) {
     auto restored = vb::New<DXFControl>();
     restored->SetSite(site);
     restored->ReadProperties(bag);
-    restored->Widget()->resize(400, 300);
+    restored->Widget()->resize(401, 301);
     restored->LetFilename(Write(FrameDrawing()));
     restored->Regen(dxfMergeNew, {}, {});
     ASSERT_EQ(restored->ZoomFunction(), dxfPan);

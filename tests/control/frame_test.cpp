@@ -37,7 +37,7 @@ TEST_F(ControlTest, SavedScaleValuesApplyOnlyToASurfaceSavedInAScaleOfItsOwn) {
     bag.WriteProperty("ScaleWidth", 50.0);
     dxf->ReadProperties(bag);
     EXPECT_EQ(Picture().ScaleMode(), gui::kScalePixels) << "saved scale values do not switch the pixel scale";
-    EXPECT_FLOAT_EQ(dxf->ScaleWidth(), 400);
+    EXPECT_FLOAT_EQ(dxf->ScaleWidth(), 401);
     bag.WriteProperty("ScaleMode", std::int32_t{gui::kScaleUser});
     dxf->ReadProperties(bag);
     EXPECT_EQ(Picture().ScaleMode(), gui::kScaleUser);
@@ -238,11 +238,11 @@ TEST_F(ControlTest, LayersAreTheLoadedDrawingsLayers) {
 TEST_F(ControlTest, AutoSizeTakesThePicturesSize) {
     std::string error;
     dxf->Refresh(error);
-    dxf->SetPicture(dxf->Image());  // a picture of 400 x 300 pixels
+    dxf->SetPicture(dxf->Image());  // a picture of 401 x 301 pixels
     dxf->Widget()->resize(100, 80);
     dxf->LetAutoSize(true);
     EXPECT_TRUE(dxf->AutoSize());
-    EXPECT_EQ(dxf->Widget()->size(), QSize(400, 300));
+    EXPECT_EQ(dxf->Widget()->size(), QSize(401, 301));
 }
 
 // The host's picture lies under the drawing and comes back at every clear; the custom pointer shows the icon.

@@ -82,12 +82,48 @@ TEST_F(PlotTest, AnUnknownPrinterAndMissingSettingsKeepTheCurrentPrinter) {
     EXPECT_EQ(Pages(), 1);
 }
 
-TEST_F(PlotTest, NothingPrintedIsReportedAsSuch) {
+TEST_F(PlotTest, AnEmptyDrawingPrintsNothingAndThePlotStillSucceeds) {
     DxfBuilder empty;
     empty.Section("ENTITIES").EndSection();
     Load(empty.Text());
-    EXPECT_FALSE(dxf->Plot(dxfCurrentView, {}, {}, {}, {}, {}));
+    EXPECT_TRUE(dxf->Plot(dxfCurrentView, {}, {}, {}, {}, {}));
     EXPECT_FALSE(std::filesystem::exists(Pdf()));
+}
+
+// A print raises ZoomComplete for the screen's redraw and for the print; one that fails raises
+// none, though the drawing comes back on screen, and its error names no program's menu.
+TEST_F(PlotTest, AFailedPlotRedrawsTheDrawingWithNoZoomComplete) {
+    Load();
+    int before = sink->zoomCompletes;
+    ASSERT_TRUE(dxf->Plot(dxfCurrentView, {}, {}, {}, {}, {}));
+    EXPECT_EQ(sink->zoomCompletes, before + 2);
+
+    gui::ProcessPrinter().setOutputFileName(QString());
+    before = sink->zoomCompletes;
+    try {
+        dxf->Plot(dxfCurrentView, {}, {}, {}, {}, {});
+        FAIL() << "printed without a printer or file";
+    } catch (const vb::RuntimeError& e) {
+        EXPECT_EQ(e.Number(), kErrTiraq);
+        EXPECT_EQ(e.Description(), "Printer error: no printer or file to print to is chosen.\r\n ->  Zoom.\r\n ->  Plot.");
+    }
+    EXPECT_EQ(sink->zoomCompletes, before);
+    EXPECT_EQ(Shown(200, 150), kRed) << "the drawing is shown again";
+    EXPECT_TRUE(ViewNear(View(), kExtents));
+}
+
+// On paper the extents stand inside a margin: the frame on them prints all four sides.
+TEST_F(PlotTest, ExtentsEdgesAllHaveInkOnPaper) {
+    Load();
+    ASSERT_TRUE(dxf->Plot(dxfExtents, std::string(), std::int16_t{2}, {}, {}, {}));
+    const auto png = folder / "page";
+    Output("pdftoppm -r 40 -aa no -aaVector no -png -singlefile '" + Pdf().string() + "' '" + png.string() + "'");
+    const QImage page(QString::fromStdString(png.string() + ".png"));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_TRUE(InkOnAllFourSides(page, [](QRgb pixel) {
+        const QColor c(pixel);
+        return c.red() > 150 && c.green() < 100 && c.blue() < 100;
+    }));
 }
 
 TEST_F(PlotTest, APrinterThatRefusesASettingEndsInTheChain) {

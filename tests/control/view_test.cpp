@@ -16,11 +16,17 @@ TEST_F(ControlTest, DrillDownsWalkBackThroughThePreviousViews) {
     ASSERT_EQ(dxf->OnTheSpotZoom(200, 150, {}), -1);  // left button: 200 %
     const ViewRect first = View();
     EXPECT_TRUE(ViewNear(first, ViewRect{100, 225, 300, 75}));
-    dxf->OnTheSpotZoom(0, 300, std::int16_t{1});  // a corner stays at its corner
+    dxf->OnTheSpotZoom(0, 301, std::int16_t{1});  // a corner stays at its corner
     const ViewRect second = View();
     EXPECT_TRUE(ViewNear(second, ViewRect{100, 150, 200, 75}));
-    dxf->OnTheSpotZoom(200, 150, std::int16_t{2});  // right button: 50 %
-    EXPECT_TRUE(ViewNear(View(), ViewRect{50, 187.5f, 250, 37.5f}));
+    // Right button: 50 %, the point under the mouse staying there.
+    const float x = dxf->IntToRealX(vb::Variant(200.0)), y = dxf->IntToRealY(vb::Variant(150.0));
+    dxf->OnTheSpotZoom(200, 150, std::int16_t{2});
+    const ViewRect third = View();
+    EXPECT_NEAR(third.Right - third.Left, 200, 0.01);
+    EXPECT_NEAR(third.Top - third.Bottom, 150, 0.01);
+    EXPECT_NEAR(dxf->IntToRealX(vb::Variant(200.0)), x, 0.01);
+    EXPECT_NEAR(dxf->IntToRealY(vb::Variant(150.0)), y, 0.01);
 
     dxf->ZoomPrevious();
     EXPECT_TRUE(ViewNear(View(), second));
@@ -98,6 +104,37 @@ TEST_F(ControlTest, DXFZoomShowsTheRectangleGiven) {
     EXPECT_EQ(Shown(200, 100), kWhite);
     EXPECT_TRUE(dxf->ZoomExtents());
     EXPECT_TRUE(ViewNear(View(), kExtents));
+}
+
+// The drawing's frame lies on its extents: at Zoom Extents all four sides show, whatever the
+// picture's proportions, and the extents reach from the picture's first pixel to its last along
+// the side that limits them. Pixels and drawing units still convert back and forth alike.
+TEST_F(ControlTest, ExtentsEdgesAllHaveInkOnScreen) {
+    Load();
+    const auto red = [](QRgb pixel) { return gui::FromQRgb(pixel) == kRed; };
+    for (const QSize size : {QSize(400, 300), QSize(640, 300), QSize(300, 400), QSize(1237, 771)}) {
+        dxf->Widget()->resize(size);
+        ASSERT_TRUE(dxf->ZoomExtents());
+        const QImage shown = Picture().ScreenImage();
+        ASSERT_EQ(shown.size(), size);
+        EXPECT_TRUE(InkOnAllFourSides(shown, red)) << size.width() << " x " << size.height();
+        EXPECT_EQ(dxf->CvtX(0), 0);
+        EXPECT_EQ(dxf->CvtY(0), size.height() - 1);
+        EXPECT_TRUE(dxf->CvtX(400) == size.width() - 1 || dxf->CvtY(300) == 0);
+        EXPECT_NEAR(dxf->IntToRealX(vb::Variant(double(dxf->CvtX(400)))), 400, 1);
+        EXPECT_NEAR(dxf->IntToRealY(vb::Variant(double(dxf->CvtY(0)))), 0, 1);
+    }
+}
+
+// Any other view keeps the conversion as it was: its right and bottom edges fall on the pixels
+// just past the picture's.
+TEST_F(ControlTest, ExtentsEdgesOnlyAtTheExtentsOtherViewsSpanThePicture) {
+    Load();
+    dxf->Widget()->resize(400, 300);
+    EXPECT_TRUE(dxf->DXFZoom(0, 150, 200, 0));
+    EXPECT_EQ(dxf->CvtX(200), 400);
+    EXPECT_EQ(dxf->CvtY(0), 300);
+    EXPECT_EQ(dxf->CvtY(150), 0);
 }
 
 }  // namespace

@@ -57,7 +57,9 @@ TEST(PreviewPrinter, LandscapeSwapsTheSides) {
     EXPECT_NEAR(printer.Height(), 210 / 25.4 * 1440, 1);
 }
 
-// A printer that cannot start says what the user can do, and takes a new file for the next try.
+// A printer that cannot start says what is wrong, and takes a new file for the next try. What the
+// user can do about it comes with the place where the program chooses printers, for the errors
+// that hold the failure only.
 TEST(PrinterDevice, PrinterThatCannotStartRaisesPrinterErrorAndTakesNewSettings) {
     quellmar::test::TempFolder folder;
     const QString missing = QString::fromStdString((folder.Path() / "missing" / "page.pdf").string());
@@ -76,13 +78,17 @@ TEST(PrinterDevice, PrinterThatCannotStartRaisesPrinterErrorAndTakesNewSettings)
         ADD_FAILURE() << "printed on a printer that did not start";
         return std::string();
     };
-    EXPECT_EQ(failure(), "Printer error: no printer or file to print to is chosen.\r\nChoose one in File > Print Setup, "
-                         "then print again.");
+    const std::string noDestination = failure();
+    EXPECT_EQ(noDestination, "Printer error: no printer or file to print to is chosen.");
+    EXPECT_EQ(printer.StartFailureAdvice(noDestination + "\r\n ->  Plot.", "the Setup menu"),
+              "Choose one in the Setup menu, then print again.");
+    EXPECT_EQ(printer.StartFailureAdvice("Invalid property value", "the Setup menu"), "");
     qprinter.setOutputFileName(missing);
     EXPECT_EQ(qprinter.outputFileName(), missing);
-    EXPECT_EQ(failure(), "Printer error: the file \"" + missing.toStdString() +
-                             "\" cannot be written.\r\nChoose another file, or a printer, in File > Print Setup, then "
-                             "print again.");
+    const std::string unwritable = failure();
+    EXPECT_EQ(unwritable, "Printer error: the file \"" + missing.toStdString() + "\" cannot be written.");
+    EXPECT_EQ(printer.StartFailureAdvice(unwritable, "the Setup menu"),
+              "Choose another file, or a printer, in the Setup menu, then print again.");
     const QString file = QString::fromStdString((folder.Path() / "page.pdf").string());
     qprinter.setOutputFileName(file);
     printer.Print("printed");

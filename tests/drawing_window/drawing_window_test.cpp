@@ -2,6 +2,7 @@
 
 #include "gui/child_frame.h"
 #include "gui/printer_object.h"
+#include "picture_ink.h"
 
 #include <QLabel>
 #include <QPrinter>
@@ -44,6 +45,17 @@ TEST_F(DrawingWindowTest, OpensOnTheWholeDrawingAndLeavesNoFileBehind) {
     EXPECT_EQ(frame->width(), int(std::lround(frame->height() * 1.2)));
     EXPECT_EQ(frame->y(), 0);
     EXPECT_GT(form->DXF1Window()->y(), form->findChild<QWidget*>("Label1")->y()) << "the label above the drawing";
+}
+
+// The drawing's frame lies on its extents: the window shows all four sides of it, the control
+// standing wholly inside the window.
+TEST_F(DrawingWindowTest, ExtentsEdgesAllShowInTheWindow) {
+    frmDXF* form = Open(SmallDrawing(), "Frame");
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(form->rect().contains(form->DXF1Window()->geometry()));
+    const QImage shown = form->grab().toImage();
+    const gui::Colour red = gui::FromQRgb(Surface(*form).Image().pixel(PixelOf(*form, 200, 150)));
+    EXPECT_TRUE(InkOnAllFourSides(shown, [&](QRgb pixel) { return gui::FromQRgb(pixel) == red; }));
 }
 
 TEST_F(DrawingWindowTest, TwoOpensGiveTwoWindowsThatCloseWithoutLeavingFiles) {
@@ -185,8 +197,8 @@ TEST_F(DrawingWindowTest, PlotPrintsAfterFailedPrintOnceSetupChoosesAFile) {
 
     form->PrintDrawing();
     ASSERT_EQ(dialogs->MessageTexts().size(), 1u);
-    EXPECT_EQ(dialogs->MessageTexts()[0], "Printer error: no printer or file to print to is chosen.\r\nChoose one in "
-                                          "File > Print Setup, then print again.\r\n ->  Zoom.\r\n ->  Plot.");
+    EXPECT_EQ(dialogs->MessageTexts()[0], "Printer error: no printer or file to print to is chosen.\r\n ->  Zoom.\r\n "
+                                          "->  Plot.\r\nChoose one in File > Print Setup, then print again.");
     EXPECT_EQ(gui::FromQRgb(surface.Image().pixel(middle)), drawn) << "the drawing is on screen again";
     EXPECT_EQ(surface.ScreenImage(), surface.Image());
     EXPECT_TRUE(Near(View(*form), kExtents));

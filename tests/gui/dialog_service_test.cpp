@@ -3,8 +3,11 @@
 #include "gui/guarded.h"
 #include "gui/wait_cursor.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +39,25 @@ TEST(DialogService, ScriptedAnswersAreUsedInOrderAndRecorded) {
     EXPECT_TRUE(dialogs.Shown()[5].closedByFrame);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(dialogs.AllAnswersUsed());
+}
+
+// Print Setup only chooses the printer: its dialog is titled and answered so, not "Print".
+TEST(DialogService, PrintSetupSaysItSetsThePrinterUp) {
+    const std::unique_ptr<gui::DialogService> dialogs = gui::MakeQtDialogs();
+    QString title, button;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QDialog*>(window);
+            if (!dialog || !dialog->isVisible()) continue;
+            title = dialog->windowTitle();
+            if (auto* buttons = dialog->findChild<QDialogButtonBox*>())
+                button = buttons->button(QDialogButtonBox::Ok)->text();
+            dialog->reject();
+        }
+    });
+    EXPECT_FALSE(dialogs->ShowPrinter());
+    EXPECT_EQ(title, "Print Setup");
+    EXPECT_EQ(button, "&Set Up");
 }
 
 TEST(WaitCursor, RestoresThePointerItFoundOnEveryPath) {

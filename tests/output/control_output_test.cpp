@@ -41,9 +41,13 @@ std::string ChainOf(Action action) {
     return "";
 }
 
+// Metafiles of a picture of 400 x 300 pixels, 105.8 x 79.4 mm on the screen.
 class OutputTest : public ControlTest {
 protected:
-    OutputTest() { Load(); }
+    OutputTest() {
+        dxf->Widget()->resize(400, 300);
+        Load();
+    }
     std::string Path(const std::string& name) { return (folder / name).string(); }
 };
 
@@ -81,7 +85,7 @@ Rendered RenderedByAnotherProgram(const std::filesystem::path& emf) {
     return rendered;
 }
 
-// The frame's lines lie on the picture's edges (the right and bottom ones a pixel outside).
+// The frame's lines lie on the picture's edges (the right and bottom ones on its last pixels).
 TEST_F(OutputTest, AnotherProgramDrawsTheMetafilesPictureToFillItsFrame) {
     ASSERT_EQ(dxf->SaveWMFOld(vb::Variant(Path("old.emf"))), 0);
     const Rendered old = RenderedByAnotherProgram(folder / "old.emf");

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -286,6 +287,38 @@ TEST(MetafilePass, TheDrawingRoutineDrawsThePicturesViewInItsPixels) {
     ASSERT_NE(to, records.end());
     EXPECT_EQ(std::pair(I32(*emf, move->offset + 8), I32(*emf, move->offset + 12)), std::pair(0, 300));
     EXPECT_EQ(std::pair(I32(*emf, to->offset + 8), I32(*emf, to->offset + 12)), std::pair(400, 0));
+}
+
+// A frame on the drawing's extents, saved as a metafile of the picture at the extents: every
+// side lies inside the picture's pixels, the right and bottom ones on its last column and row.
+TEST(MetafilePass, ExtentsEdgesAllLieInsideThePicture) {
+    DrawingDatabase db;
+    db.ResetEntities();
+    db.DrawingExtents = ViewRect{0, 300, 400, 0};
+    const float corners[5][2] = {{0, 0}, {400, 0}, {400, 300}, {0, 300}, {0, 0}};
+    for (int i = 0; i < 4; ++i) {
+        LineRecord side;
+        side.X1 = corners[i][0], side.Y1 = corners[i][1], side.X2 = corners[i + 1][0], side.Y2 = corners[i + 1][1];
+        side.LayerIndex = db.SetLayerID("0");
+        db.AppendDrawn(side);
+    }
+    DisplayState state;
+    DisplayHost host;
+    gui::RecordingTarget picture(400, 300);
+    picture.SetScaleMode(gui::kScalePixels);
+    DrawingRoutine routine(db, state, host, picture);
+    const std::optional<std::string> emf = EnhancedMetafileBytes(
+        {0, 0, 100, 100}, kScreen, kMetafileDescription,
+        [&](gui::MetafileDevice& metafile) { EXPECT_TRUE(routine.Zoom(db.DrawingExtents, picture, &metafile, false)); });
+    ASSERT_TRUE(emf);
+    std::set<std::int32_t> xs, ys;
+    for (const EmfRecord& record : EmfRecords(*emf)) {
+        if (record.type != kEmrMoveTo && record.type != kEmrLineTo) continue;
+        xs.insert(I32(*emf, record.offset + 8));
+        ys.insert(I32(*emf, record.offset + 12));
+    }
+    EXPECT_EQ(xs, (std::set<std::int32_t>{0, 399}));
+    EXPECT_EQ(ys, (std::set<std::int32_t>{0, 299}));
 }
 
 }  // namespace

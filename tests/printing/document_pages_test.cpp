@@ -11,7 +11,10 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
+#include <iterator>
 #include <set>
+#include <vector>
 
 using namespace quellmar::printing;
 using quellmar::shell::SelectionDocument;
@@ -53,6 +56,27 @@ public:
 private:
     const LabelSource& labels_;
 };
+
+// A word of a printed page as pdftotext places it, in points from the paper's top left corner.
+struct PrintedWord {
+    QString text;
+    double xMin, yMin, xMax, yMax;
+};
+
+// The words of a page line by line from the top, each line from the left: pdftotext's own order
+// follows columns it finds, which other texts on the page change.
+std::vector<PrintedWord> WordsOf(const QString& boxes) {
+    const QRegularExpression word(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    std::vector<PrintedWord> words;
+    for (const QRegularExpressionMatch& found : word.globalMatch(boxes))
+        words.push_back({found.captured(5), found.captured(1).toDouble(), found.captured(2).toDouble(),
+                         found.captured(3).toDouble(), found.captured(4).toDouble()});
+    std::sort(words.begin(), words.end(), [](const PrintedWord& a, const PrintedWord& b) {
+        return std::pair(std::lround(a.yMax), a.xMin) < std::pair(std::lround(b.yMax), b.xMin);
+    });
+    return words;
+}
 
 }  // namespace
 
@@ -143,17 +167,62 @@ TEST_P(DocumentPages, EveryPrintedValueLiesInsideThePrintableAreaOnA4AndLetter) 
         ASSERT_TRUE(page.hasMatch()) << boxes.toStdString();
         const double margin = gui::kPrinterMarginInches * 72, tolerance = 0.5;
         const double right = page.captured(1).toDouble() - margin, bottom = page.captured(2).toDouble() - margin;
-        const QRegularExpression word(
-            R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
         QStringList words;
-        for (const QRegularExpressionMatch& found : word.globalMatch(boxes)) {
-            words << found.captured(5);
-            EXPECT_GE(found.captured(1).toDouble(), margin - tolerance) << found.captured(0).toStdString();
-            EXPECT_GE(found.captured(2).toDouble(), margin - tolerance) << found.captured(0).toStdString();
-            EXPECT_LE(found.captured(3).toDouble(), right + tolerance) << found.captured(0).toStdString();
-            EXPECT_LE(found.captured(4).toDouble(), bottom + tolerance) << found.captured(0).toStdString();
+        for (const PrintedWord& word : WordsOf(boxes)) {
+            words << word.text;
+            EXPECT_GE(word.xMin, margin - tolerance) << word.text.toStdString();
+            EXPECT_GE(word.yMin, margin - tolerance) << word.text.toStdString();
+            EXPECT_LE(word.xMax, right + tolerance) << word.text.toStdString();
+            EXPECT_LE(word.yMax, bottom + tolerance) << word.text.toStdString();
         }
         EXPECT_TRUE(words.contains(lastValue)) << lastValue.toStdString();
         EXPECT_TRUE(words.contains("E.&amp;") || words.contains("E.&")) << "the footer";
+    }
+}
+
+// The same quotation printed with the customer's company name of 200 characters, on A4 and on
+// Letter: the name is cut at the printable area's right edge, and every other word of the page
+// prints where and as large as it did with the short name.
+TEST_P(DocumentPages, LongCompanyNameLeavesEveryOtherWordAsItWasOnA4AndLetter) {
+    SelectionDocument* document = Searched(GetParam().selection);
+    QString longName;
+    while (longName.size() < 200) longName += "Hydraulique Lyonnaise ";
+    longName.truncate(200);
+    const auto printed = [&](const QString& company) {
+        document->SetCustomerDetails(vb::DateSerial(2004, 2, 29), company, "12 Quai, Lyon", "M. Dupont", "RFQ 7/3",
+                                     "Ann");
+        QFile::remove(Pdf());
+        Menu("mnuPrint");
+        Settle();
+        EXPECT_TRUE(Dialogs().Messages().empty());
+        return WordsOf(RunTool("pdftotext", {"-bbox", Pdf(), "-"}));
+    };
+    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+        QPageLayout layout = savedLayout;
+        layout.setPageSize(QPageSize(paper));
+        gui::ProcessPrinter().setPageLayout(layout);
+        const std::vector<PrintedWord> plain = printed(kCompany);
+        const std::vector<PrintedWord> longer = printed(longName);
+        // The words of the company row after its caption are the name's.
+        const auto caption = std::find_if(plain.begin(), plain.end(), [](const PrintedWord& w) { return w.text == "Company:"; });
+        ASSERT_NE(caption, plain.end());
+        const auto isName = [&](const PrintedWord& w) {
+            return std::fabs(w.yMin - caption->yMin) < 2 && w.xMin > caption->xMax;
+        };
+        std::vector<PrintedWord> others, othersLonger, name;
+        std::copy_if(plain.begin(), plain.end(), std::back_inserter(others), [&](const PrintedWord& w) { return !isName(w); });
+        for (const PrintedWord& w : longer) (isName(w) ? name : othersLonger).push_back(w);
+        ASSERT_EQ(othersLonger.size(), others.size());
+        for (std::size_t i = 0; i < others.size(); ++i) {
+            EXPECT_EQ(othersLonger[i].text, others[i].text);
+            EXPECT_NEAR(othersLonger[i].xMin, others[i].xMin, 0.01) << others[i].text.toStdString();
+            EXPECT_NEAR(othersLonger[i].yMin, others[i].yMin, 0.01) << others[i].text.toStdString();
+            EXPECT_NEAR(othersLonger[i].xMax, others[i].xMax, 0.01) << others[i].text.toStdString();
+            EXPECT_NEAR(othersLonger[i].yMax, others[i].yMax, 0.01) << others[i].text.toStdString();
+        }
+        ASSERT_FALSE(name.empty());
+        const double right = layout.fullRect(QPageLayout::Point).width() - gui::kPrinterMarginInches * 72;
+        EXPECT_LE(name.back().xMax, right + 0.5);
+        EXPECT_GT(name.back().xMax, right - 20) << "cut at the edge, not before it";
     }
 }

@@ -141,6 +141,7 @@ TEST_F(Preview, PrinterThatCannotStartIsReportedAndKeepsThePreview) {
     Menu("mnuPrint");
     Settle();
     EXPECT_EQ(Dialogs().MessageTexts(), failed);
+    EXPECT_EQ(Dialogs().Messages()[0].title, "Print") << "titled after the command that failed";
     EXPECT_EQ(Previews(), 0);
     EXPECT_EQ(gui::ActiveChild(), document);
 
@@ -151,6 +152,7 @@ TEST_F(Preview, PrinterThatCannotStartIsReportedAndKeepsThePreview) {
     Settle();
     ASSERT_TRUE(preview);
     EXPECT_EQ(Dialogs().MessageTexts(), failed);
+    EXPECT_EQ(Dialogs().Messages()[0].title, "Print Preview");
     // Once the printer works, the same preview prints.
     gui::ProcessPrinter().setOutputFileName(Pdf());
     preview->Toolbar1_ButtonClick("print");

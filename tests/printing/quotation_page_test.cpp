@@ -146,46 +146,90 @@ TEST(QuotationPage, PreviewPositionsAndSizesScaleWithThePreviewScale) {
 }
 
 // On a paper too narrow for the layout the page starts at the same left edge and top (0.25 and
-// 0.5 inch) and its fonts and distances are drawn smaller, no smaller than they must be; the
+// 0.5 inch) and its fonts and distances are drawn smaller, no smaller than the layout needs: the
+// heat load's last column, with the room of "1250 kW/1C ETD", ends at the printable edge. The
 // preview of that paper shows the same page.
 TEST(QuotationPage, NarrowPaperDrawsTheLayoutSmallerUntilEveryTextFits) {
     NamedLabels labels;
     labels.shown = {"lblSpecial"};
     labels.captions["lblSpecial"] = "Oil flow exceeds the model's maximum";
-    PageRequest longCompany = Customer(true);
-    longCompany.company = std::string(150, 'W');
     for (const int family : {kAirPage, kMobilePage, kWaterPage}) {
-        for (const PageRequest& request : {Customer(true), longCompany}) {
-            const Page wide = Draw(family, request, labels, 1.0, kWide);
-            const Page letter = Draw(family, request, labels, 1.0, kLetter);
-            ASSERT_EQ(letter.Texts(), wide.Texts());
-            const double factor = letter.texts[0].font.pixelHeight / wide.texts[0].font.pixelHeight;
-            EXPECT_LT(factor, 1) << family;
-            // The heading stays centred on the printable width.
-            const DrawCall& heading = letter.texts[0];
-            EXPECT_NEAR(heading.points[0].x, 150 + (8.0 * kDpi - 35 * 0.625 * heading.font.pixelHeight) / 2, 1);
-            double right = 0, bottom = 0;
-            for (std::size_t i = 0; i < letter.texts.size(); ++i) {
-                const DrawCall& text = letter.texts[i];
-                const DrawCall& before = wide.texts[i];
-                EXPECT_DOUBLE_EQ(text.font.pixelHeight, before.font.pixelHeight * factor) << text.text;
-                if (i > 0) {
-                    EXPECT_NEAR(text.points[0].x, 150 + (before.points[0].x - 150) * factor, 1.5) << text.text;
-                }
-                EXPECT_NEAR(text.points[0].y, 300 + (before.points[0].y - 300) * factor, 1.5) << text.text;
-                // The baseline is 0.8 of a line of 1.25 em below the text's top.
-                right = std::max(right, text.points[0].x + double(text.text.size()) * 0.625 * text.font.pixelHeight);
-                bottom = std::max(bottom, text.points[0].y + 0.2 * 1.25 * text.font.pixelHeight);
+        const Page wide = Draw(family, Customer(true), labels, 1.0, kWide);
+        const Page letter = Draw(family, Customer(true), labels, 1.0, kLetter);
+        ASSERT_EQ(letter.Texts(), wide.Texts());
+        const double factor = letter.texts[0].font.pixelHeight / wide.texts[0].font.pixelHeight;
+        EXPECT_LT(factor, 1) << family;
+        // The heading stays centred on the printable width.
+        const DrawCall& heading = letter.texts[0];
+        EXPECT_NEAR(heading.points[0].x, 150 + (8.0 * kDpi - 35 * 0.625 * heading.font.pixelHeight) / 2, 1);
+        double right = 0, bottom = 0;
+        for (std::size_t i = 0; i < letter.texts.size(); ++i) {
+            const DrawCall& text = letter.texts[i];
+            const DrawCall& before = wide.texts[i];
+            EXPECT_DOUBLE_EQ(text.font.pixelHeight, before.font.pixelHeight * factor) << text.text;
+            if (i > 0) {
+                EXPECT_NEAR(text.points[0].x, 150 + (before.points[0].x - 150) * factor, 1.5) << text.text;
             }
-            EXPECT_LE(right, 8.0 * kDpi + 1) << family;
-            EXPECT_LE(bottom, 10.5 * kDpi + 1) << family;
-            EXPECT_GT(std::max(right / (8.0 * kDpi), bottom / (10.5 * kDpi)), 0.99) << "no smaller than it must be";
+            EXPECT_NEAR(text.points[0].y, 300 + (before.points[0].y - 300) * factor, 1.5) << text.text;
+            // The baseline is 0.8 of a line of 1.25 em below the text's top.
+            right = std::max(right, text.points[0].x + double(text.text.size()) * 0.625 * text.font.pixelHeight);
+            bottom = std::max(bottom, text.points[0].y + 0.2 * 1.25 * text.font.pixelHeight);
+        }
+        EXPECT_LE(right, 8.0 * kDpi + 1) << family;
+        EXPECT_LE(bottom, 10.5 * kDpi + 1) << family;
+        const DrawCall& lastColumn = letter.Of("lblHeatHP");
+        const double layoutRight = lastColumn.points[0].x + 14 * 0.625 * lastColumn.font.pixelHeight;
+        EXPECT_NEAR(layoutRight, 8.0 * kDpi, 0.01 * 8.0 * kDpi) << "no smaller than it must be";
 
-            const Page preview = Draw(family, request, labels, 0.5, kLetter);
-            ASSERT_EQ(preview.Texts(), letter.Texts());
-            for (std::size_t i = 0; i < letter.texts.size(); ++i) {
-                EXPECT_NEAR(preview.texts[i].points[0].x, letter.texts[i].points[0].x * 0.5, 1.5) << letter.texts[i].text;
-                EXPECT_NEAR(preview.texts[i].font.pixelHeight, letter.texts[i].font.pixelHeight * 0.5, 0.01);
+        const Page preview = Draw(family, Customer(true), labels, 0.5, kLetter);
+        ASSERT_EQ(preview.Texts(), letter.Texts());
+        for (std::size_t i = 0; i < letter.texts.size(); ++i) {
+            EXPECT_NEAR(preview.texts[i].points[0].x, letter.texts[i].points[0].x * 0.5, 1.5) << letter.texts[i].text;
+            EXPECT_NEAR(preview.texts[i].font.pixelHeight, letter.texts[i].font.pixelHeight * 0.5, 0.01);
+        }
+    }
+}
+
+// What the customer typed and what the document shows never change the page: a company name of
+// 200 characters, and a description as long, are cut at the printable area's right edge, whole
+// characters only, and every other text keeps its place and size, on the printer as in the
+// preview and on paper that fits the layout as on paper that does not.
+TEST(QuotationPage, LongCompanyNameIsCutAtTheEdgeAndMovesOrShrinksNothingElse) {
+    PageRequest longCompany = Customer(true);
+    for (int i = 0; longCompany.company.size() < 200; ++i) longCompany.company += i % 2 ? "Société " : "Hydraulik ";
+    longCompany.company.resize(200);
+    NamedLabels longDescription;
+    longDescription.captions["lblDescription"] = std::string(200, 'D');
+    for (const int family : {kAirPage, kMobilePage, kWaterPage}) {
+        for (const auto& [printer, scale] : {std::pair{kWide, 1.0}, std::pair{kLetter, 1.0}, std::pair{kLetter, 0.5}}) {
+            const Page plain = Draw(family, Customer(true), {}, scale, printer);
+            const Page longer = Draw(family, longCompany, longDescription, scale, printer);
+            ASSERT_EQ(longer.texts.size(), plain.texts.size());
+            const double edge = printer.printableWidthInches * kDpi * scale;
+            for (std::size_t i = 0; i < plain.texts.size(); ++i) {
+                const DrawCall& before = plain.texts[i];
+                const DrawCall& after = longer.texts[i];
+                EXPECT_EQ(after.points[0], before.points[0]) << before.text;
+                EXPECT_DOUBLE_EQ(after.font.pixelHeight, before.font.pixelHeight) << before.text;
+                if (before.text != "Acme Hydraulics" && before.text != "lblDescription") {
+                    EXPECT_EQ(after.text, before.text);
+                    continue;
+                }
+                const std::string& whole =
+                    before.text == "Acme Hydraulics" ? longCompany.company : longDescription.captions["lblDescription"];
+                // One character is half a cell, 0.625 em; "é" is two bytes of one character.
+                const auto width = [&](const std::string& text) {
+                    const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+                        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+                    });
+                    return double(characters) * 0.625 * after.font.pixelHeight;
+                };
+                ASSERT_LT(after.text.size(), whole.size()) << family;
+                EXPECT_EQ(whole.compare(0, after.text.size(), after.text), 0) << after.text;
+                EXPECT_LE(after.points[0].x + width(after.text), edge + 1) << after.text;
+                std::size_t next = after.text.size() + 1;
+                while (next < whole.size() && (static_cast<unsigned char>(whole[next]) & 0xC0) == 0x80) ++next;
+                EXPECT_GT(after.points[0].x + width(whole.substr(0, next)), edge - 1) << "cut no shorter than it must be";
             }
         }
     }
