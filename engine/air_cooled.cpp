@@ -28,7 +28,7 @@ QueryResult AirCooled::SelectModels() {
         {motorType_, productRange_ == 0 ? "quellmar" : "ostravine"});
 }
 
-double AirCooled::CapacityFactor(double viscosity) const { return 1 - viscosity * kDeratePerCst; }
+double AirCooled::CapacityFactor(double /*inletTemp*/, double viscosity) const { return 1 - viscosity * kDeratePerCst; }
 
 void AirCooled::LoadCoolerDetails() {
     // At the viscosity of the cooler's own heat rejection at the desired inlet temperature.

@@ -35,7 +35,7 @@ public:
 
 protected:
     QueryResult SelectModels() override;
-    double CapacityFactor(double viscosity) const override;
+    double CapacityFactor(double inletTemp, double viscosity) const override;
     void LoadCoolerDetails() override;
     void ClearSelection() override;
 

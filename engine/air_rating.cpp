@@ -17,7 +17,7 @@ void AirRating::SetAirTemp(double value) { coolantTemp_ = units::TempToCelsius(t
 double AirRating::AirTempF() const { return units::CelsiusToFahrenheit(coolantTemp_); }
 
 double AirRating::MaxAmbientTemp() const {
-    return inletTemp_ - Divide(heatLoad_, SelectionPerformance(), "the selected cooler's performance is 0");
+    return inletTemp_ - NeededEtd();
 }
 
 double AirRating::PressureDropAt(std::int32_t id, double viscosity) {
@@ -35,29 +35,22 @@ double AirRating::PressureDropAt(std::int32_t id, double viscosity) {
 
 double AirRating::RecalculatedPressureDrop(double viscosity) { return PressureDropAt(selected_.ID(), viscosity); }
 
-bool AirRating::OutsideProgramRange() {
+std::string AirRating::OutsideProgramRange() {
     if (!suitable_.IsEmpty()) {
-        if (selected_.ID() == 0) {
-            errorMessage_ = diagnosis::CombinationOutOfRange("OilFlow");
-            return true;
-        }
+        if (selected_.ID() == 0) return "";
         const double most = FamilyMaximumCapacity() / curveUnitsPerKw_;
-        if (requiredPerformance_ > most) {
-            errorMessage_ = diagnosis::CapacityBeyondSelection(most, " ");
-            return true;
-        }
-        return false;
+        return requiredPerformance_ > most ? diagnosis::CapacityBeyondSelection(most, " ") : "";
     }
-    errorMessage_ = OilFlowRangeMessage();
-    if (!errorMessage_.empty()) return true;
+    if (std::string flow = OilFlowRangeMessage(); !flow.empty()) return flow;
     const double most = FamilyMaximumCapacity() / curveUnitsPerKw_;
-    if (requiredPerformance_ > most) {
-        errorMessage_ = diagnosis::CapacityBeyondRange(most);
-        return true;
-    }
-    errorMessage_ = "No cooler selected. Parameters out of range." + std::string(diagnosis::kCrLf) +
-                    "Please note input parameters and advise Quellmar.";
-    return true;
+    return requiredPerformance_ > most ? diagnosis::CapacityBeyondRange(most) : "";
+}
+
+std::string AirRating::NoCoolerSelected() const {
+    if (selected_.ID() != 0) return "";
+    if (!suitable_.IsEmpty()) return diagnosis::CombinationOutOfRange("OilFlow");
+    return "No cooler selected. Parameters out of range." + std::string(diagnosis::kCrLf) +
+           "Please note input parameters and advise Quellmar.";
 }
 
 }  // namespace quellmar::engine

@@ -30,8 +30,9 @@ protected:
     // factor at `viscosity` (held at both ends).
     double PressureDropAt(std::int32_t id, double viscosity);
     double RecalculatedPressureDrop(double viscosity) override;
-    std::string DutyBeyondReach() const override { return OilDropBeyondReach("air"); }
-    bool OutsideProgramRange() override;
+    std::string_view CoolantName() const override { return "air"; }
+    std::string OutsideProgramRange() override;
+    std::string NoCoolerSelected() const override;
 
 private:
     double curveUnitsPerKw_;

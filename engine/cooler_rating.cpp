@@ -4,6 +4,7 @@
 #include "engine/engine_error.h"
 #include "engine/functions.h"
 #include "engine/interpolation.h"
+#include "engine/root_finding.h"
 #include "engine/units.h"
 #include "engine/values.h"
 #include "vb/format.h"
@@ -17,14 +18,23 @@ namespace {
 // Oil temperature change in degrees C per kW of heat and per l/min of oil flow.
 constexpr double kOilTempPerKwLpm = 34.5;
 
-constexpr const char* kNoEtd = "the oil inlet temperature equals the coolant temperature";
-constexpr const char* kNoOilFlow = "the oil flow is 0";
+constexpr std::string_view kNoEtd = "the oil inlet temperature equals the coolant temperature";
+constexpr std::string_view kNoOilFlow = "the oil flow is 0";
+constexpr std::string_view kNoPerformance = "the selected cooler's performance is 0";
+constexpr Quotient kRequiredPerformance{"the required heat transfer", kNoEtd};
+constexpr Quotient kOilDrop{"the oil temperature drop", kNoOilFlow};
+constexpr Quotient kCoolerOilDrop{"the oil temperature drop across the selected cooler", kNoOilFlow};
+constexpr Quotient kCoolerEtd{"the entering temperature difference the selected cooler needs", kNoPerformance};
 
 const char* const kCapacityCurveQuery =
     "SELECT CoolingCapacityOilFlow, CoolingCapacity FROM CoolingCapacity WHERE CoolerID = ?1 "
     "ORDER BY CoolingCapacityOilFlow";
 
 std::string OfCooler(std::string_view what, std::int32_t id) { return std::string(what) + " of cooler " + std::to_string(id); }
+
+// The viscosity table is carried on linearly beyond its ends; far above them it falls to nothing and
+// below, where it gives no viscosity at all.
+bool IsViscosity(double cst) { return cst > 0 && std::isfinite(cst); }
 
 }  // namespace
 
@@ -72,7 +82,8 @@ double CoolerRating::CorrectedInletTempF() const { return units::CelsiusToFahren
 std::string CoolerRating::ViscosityName() const { return units::ViscosityName(grade_); }
 
 double CoolerRating::PerfomanceImperial() const {
-    return Divide(HeatLoadBtuMin(), InletTempF() - units::CelsiusToFahrenheit(coolantTemp_), kNoEtd);
+    return Divide(HeatLoadBtuMin(), InletTempF() - units::CelsiusToFahrenheit(coolantTemp_),
+                  {"the required heat transfer per degree F", kNoEtd});
 }
 
 double CoolerRating::SUS() const { return units::ConvertCstToSUS(cst_); }
@@ -93,25 +104,27 @@ double CoolerRating::SelectionPerformance() const {
     return selected_.Performance();
 }
 
+double CoolerRating::NeededEtd() const { return Divide(heatLoad_, SelectionPerformance(), kCoolerEtd); }
+
 double CoolerRating::PercentHTMargin() const {
-    const double required = Divide(heatLoad_, inletTemp_ - coolantTemp_, kNoEtd);
-    return (Divide(SelectionPerformance(), required, "the heat load is 0") - 1) * 100;
+    const double required = Divide(heatLoad_, inletTemp_ - coolantTemp_, kRequiredPerformance);
+    return (Divide(SelectionPerformance(), required, {"the heat-transfer margin", "the heat load is 0"}) - 1) * 100;
 }
 
 double CoolerRating::ExitOilTemp() const {
-    return inletTemp_ - Divide((inletTemp_ - coolantTemp_) * SelectionPerformance() * kOilTempPerKwLpm, oilFlow_, kNoOilFlow);
+    return inletTemp_ - Divide((inletTemp_ - coolantTemp_) * SelectionPerformance() * kOilTempPerKwLpm, oilFlow_, kCoolerOilDrop);
 }
 
 double CoolerRating::AverageOilTempFor(double performance) const {
-    return inletTemp_ - Divide((inletTemp_ - coolantTemp_) * performance * kOilTempPerKwLpm, oilFlow_, kNoOilFlow) * 0.5;
+    return inletTemp_ - Divide((inletTemp_ - coolantTemp_) * performance * kOilTempPerKwLpm, oilFlow_, kCoolerOilDrop) * 0.5;
 }
 
 double CoolerRating::AverageOilTemp() const { return AverageOilTempFor(SelectionPerformance()); }
 double CoolerRating::ViscosityAtAvgTemp() const { return Viscosity(AverageOilTemp()); }
 
 void CoolerRating::CalculateDerivedValues() {
-    requiredPerformance_ = Divide(heatLoad_, inletTemp_ - coolantTemp_, kNoEtd);
-    oilTempDrop_ = Divide(heatLoad_ * kOilTempPerKwLpm, oilFlow_, kNoOilFlow);
+    requiredPerformance_ = Divide(heatLoad_, inletTemp_ - coolantTemp_, kRequiredPerformance);
+    oilTempDrop_ = Divide(heatLoad_ * kOilTempPerKwLpm, oilFlow_, kOilDrop);
     meanOilTemp_ = inletTemp_ - oilTempDrop_ * 0.5;
     cst_ = Viscosity(meanOilTemp_);
 }
@@ -125,7 +138,7 @@ void CoolerRating::ClearSelection() {
 
 QueryResult CoolerRating::CapacityCurveRows(std::int32_t id) { return data_.Execute(kCapacityCurveQuery, {id}); }
 
-double CoolerRating::SearchFactor(std::int32_t /*id*/) { return CapacityFactor(cst_); }
+double CoolerRating::SearchFactor(std::int32_t /*id*/) { return CapacityFactor(inletTemp_, cst_); }
 
 double CoolerRating::ModelPerformance(std::int32_t id, double maxOilFlow) {
     const Curve curve = ReadCurve(CapacityCurveRows(id), OfCooler("the capacity curve", id));
@@ -161,16 +174,27 @@ void CoolerRating::FindCooler() {
 }
 
 bool CoolerRating::OutOfRange() {
-    if (std::string reason = DutyBeyondReach(); !reason.empty()) {
-        errorMessage_ = std::move(reason);
-        return true;
-    }
-    return OutsideProgramRange();
+    // The program's range is told first; what no cooler could meet only within it.
+    std::string reason = OutsideProgramRange();
+    if (reason.empty()) reason = DutyBeyondReach();
+    if (reason.empty()) reason = NoCoolerSelected();
+    if (reason.empty()) return false;
+    errorMessage_ = std::move(reason);
+    return true;
 }
 
-std::string CoolerRating::OilDropBeyondReach(std::string_view coolant) const {
+double CoolerRating::InDutyUnit(double difference) const {
+    return tempUnitCode_ == 0 ? difference : difference * (9.0 / 5.0);
+}
+
+char CoolerRating::DutyUnit() const { return tempUnitCode_ == 0 ? 'C' : 'F'; }
+
+std::string CoolerRating::OilDropBeyondReach() const {
     const double etd = inletTemp_ - coolantTemp_;
-    return oilTempDrop_ >= etd ? diagnosis::OilDropBeyondEtd(oilTempDrop_, etd, coolant) : std::string();
+    if (oilTempDrop_ < etd) return "";
+    // The ETD as the selection parameters show it in the duty's unit.
+    const double shownEtd = tempUnitCode_ == 0 ? etd : InletTempF() - units::CelsiusToFahrenheit(coolantTemp_);
+    return diagnosis::OilDropBeyondEtd(InDutyUnit(oilTempDrop_), shownEtd, DutyUnit(), CoolantName());
 }
 
 void CoolerRating::LoadCoolerDetails() {
@@ -192,50 +216,97 @@ void CoolerRating::LoadCoolerDetails() {
 
 void CoolerRating::Recalculate() {
     const DataAccess::Snapshot snapshot(data_);
-    const double performance = SelectionPerformance();
-    const char* const kNoPerformance = "the selected cooler's performance is 0";
-    double inlet = coolantTemp_ + Divide(heatLoad_, performance, kNoPerformance);
-    const double drop = Divide(heatLoad_ * kOilTempPerKwLpm, oilFlow_, kNoOilFlow);
-    double viscosity = OperatingPointViscosity(inlet - drop * 0.5);
-
+    SelectionPerformance();  // refuses a recalculation with nothing selected
+    const double drop = Divide(heatLoad_ * kOilTempPerKwLpm, oilFlow_, kOilDrop);
     const Curve curve = ReadCurve(CapacityCurveRows(selected_.ID()), OfCooler("the capacity curve", selected_.ID()));
     const auto capacity = Interpolate(curve, oilFlow_, Below::Exclude, Above::Hold);
     if (!capacity)
         throw DataError("The capacity curve of " + details_.name + " does not reach the oil flow of " +
                         vb::Format(oilFlow_, "fixed") + " l/min.");
-    PrepareRecalculation(inlet);
+    PrepareRecalculation();
+    const std::optional<OperatingPoint> passes = TwoPasses(*capacity, drop);
+    const OperatingPoint point = passes ? *passes : BracketedOperatingPoint(*capacity, drop);
 
-    // The final inlet temperature rests on the first pass; the exit and mean temperatures and the
-    // final viscosity on the second pass at that inlet temperature.
-    const double first = PassPerformance(*capacity * CapacityFactor(viscosity));
-    inlet = coolantTemp_ + Divide(heatLoad_, first, kNoPerformance);
-    viscosity = OperatingPointViscosity(inlet - drop * 0.5);
-    const double second = PassPerformance(*capacity * CapacityFactor(viscosity));
-    const double fall = Divide((inlet - coolantTemp_) * second * kOilTempPerKwLpm, oilFlow_, kNoOilFlow);
-
+    // The figures of the point, as the second pass gives them.
+    const double fall =
+        Divide((point.inletTemp - coolantTemp_) * point.performance * kOilTempPerKwLpm, oilFlow_, kCoolerOilDrop);
     Corrected c;
-    c.inletTemp = inlet;
-    c.viscosity = OperatingPointViscosity(inlet - fall * 0.5);
-    c.exitOilTemp = inlet - fall;
-    c.avgOilTemp = inlet - fall * 0.5;
+    c.inletTemp = point.inletTemp;
+    c.viscosity = Viscosity(point.inletTemp - fall * 0.5);
+    c.exitOilTemp = point.inletTemp - fall;
+    c.avgOilTemp = point.inletTemp - fall * 0.5;
+    if (std::string impossible = ImpossibleRating(c, point.performance); !impossible.empty()) throw RatingError(impossible);
     const double pressureDrop = RecalculatedPressureDrop(c.viscosity);
     corrected_ = c;
     pressureDrop_ = pressureDrop;
-    FinishRecalculation(inlet, second);
+    FinishRecalculation(point.inletTemp, point.performance);
 }
 
-double CoolerRating::PassPerformance(double performance) {
-    // A pass that leaves the cooler no heat transfer has no operating point to give: its temperatures
-    // would lie at or below the coolant, or nowhere.
-    if (!(performance > 0)) throw RatingError(diagnosis::NoHeatTransferAtOperatingPoint());
-    return performance;
+std::optional<CoolerRating::OperatingPoint> CoolerRating::TwoPasses(double capacity, double drop) const {
+    // The final inlet temperature rests on the first pass; the exit and mean temperatures and the
+    // final viscosity on the second pass at that inlet temperature. Both passes correct the capacity
+    // at the inlet temperature the selected performance asks for.
+    const double start = coolantTemp_ + NeededEtd();
+    const auto performance = [&](double meanOilTemp) -> std::optional<double> {
+        const double viscosity = Viscosity(meanOilTemp);
+        if (!IsViscosity(viscosity)) return std::nullopt;
+        const double p = capacity * CapacityFactor(start, viscosity);
+        if (!(p > 0)) return std::nullopt;
+        return p;
+    };
+    const auto first = performance(start - drop * 0.5);
+    if (!first) return std::nullopt;
+    const double inlet = coolantTemp_ + heatLoad_ / *first;
+    if (!std::isfinite(inlet)) return std::nullopt;
+    const auto second = performance(inlet - drop * 0.5);
+    if (!second) return std::nullopt;
+    // With a margin the selected cooler carries the heat load below the desired inlet temperature;
+    // without one it needs more.
+    const bool consistent = PercentHTMargin() >= 0 ? inlet <= inletTemp_ : inlet >= inletTemp_;
+    if (!consistent) return std::nullopt;
+    return OperatingPoint{inlet, *second};
+}
+
+CoolerRating::OperatingPoint CoolerRating::BracketedOperatingPoint(double capacity, double drop) const {
+    // What the cooler carries at an inlet temperature beyond the heat load. It rises with the inlet
+    // temperature wherever the cooler transfers heat at all, and at the coolant temperature it is
+    // short by the whole heat load.
+    const auto excess = [&](double inlet) { return PerformanceAt(capacity, inlet, drop) * (inlet - coolantTemp_) - heatLoad_; };
+    double low = coolantTemp_, lowExcess = -heatLoad_;
+    double high = inletTemp_, highExcess = excess(high);
+    if (highExcess < 0) {
+        // Short of the heat load at the desired inlet temperature: the point lies above it, at most
+        // where the mean oil temperature reaches the end of the viscosity table.
+        low = high;
+        lowExcess = highExcess;
+        high = Functions::kViscosityTableHottest + drop * 0.5;
+        if (!(high > low)) throw RatingError(diagnosis::OperatingPointBeyondViscosityTable());
+        highExcess = excess(high);
+        if (highExcess < 0)
+            throw RatingError(PerformanceAt(capacity, high, drop) > 0 ? diagnosis::OperatingPointBeyondViscosityTable()
+                                                                      : diagnosis::NoHeatTransferAtOperatingPoint());
+    }
+    const double inlet = FindRoot(excess, low, lowExcess, high, highExcess, kOperatingPointTolerance);
+    return {inlet, PerformanceAt(capacity, inlet, drop)};
+}
+
+double CoolerRating::PerformanceAt(double capacity, double inletTemp, double drop) const {
+    return capacity * CapacityFactor(inletTemp, OperatingPointViscosity(inletTemp - drop * 0.5));
 }
 
 double CoolerRating::OperatingPointViscosity(double meanOilTemp) const {
-    // The table is carried on linearly beyond its ends; far above them it falls to nothing and below.
     const double viscosity = Viscosity(meanOilTemp);
-    if (!(viscosity > 0) || !std::isfinite(viscosity)) throw RatingError(diagnosis::OperatingPointBeyondViscosityTable());
+    if (!IsViscosity(viscosity)) throw RatingError(diagnosis::OperatingPointBeyondViscosityTable());
     return viscosity;
+}
+
+std::string CoolerRating::ImpossibleRating(const Corrected& at, double /*performance*/) const {
+    // The oil cannot leave a cooler at or below the temperature of what cools it.
+    if (!(ExitOilTemp() > coolantTemp_) || !(at.inletTemp > coolantTemp_) || !(at.exitOilTemp > coolantTemp_))
+        return diagnosis::OilCooledToCoolant(CoolantName());
+    if (!IsViscosity(cst_) || !IsViscosity(at.viscosity) || !IsViscosity(ViscosityAtAvgTemp()))
+        return diagnosis::OperatingPointBeyondViscosityTable();
+    return "";
 }
 
 std::string CoolerRating::NameOf(std::int32_t id) {

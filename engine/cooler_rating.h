@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -90,10 +91,18 @@ public:
     // performance and selects the first adequate one, unless no cooler can meet the duty at all. An
     // earlier selection is cleared first.
     void FindCooler();
-    // The operating point of the selected cooler: two fixed passes. RatingError when none is selected,
-    // and when a pass leaves the cooler no heat transfer or an oil temperature beyond the viscosity
-    // table: the error's text says so, and the previous operating point stays.
+    // The operating point of the selected cooler on the duty: the inlet temperature at which it carries
+    // the heat load at the viscosity of its mean oil temperature. Two fixed passes give it where their
+    // result is consistent (both with heat transfer, and the inlet temperature on the side of the
+    // desired one that the margin tells); elsewhere it is found between the coolant temperature and the
+    // desired inlet temperature, or above it up to the end of the viscosity table, to within
+    // kOperatingPointTolerance. RatingError when none is selected, when there is no operating point
+    // within the table, and when the rating would be physically impossible (oil leaving at or below the
+    // coolant, water at or above the oil, a viscosity that is none): the error's text says so, and the
+    // previous operating point stays.
     void Recalculate();
+    // How closely the operating point's inlet temperature is found where the two passes do not give it.
+    static constexpr double kOperatingPointTolerance = 1e-9;  // degrees C
 
     // Field 0 the model name, 1 the CoolerID, 2 the performance (default number-to-text, "."), as
     // texts; entry 0 is empty and entries 1 to n follow the suitable list.
@@ -102,12 +111,25 @@ public:
     // loads the selected cooler's details again; nothing happens while none is selected.
     void SetCoolerID(std::int32_t id);
 
-    // Whether the document must show ErrorMessage instead of a rating: first a duty no cooler can
-    // meet, then the family's program range.
+    // Whether the document must show ErrorMessage instead of a rating: first the family's program
+    // range, then a duty no cooler can meet, then a search that selected no cooler.
     bool OutOfRange();
+    // Whether a cooler of some size could meet the duty of the last FindCooler: the oil need not leave
+    // at or below the coolant (nor the water at or above the oil). Where it could not, the duty's mean
+    // oil temperature, and so Cst, belongs to no possible operating point.
+    bool DutyWithinReach() const { return DutyBeyondReach().empty(); }
     const std::string& ErrorMessage() const { return errorMessage_; }
 
 protected:
+    struct Details {
+        std::string name, partNumber, leaflet, description;
+        double weight = 0, maxOilFlow = 0, maxCurveOilFlow = 0;
+    };
+    // The operating point's figures, as Recalculate stores them.
+    struct Corrected {
+        double inletTemp = 0, exitOilTemp = 0, avgOilTemp = 0, viscosity = 0;
+    };
+
     // `family` is the CoolerTypes name the family's queries compare with ("air", "mobile", "water").
     CoolerRating(const std::filesystem::path& database, std::string family);
 
@@ -117,38 +139,46 @@ protected:
     virtual void PrepareSearch() {}
     // The factor on a model's curve capacity in the search; by default CapacityFactor at Cst.
     virtual double SearchFactor(std::int32_t id);
-    // The factor on the selected model's curve capacity at a viscosity, in the recalculation.
-    virtual double CapacityFactor(double viscosity) const = 0;
+    // The factor on the selected model's curve capacity in the recalculation, at an oil inlet
+    // temperature and the viscosity of a mean oil temperature.
+    virtual double CapacityFactor(double inletTemp, double viscosity) const = 0;
     virtual void LoadCoolerDetails();
     virtual void ClearSelection();
-    // Runs once the first corrected inlet temperature is known.
-    virtual void PrepareRecalculation(double /*inletTemp*/) {}
+    // Runs before the recalculation's first capacity factor.
+    virtual void PrepareRecalculation() {}
     virtual double RecalculatedPressureDrop(double viscosity) = 0;
+    // Why the rating at an operating point cannot happen, or "" when it can: the oil side here, what the
+    // coolant takes up in the families that know it.
+    virtual std::string ImpossibleRating(const Corrected& at, double performance) const;
+    // Stores what the family adds to an operating point that passed ImpossibleRating.
     virtual void FinishRecalculation(double /*inletTemp*/, double /*performance*/) {}
 
     double Viscosity(double temperature) const;
     double AverageOilTempFor(double performance) const;
     // The selected model's performance, refusing a selection that cannot be divided by.
     double SelectionPerformance() const;
+    // The entering temperature difference at which the selected model carries the heat load.
+    double NeededEtd() const;
     std::string NameOf(std::int32_t id);
     // The family's largest curve capacity, raw as stored (0 for an empty family).
     double FamilyMaximumCapacity();
     // The oil-flow messages of an empty list, or "" when the oil flow is within the program's range.
     std::string OilFlowRangeMessage() const;
-    // Why no cooler of any size can meet the duty of the last FindCooler, or "" when one could.
-    virtual std::string DutyBeyondReach() const = 0;
-    // The oil's part of it: the oil would have to cool to the coolant ("air", "water") or below.
-    std::string OilDropBeyondReach(std::string_view coolant) const;
-    // The family's part of OutOfRange, for a duty a cooler could meet: sets ErrorMessage when true.
-    virtual bool OutsideProgramRange() = 0;
-
-    struct Details {
-        std::string name, partNumber, leaflet, description;
-        double weight = 0, maxOilFlow = 0, maxCurveOilFlow = 0;
-    };
-    struct Corrected {
-        double inletTemp = 0, exitOilTemp = 0, avgOilTemp = 0, viscosity = 0;
-    };
+    // What cools the oil, as the messages name it: "air" or "water".
+    virtual std::string_view CoolantName() const = 0;
+    // Why no cooler of any size can meet the duty of the last FindCooler, or "" when one could: by
+    // default the oil's part of it, that the oil would have to cool to the coolant or below.
+    virtual std::string DutyBeyondReach() const { return OilDropBeyondReach(); }
+    std::string OilDropBeyondReach() const;
+    // A temperature difference (degrees C) in the duty's temperature unit, with that unit's letter.
+    double InDutyUnit(double difference) const;
+    char DutyUnit() const;
+    // The family's program-range messages of OutOfRange, in their order, for the last FindCooler; ""
+    // when the duty lies within the program's range.
+    virtual std::string OutsideProgramRange() = 0;
+    // The family's message when the search selected no cooler although the duty lies within range and
+    // reach; "" when a cooler is selected.
+    virtual std::string NoCoolerSelected() const = 0;
 
     DataAccess data_;
     const std::filesystem::path database_;
@@ -169,11 +199,24 @@ protected:
     std::string errorMessage_;
 
 private:
+    // An inlet temperature of the selected cooler and its performance there.
+    struct OperatingPoint {
+        double inletTemp = 0, performance = 0;
+    };
+
     void CalculateDerivedValues();
+    // The two fixed passes from the selected performance, or nothing where their result is not
+    // consistent: a pass without heat transfer or viscosity, or an inlet temperature on the wrong side
+    // of the desired one.
+    std::optional<OperatingPoint> TwoPasses(double capacity, double drop) const;
+    // The operating point itself, found by bracketing; RatingError when there is none within the
+    // viscosity table.
+    OperatingPoint BracketedOperatingPoint(double capacity, double drop) const;
+    // The selected cooler's performance at an inlet temperature, at the viscosity of the mean oil
+    // temperature half the duty's drop below it.
+    double PerformanceAt(double capacity, double inletTemp, double drop) const;
     // The viscosity at a mean oil temperature of the recalculation, refused where the table gives none.
     double OperatingPointViscosity(double meanOilTemp) const;
-    // The performance of a pass of the recalculation, refused when it leaves no heat transfer.
-    static double PassPerformance(double performance);
     double ModelPerformance(std::int32_t id, double maxOilFlow);
     QueryResult CapacityCurveRows(std::int32_t id);
 };

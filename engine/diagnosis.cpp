@@ -7,7 +7,7 @@ namespace quellmar::engine::diagnosis {
 namespace {
 std::string Fixed(double value) { return vb::Format(value, "fixed"); }
 std::string Text(std::string_view s) { return std::string(s); }
-std::string Celsius(double value) { return Fixed(value) + Text(kDegree) + "C"; }
+std::string Degrees(double value, char unit) { return Fixed(value) + Text(kDegree) + unit; }
 }  // namespace
 
 std::string OilFlowBeyondRange(double programMaximum) {
@@ -37,14 +37,32 @@ std::string CombinationOutOfRange(std::string_view oilFlow) {
            "reduce heat load, increase ETD, " + "try another series or consult sales office.";
 }
 
-std::string OilDropBeyondEtd(double drop, double etd, std::string_view coolant) {
+std::string OilDropBeyondEtd(double drop, double etd, char unit, std::string_view coolant) {
     return "Oil temperature drop at or beyond ETD: oil cannot cool below the " + Text(coolant) + ". " + Text(kCrLf) +
-           Celsius(drop) + " drop at " + Celsius(etd) + " ETD. Increase oil flow, reduce heat load or increase ETD.";
+           Degrees(drop, unit) + " drop at " + Degrees(etd, unit) + " ETD. Increase oil flow, reduce heat load or increase ETD.";
 }
 
-std::string WaterRiseBeyondEtd(double rise, double etd) {
-    return "Water temperature rise at or beyond ETD: water cannot heat above the oil. " + Text(kCrLf) + Celsius(rise) +
-           " rise at " + Celsius(etd) + " ETD. Increase water flow, reduce heat load or increase ETD.";
+std::string WaterRiseBeyondEtd(double rise, double etd, char unit) {
+    return "Water temperature rise at or beyond ETD: water cannot heat above the oil. " + Text(kCrLf) + Degrees(rise, unit) +
+           " rise at " + Degrees(etd, unit) + " ETD. Increase water flow, reduce heat load or increase ETD.";
+}
+
+std::string FaceVelocityBelowRange() {
+    return "Air Face Velocity below range of program. " + Text(kCrLf) +
+           "It must be above 0.00 Metres/second. Adjust air face velocity or consult sales office.";
+}
+
+std::string OilCooledToCoolant(std::string_view coolant) {
+    return "Rating beyond program range: the selected model would cool the oil to the " + Text(coolant) +
+           " temperature or below." + Text(kCrLf) +
+           "Its data claim more heat transfer than the oil flow can give. Choose another model or consult sales office.";
+}
+
+std::string WaterHeatedToOil() {
+    return "Rating beyond program range: the selected model would heat the water to the oil temperature or above." +
+           Text(kCrLf) +
+           "Its data claim more heat transfer than the water flow can take up. Choose another model, increase water flow "
+           "or consult sales office.";
 }
 
 std::string NoHeatTransferAtOperatingPoint() {

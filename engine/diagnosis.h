@@ -21,10 +21,18 @@ std::string CapacityBeyondSelection(double familyMaximum, std::string_view befor
 std::string CombinationOutOfRange(std::string_view oilFlow);
 
 // A duty no cooler can meet whatever its size: the oil would have to leave colder than the coolant
-// ("air" or "water") ...
-std::string OilDropBeyondEtd(double drop, double etd, std::string_view coolant);
+// ("air" or "water") ... Temperature differences in the duty's unit, `unit` 'C' or 'F'.
+std::string OilDropBeyondEtd(double drop, double etd, char unit, std::string_view coolant);
 // ... or the cooling water leave hotter than the oil comes in.
-std::string WaterRiseBeyondEtd(double rise, double etd);
+std::string WaterRiseBeyondEtd(double rise, double etd, char unit);
+
+// A mobile duty without air through the cooler.
+std::string FaceVelocityBelowRange();
+
+// A rating the selected model's data claim but that cannot happen: the oil would leave at or below the
+// coolant, or the water at or above the oil.
+std::string OilCooledToCoolant(std::string_view coolant);
+std::string WaterHeatedToOil();
 
 // The operating point of the selected cooler cannot be worked out: at the oil temperature of a pass
 // the cooler would transfer no heat, or the temperature lies beyond the viscosity table. They carry no

@@ -5,6 +5,10 @@
 
 namespace quellmar::engine::Functions {
 
+// The temperatures (degrees C) of the first and last columns of VisTemp.
+inline constexpr double kViscosityTableColdest = -15.0;
+inline constexpr double kViscosityTableHottest = 170.0;
+
 // Kinematic viscosity (cSt) of oil grade `grade` (0 to 14) at `temperature` degrees C from the table
 // VisTemp: linear between its 5-degree columns, extended linearly from the first pair below -15 and
 // from the last pair at and above 170. Every call opens and closes its own connection. A temperature

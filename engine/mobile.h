@@ -22,8 +22,10 @@ public:
 
 protected:
     QueryResult SelectModels() override;
+    // Without air through the cooler (a face velocity of 0 or below) no model is listed.
     void PrepareSearch() override;
-    double CapacityFactor(double viscosity) const override;
+    double CapacityFactor(double inletTemp, double viscosity) const override;
+    std::string OutsideProgramRange() override;
 
 private:
     double FaceVelocityCorrection();

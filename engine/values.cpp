@@ -29,11 +29,13 @@ std::vector<double> NumberColumn(const QueryResult& rows, std::size_t field, std
     return numbers;
 }
 
-double Divide(double numerator, double denominator, std::string_view reason) {
-    const double quotient = numerator / denominator;
-    if (denominator == 0.0 || !std::isfinite(quotient))
-        throw RatingError("The duty cannot be rated: " + std::string(reason) + ".");
-    return quotient;
+double Divide(double numerator, double denominator, const Quotient& quotient) {
+    const std::string refusal = "The duty cannot be rated: ";
+    if (denominator == 0.0) throw RatingError(refusal + std::string(quotient.zeroWhen) + ".");
+    const double result = numerator / denominator;
+    if (std::isnan(result)) throw RatingError(refusal + std::string(quotient.what) + " is no number.");
+    if (std::isinf(result)) throw RatingError(refusal + std::string(quotient.what) + " is too large to work out.");
+    return result;
 }
 
 }  // namespace quellmar::engine

@@ -20,8 +20,14 @@ std::string OptionalText(const vb::Variant& value);
 // The first field of every row, as required numbers.
 std::vector<double> NumberColumn(const QueryResult& rows, std::size_t field, std::string_view what);
 
-// numerator / denominator, refusing a zero denominator or a result that is no finite number with a
-// RatingError that gives `reason` ("the oil flow is 0").
-double Divide(double numerator, double denominator, std::string_view reason);
+// A quotient of the rating, as its error texts name it.
+struct Quotient {
+    std::string_view what;      // the quantity worked out: "the oil temperature drop"
+    std::string_view zeroWhen;  // why its divisor is 0: "the oil flow is 0"
+};
+
+// numerator / denominator, refusing with a RatingError a zero denominator (the text gives
+// `zeroWhen`) and a result that is no finite number (the text names the quantity).
+double Divide(double numerator, double denominator, const Quotient& quotient);
 
 }  // namespace quellmar::engine

@@ -11,8 +11,8 @@ namespace {
 
 // Column n of VisTemp holds the viscosity at (n - 3) * 5 degrees C.
 int ColumnAtOrBelow(double temperature) {
-    if (temperature < -15.0) return 0;
-    if (temperature >= 170.0) return 36;
+    if (temperature < kViscosityTableColdest) return 0;
+    if (temperature >= kViscosityTableHottest) return 36;
     return static_cast<int>(std::floor(std::floor(temperature) / 5.0)) + 3;
 }
 

@@ -60,8 +60,8 @@ double WaterCooled::SearchFactor(std::int32_t id) {
     return TemperatureCorrection(coolantTemp_, inletTemp_) * ViscosityFactor(cst_) * HTCorrectionFactor(id);
 }
 
-double WaterCooled::CapacityFactor(double viscosity) const {
-    return recalculationTemperatureFactor_ * ViscosityFactor(viscosity) * recalculationHeatTransferFactor_;
+double WaterCooled::CapacityFactor(double inletTemp, double viscosity) const {
+    return TemperatureCorrection(coolantTemp_, inletTemp) * ViscosityFactor(viscosity) * recalculationHeatTransferFactor_;
 }
 
 std::vector<double> WaterCooled::Breakpoints(const char* table, std::int32_t id) {
@@ -115,24 +115,30 @@ double WaterCooled::MaxWaterFlowByModel() {
 }
 
 double WaterCooled::AvailableETD() const {
-    return inletTemp_ - (inletTemp_ - Divide(heatLoad_, SelectionPerformance(), "the selected cooler's performance is 0"));
+    return inletTemp_ - (inletTemp_ - NeededEtd());
 }
 
-double WaterCooled::ExitWaterTemp() const {
-    return coolantTemp_ +
-           Divide((inletTemp_ - coolantTemp_) * SelectionPerformance() * kWaterTempPerKwLpm, waterFlow_, "the water flow is 0");
+double WaterCooled::ExitWaterTempAt(double inletTemp, double performance) const {
+    return coolantTemp_ + Divide((inletTemp - coolantTemp_) * performance * kWaterTempPerKwLpm, waterFlow_,
+                                 {"the water temperature rise", "the water flow is 0"});
 }
 
-void WaterCooled::PrepareRecalculation(double inletTemp) {
-    recalculationTemperatureFactor_ = TemperatureCorrection(coolantTemp_, inletTemp);
-    recalculationHeatTransferFactor_ = HTCorrectionFactor(selected_.ID());
-}
+double WaterCooled::ExitWaterTemp() const { return ExitWaterTempAt(inletTemp_, SelectionPerformance()); }
+
+void WaterCooled::PrepareRecalculation() { recalculationHeatTransferFactor_ = HTCorrectionFactor(selected_.ID()); }
 
 double WaterCooled::RecalculatedPressureDrop(double viscosity) { return CalculateCorrectedPressureDrop(selected_.ID(), viscosity); }
 
+std::string WaterCooled::ImpossibleRating(const Corrected& at, double performance) const {
+    if (std::string oil = CoolerRating::ImpossibleRating(at, performance); !oil.empty()) return oil;
+    // The water cannot leave hotter than the oil comes in.
+    if (!(ExitWaterTemp() < inletTemp_) || !(ExitWaterTempAt(at.inletTemp, performance) < at.inletTemp))
+        return diagnosis::WaterHeatedToOil();
+    return "";
+}
+
 void WaterCooled::FinishRecalculation(double inletTemp, double performance) {
-    correctedExitWaterTemp_ =
-        coolantTemp_ + Divide((inletTemp - coolantTemp_) * performance * kWaterTempPerKwLpm, waterFlow_, "the water flow is 0");
+    correctedExitWaterTemp_ = ExitWaterTempAt(inletTemp, performance);
 }
 
 double WaterCooled::CalculateCorrectedPressureDrop(std::int32_t id, double viscosity) {
@@ -164,42 +170,35 @@ double WaterCooled::CalculateCorrectedPressureDrop(std::int32_t id, double visco
 }
 
 std::string WaterCooled::DutyBeyondReach() const {
-    if (std::string oil = OilDropBeyondReach("water"); !oil.empty()) return oil;
+    if (std::string oil = OilDropBeyondReach(); !oil.empty()) return oil;
     // The water cannot leave hotter than the oil comes in. Without water flow the flow messages tell.
     if (!(waterFlow_ > 0)) return "";
     const double rise = heatLoad_ * kWaterTempPerKwLpm / waterFlow_;
     const double etd = inletTemp_ - coolantTemp_;
-    return rise >= etd ? diagnosis::WaterRiseBeyondEtd(rise, etd) : std::string();
+    if (rise < etd) return "";
+    const double shownEtd = tempUnitCode_ == 0 ? etd : InletTempF() - WaterTempF();
+    return diagnosis::WaterRiseBeyondEtd(InDutyUnit(rise), shownEtd, DutyUnit());
 }
 
-bool WaterCooled::OutsideProgramRange() {
-    if (suitable_.IsEmpty()) {
-        errorMessage_ = OilFlowRangeMessage();
-        if (!errorMessage_.empty()) return true;
-        if (waterFlow_ < programMinWaterFlow_) {
-            errorMessage_ = "Water flow below range of program." + std::string(diagnosis::kCrLf) +
-                            vb::Format(programMinWaterFlow_, "fixed") + " l/min is minimum. " + "Adjust flow or consult sales office.";
-            return true;
-        }
-        if (waterFlow_ > programMaxWaterFlow_) {
-            errorMessage_ = "Water flow beyond range of program." + std::string(diagnosis::kCrLf) +
-                            vb::Format(programMaxWaterFlow_, "fixed") + " l/min is maximum. " + "Adjust flow or consult sales office.";
-            return true;
-        }
+std::string WaterCooled::OutsideProgramRange() {
+    if (!suitable_.IsEmpty()) {
+        if (selected_.ID() == 0) return "";
         const double most = FamilyMaximumCapacity();
-        errorMessage_ = requiredPerformance_ > most ? diagnosis::CapacityBeyondRange(most) : diagnosis::CombinationOutOfRange("Oil Flow");
-        return true;
+        return requiredPerformance_ > most ? diagnosis::CapacityBeyondSelection(most, diagnosis::kCrLf) : "";
     }
-    if (selected_.ID() == 0) {
-        errorMessage_ = diagnosis::CombinationOutOfRange("Oil Flow");
-        return true;
-    }
+    if (std::string flow = OilFlowRangeMessage(); !flow.empty()) return flow;
+    if (waterFlow_ < programMinWaterFlow_)
+        return "Water flow below range of program." + std::string(diagnosis::kCrLf) + vb::Format(programMinWaterFlow_, "fixed") +
+               " l/min is minimum. " + "Adjust flow or consult sales office.";
+    if (waterFlow_ > programMaxWaterFlow_)
+        return "Water flow beyond range of program." + std::string(diagnosis::kCrLf) + vb::Format(programMaxWaterFlow_, "fixed") +
+               " l/min is maximum. " + "Adjust flow or consult sales office.";
     const double most = FamilyMaximumCapacity();
-    if (requiredPerformance_ > most) {
-        errorMessage_ = diagnosis::CapacityBeyondSelection(most, diagnosis::kCrLf);
-        return true;
-    }
-    return false;
+    return requiredPerformance_ > most ? diagnosis::CapacityBeyondRange(most) : "";
+}
+
+std::string WaterCooled::NoCoolerSelected() const {
+    return selected_.ID() == 0 ? diagnosis::CombinationOutOfRange("Oil Flow") : "";
 }
 
 }  // namespace quellmar::engine

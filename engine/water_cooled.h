@@ -49,17 +49,22 @@ public:
 protected:
     QueryResult SelectModels() override;
     double SearchFactor(std::int32_t id) override;
-    double CapacityFactor(double viscosity) const override;
+    double CapacityFactor(double inletTemp, double viscosity) const override;
     void LoadCoolerDetails() override;
     void ClearSelection() override;
-    void PrepareRecalculation(double inletTemp) override;
+    void PrepareRecalculation() override;
     double RecalculatedPressureDrop(double viscosity) override;
+    std::string ImpossibleRating(const Corrected& at, double performance) const override;
     void FinishRecalculation(double inletTemp, double performance) override;
+    std::string_view CoolantName() const override { return "water"; }
     std::string DutyBeyondReach() const override;
-    bool OutsideProgramRange() override;
+    std::string OutsideProgramRange() override;
+    std::string NoCoolerSelected() const override;
 
 private:
     double HTCorrectionFactor(std::int32_t id);
+    // The water's temperature as it leaves the cooler whose oil comes in at `inletTemp`.
+    double ExitWaterTempAt(double inletTemp, double performance) const;
     double CalculateCorrectedPressureDrop(std::int32_t id, double viscosity);
     std::vector<double> Breakpoints(const char* table, std::int32_t id);
 
@@ -67,8 +72,8 @@ private:
     double waterFlow_ = 0;
     double programMaxWaterFlow_ = 0, programMinWaterFlow_ = 0;
     double shellOilSidePressure_ = 0, waterSidePressure_ = 0;
-    // The temperature and heat-transfer factors of the recalculation's first pass.
-    double recalculationTemperatureFactor_ = 0, recalculationHeatTransferFactor_ = 0;
+    // The selected model's heat-transfer factor at the duty's flows, for the recalculation.
+    double recalculationHeatTransferFactor_ = 0;
     double correctedExitWaterTemp_ = 0;
 };
 

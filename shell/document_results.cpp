@@ -95,7 +95,9 @@ void SelectionDocument::DisplayOilFlowUnits() {
 
 void SelectionDocument::DisplayViscosityEstimate() {
     SetLabel(results_.viscosity, rating_->ViscosityName());
-    const ViscosityTexts viscosity = ViscosityEstimate(rating_->Cst(), rating_->SUS());
+    // A duty no cooler can meet has no mean oil temperature to estimate the viscosity at.
+    const ViscosityTexts viscosity =
+        rating_->DutyWithinReach() ? ViscosityEstimate(rating_->Cst(), rating_->SUS()) : ViscosityTexts{};
     SetLabel(results_.cst, viscosity.cst);
     SetLabel(results_.sus, viscosity.sus);
 }

@@ -43,6 +43,7 @@ public:
     void Viscosity(long grade) override { engine_.SetViscosity(Code(grade)); }
 
     void FindCooler() override { engine_.FindCooler(); }
+    bool DutyWithinReach() override { return engine_.DutyWithinReach(); }
     bool OutOfRange() override { return engine_.OutOfRange(); }
     std::string ErrorMessage() override { return engine_.ErrorMessage(); }
     void Recalculate() override { engine_.Recalculate(); }

@@ -33,6 +33,9 @@ public:
     virtual void Viscosity(long grade) = 0;
 
     virtual void FindCooler() = 0;
+    // Whether a cooler of some size could meet the duty of the last search; where none could, the
+    // duty's viscosity estimate rests on no possible oil temperature.
+    virtual bool DutyWithinReach() = 0;
     virtual bool OutOfRange() = 0;
     virtual std::string ErrorMessage() = 0;
     // Raises engine::RatingError, whose text the document shows in place of the results, when the

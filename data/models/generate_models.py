@@ -191,12 +191,22 @@ PD_VISCOSITIES = (10, 22, 46, 100, 220, 460)  # cSt: the pressure-drop correctio
 LARGEST_TEMPERATURE_FACTOR = 1.01
 
 
+WATER_FLOW_ROWS = 6  # the water-flow rows of every heat-transfer table, as the correction-factor editor shows them
+
+
 def water_ladder(low, high):
     """`low`, the water flows of one ladder shared by every model (steps of 2 to the power 0.6) between, and
-    `high`: models compared at the same water flow meet the same breakpoints. The steps are wide enough
-    that a table keeps to the six water-flow rows the correction-factor editor shows."""
+    `high`: models compared at the same water flow meet the same breakpoints. Steps closer to an end than a
+    factor 1.25 are left out, unless the table would then hold fewer than WATER_FLOW_ROWS rows: then the
+    left-out steps farthest from both ends fill it."""
     steps = [round(5 * 2 ** (k * 0.6), 1) for k in range(30)]
-    return [low] + [f for f in steps if low * 1.25 < f < high / 1.25] + [high]
+    inner = [f for f in steps if low * 1.25 < f < high / 1.25]
+    spare = sorted((f for f in steps if low < f < high and f not in inner), key=lambda f: min(f / low, high / f))
+    while len(inner) + 2 < WATER_FLOW_ROWS and spare:
+        inner.append(spare.pop())
+    ladder = [low] + sorted(inner) + [high]
+    assert len(ladder) == WATER_FLOW_ROWS, (low, high, ladder)
+    return ladder
 
 
 def heat_transfer_factor(water_flow, capacity):

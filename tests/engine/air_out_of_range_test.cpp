@@ -61,8 +61,9 @@ TEST_F(AirOutOfRange, AnOilDropAtOrBeyondTheEtdIsBeyondReachOfAnyCoolerAndSelect
     EXPECT_EQ(air->SelectedPerformance(), 0);
     EXPECT_EQ(air->CoolerName(), "");
     EXPECT_FALSE(db_.Search(31.9, 34.5)->OutOfRange());
-    // It is told before the program's oil-flow range.
-    EXPECT_EQ(Diagnosis(400, 310).substr(0, 37), "Oil temperature drop at or beyond ETD");
+    // The program's oil-flow range is told first.
+    EXPECT_EQ(Diagnosis(400, 310).substr(0, 34), "Oil Flow beyond range of program. ");
+    EXPECT_EQ(Diagnosis(400, 5).substr(0, 33), "Oil Flow below range of program. ");
 }
 
 TEST(AirOutOfRangeEmptyFamily, ADatabaseWithoutAirModelsHasARangeOfZero) {

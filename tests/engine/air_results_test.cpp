@@ -129,25 +129,69 @@ protected:
     }
 };
 
-TEST_F(AirOperatingPoint, APassWithoutHeatTransferIsRefusedNotRated) {
-    ThickWhenCold(2000, 100, 100);
-    const auto air = Selected();
-    EXPECT_FALSE(air->OutOfRange());
+TEST_F(AirOperatingPoint, AFirstPassWithoutHeatTransferGivesWayToTheOperatingPointItself) {
     // The first pass starts at 20 + 3.2 / 0.935 C and its mean lies 0.92 C lower, at 22.5 C: 2000 cSt
-    // derate the capacity below nothing.
+    // derate the capacity below nothing. 1535 cSt leave it 0.2 %, and the second pass would run the
+    // oil above 1000 C, where the table gives no viscosity at all.
+    for (const double cold : {2000.0, 1535.0}) {
+        ThickWhenCold(cold, 10, 5);
+        const auto air = Selected();
+        EXPECT_FALSE(air->OutOfRange());
+        air->Recalculate();
+        // Between the air and the desired inlet AOC 10 carries the 3.2 kW where the oil thins out.
+        const double t = air->CorrectedInletTempC(), drop = 3.2 * 34.5 / 60;
+        auto visc = [&](double at) { return quellmar::engine::Functions::ViscosityAtTemp(db_.Path(), at, 4); };
+        EXPECT_GT(t, kAir);
+        EXPECT_LE(t, kInlet);
+        const double p = 1.0 * (1 - 0.00065 * visc(t - drop / 2));
+        EXPECT_NEAR(p * (t - kAir), 3.2, 1e-9) << cold;
+        const double fall = (t - kAir) * p * 34.5 / 60;
+        EXPECT_NEAR(air->CorrectedExitOilTemp(), t - fall, 1e-12);
+        EXPECT_NEAR(air->CorrectedAvgOilTemp(), t - fall / 2, 1e-12);
+        EXPECT_NEAR(air->CorrectedVoC(), visc(t - fall / 2), 1e-9);
+    }
+}
+
+TEST_F(AirOperatingPoint, ACoolerWithoutHeatTransferUpToTheTablesEndIsRefusedNotRated) {
+    ThickWhenCold(100, 100, 100);
+    const auto air = Selected();
+    // The table changes under the selection: the oil is now too thick at any temperature.
+    db_.FlatViscosity(4, 2000);
     EXPECT_EQ(Refusal(*air), "Operating point beyond program range: the selected model transfers no heat at its corrected "
                              "oil temperature.\r\nChoose another model or a lower viscosity grade, or consult sales office.");
     EXPECT_EQ(air->CorrectedInletTempC(), 0);
     EXPECT_EQ(air->CorrectedExitOilTemp(), 0);
-    EXPECT_THROW(air->Recalculate(), quellmar::engine::RatingError);
 }
 
-TEST_F(AirOperatingPoint, AnOilTemperatureBeyondTheViscosityTableIsRefusedNotRated) {
-    // 1535 cSt leave the first pass 0.2 % of the capacity: the oil would have to come in above 1000 C,
-    // where the table's last step, carried on, gives no viscosity at all.
-    ThickWhenCold(1535, 10, 5);
-    EXPECT_EQ(Refusal(*Selected()), "Operating point beyond program range: its corrected oil temperature lies outside the "
-                                    "viscosity table.\r\nChoose another model or consult sales office.");
+TEST_F(AirOperatingPoint, AModelWhoseDataClaimMoreThanTheOilCanGiveIsRefusedInTheSearchAndAfterIt) {
+    // 60 l/min of oil give up at most 60 / 34.5 = 1.74 kW per degree C of their own drop; five times
+    // the fixture's capacities claim more.
+    ThickWhenCold(100, 100, 100);
+    db_.Exec("UPDATE CoolingCapacity SET CoolingCapacity = CoolingCapacity * 5");
+    const std::string refusal = "Rating beyond program range: the selected model would cool the oil to the air temperature "
+                                "or below.\r\nIts data claim more heat transfer than the oil flow can give. Choose another "
+                                "model or consult sales office.";
+    const auto air = Selected();
+    EXPECT_FALSE(air->OutOfRange());
+    EXPECT_LT(air->ExitOilTemp(), kAir);
+    EXPECT_EQ(Refusal(*air), refusal);
+    air->SetCoolerID(2);
+    EXPECT_EQ(Refusal(*air), refusal);
+    EXPECT_EQ(air->CorrectedInletTempC(), 0);
+}
+
+TEST_F(AirOperatingPoint, AFigureTooLargeToWorkOutIsNamedNotBlamedOnTheOilFlow) {
+    ThickWhenCold(100, 100, 100);
+    db_.Add({7, "AOC HUGE", 1, 1, 1, 0, 200, {{20, 1e307}, {200, 1e307}}, {{20, .2}, {200, 1}}, 9, 90});
+    const auto air = Selected();
+    try {
+        air->SetCoolerID(7);  // its pressure drop needs the oil's drop across it at 60 l/min
+        ADD_FAILURE() << "chosen";
+    } catch (const quellmar::engine::RatingError& e) {
+        EXPECT_EQ(e.Description(), "The duty cannot be rated: the oil temperature drop across the selected cooler is too "
+                                   "large to work out.");
+    }
+    EXPECT_EQ(air->CoolerName(), "AOC 10");
 }
 
 }  // namespace

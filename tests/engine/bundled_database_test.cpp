@@ -120,6 +120,23 @@ TEST_F(BundledDatabase, MobileDuties) {
     }, 200);
 }
 
+TEST_F(BundledDatabase, TheProgramsOilFlowRangeIsToldBeforeADutyNoCoolerCouldMeet) {
+    // 6000 kW would cool 5000 l/min of oil by 41.4 C, 574 l/min by 361 C, across an ETD of 40.
+    for (const double litres : {5000.0, 574.0}) {
+        AirCooled air(db_.Path());
+        air.SetProductRange(2);
+        air.SetMotorType(0);
+        air.SetAirTemp(20);
+        air.SetHeatLoad(6000);
+        air.SetInletTemp(60);
+        air.SetOilFlow(litres);
+        air.FindCooler();
+        EXPECT_FALSE(air.DutyWithinReach());
+        ASSERT_TRUE(air.OutOfRange());
+        EXPECT_EQ(air.ErrorMessage(), "Oil Flow beyond range of program. \r\n390.00 l/min is maximum. Adjust flow or consult sales office.");
+    }
+}
+
 TEST_F(BundledDatabase, WaterDuties) {
     Check(SelectWater, [](Spread& s) {
         const double water = s.Between(10, 35);

@@ -79,7 +79,8 @@ TEST_F(MobileRating, TheCapacityDiagnosisSpeaksInKwPerDegreeNotInStoredUnits) {
     EXPECT_EQ(large->ErrorMessage(),
               "Heat load per entering temperature difference (kW/\u00B0C ETD) beyond program range.\r\n"
               "2.00kW/\u00B0C ETD is maximum. So reduce heat load, increase ETD or consult sales office.");
-    const auto none = Search(1.9 * 32, 150, 0);
+    db_.FlatViscosity(7, 2000);  // derates every model below nothing
+    const auto none = Search(1.9 * 32, 150, 4, 7);
     EXPECT_TRUE(none->OutOfRange());
     EXPECT_EQ(none->ErrorMessage(), "No cooler selected. Parameters out of range.\r\nPlease note input parameters and advise Quellmar.");
 
@@ -93,6 +94,22 @@ TEST_F(MobileRating, TheCapacityDiagnosisSpeaksInKwPerDegreeNotInStoredUnits) {
     EXPECT_EQ(beyond->ErrorMessage(), "Heat Load per Entering Difference(kW/\u00B0C ETD) beyond program range.\r\n"
                                       "2 kW/\u00B0C ETD is maximum. So reduce Heat Load, increase ETD, or consult sales office.");
     EXPECT_FALSE(Search(1.9 * 32, 150, 6, 8)->OutOfRange());
+}
+
+TEST_F(MobileRating, AFaceVelocityOfZeroOrBelowListsNoModelAndSaysSo) {
+    // Oil this thick derates the curves below nothing; air blowing backwards would turn them positive.
+    db_.FlatViscosity(8, 2000);
+    for (const double velocity : {-4.49, 0.0}) {
+        const auto still = Search(2, 60, velocity, 8);
+        EXPECT_EQ(still->ListOfSuitableCoolers().Rows(), 1u) << velocity;
+        EXPECT_TRUE(still->OutOfRange());
+        EXPECT_EQ(still->ErrorMessage(), "Air Face Velocity below range of program. \r\n"
+                                         "It must be above 0.00 Metres/second. Adjust air face velocity or consult sales office.");
+    }
+    // The program's oil-flow range is told first.
+    const auto beyond = Search(2, 160, -1, 8);
+    EXPECT_TRUE(beyond->OutOfRange());
+    EXPECT_EQ(beyond->ErrorMessage().substr(0, 34), "Oil Flow beyond range of program. ");
 }
 
 TEST_F(MobileRating, TheFamilyNameComparesWithoutRegardToCaseWhateverTheColumn) {

@@ -213,9 +213,36 @@ TEST_F(WaterRating, AnOilDropOrAWaterRiseAtOrBeyondTheEtdIsBeyondReachOfAnyCoole
                             "25.88\u00B0C drop at 20.00\u00B0C ETD. Increase oil flow, reduce heat load or increase ETD.";
     EXPECT_EQ(text(30, 40, 40), oil);
     EXPECT_EQ(text(30, 40, 20), oil);  // the water would also rise 21.5 C: the oil is told first
-    // 10 kW warm 7 l/min of water by 20.5 C across an ETD of 20; told before the program's water flows.
-    EXPECT_EQ(text(10, 40, 7), "Water temperature rise at or beyond ETD: water cannot heat above the oil. \r\n"
-                               "20.51\u00B0C rise at 20.00\u00B0C ETD. Increase water flow, reduce heat load or increase ETD.");
+    // 15 kW warm 10 l/min of water by 21.5 C across an ETD of 20.
+    EXPECT_EQ(text(15, 40, 10), "Water temperature rise at or beyond ETD: water cannot heat above the oil. \r\n"
+                                "21.53\u00B0C rise at 20.00\u00B0C ETD. Increase water flow, reduce heat load or increase ETD.");
+    // The program's ranges are told first: 7 l/min of water would rise 20.5 C, but lie below the range.
+    EXPECT_EQ(text(10, 40, 7), "Water flow below range of program.\r\n10.00 l/min is minimum. Adjust flow or consult sales office.");
+    EXPECT_EQ(text(30, 5, 40).substr(0, 33), "Oil Flow below range of program. ");
+}
+
+TEST_F(WaterRating, ADutyBeyondReachIsToldInTheDutysTemperatureUnit) {
+    auto w = std::make_unique<WaterCooled>(db_.Path());
+    w->SetSeries(1);
+    w->SetHeatUnits(0);
+    w->SetOilFlowUnits(0);
+    w->SetTempUnits(1);
+    w->SetWaterTemp(86);  // 30 C
+    w->SetHeatLoad(15);
+    w->SetInletTemp(122);  // 50 C
+    w->SetOilFlow(40);
+    w->SetWaterFlow(10);
+    w->SetViscosity(5);
+    w->FindCooler();
+    EXPECT_FALSE(w->DutyWithinReach());
+    ASSERT_TRUE(w->OutOfRange());
+    EXPECT_EQ(w->ErrorMessage(), "Water temperature rise at or beyond ETD: water cannot heat above the oil. \r\n"
+                                 "38.76\u00B0F rise at 36.00\u00B0F ETD. Increase water flow, reduce heat load or increase ETD.");
+    w->SetHeatLoad(30);
+    w->FindCooler();
+    ASSERT_TRUE(w->OutOfRange());
+    EXPECT_EQ(w->ErrorMessage(), "Oil temperature drop at or beyond ETD: oil cannot cool below the water. \r\n"
+                                 "46.58\u00B0F drop at 36.00\u00B0F ETD. Increase oil flow, reduce heat load or increase ETD.");
 }
 
 }  // namespace

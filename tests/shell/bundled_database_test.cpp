@@ -228,10 +228,14 @@ TEST_F(BundledDatabase, DutiesBeyondReachOfAnyCoolerShowWhichInputToChange) {
     // 97.9 kW would cool 48.2 l/min of oil by 70 C across an ETD of 49.
     const auto air = Search<frmAirSelection>(
         {0, 0, 0, {{"txtHeatLoad", "97.9"}, {"txtOilFlow", "48.2"}, {"txtAirTemp", "20"}, {"txtOilTemp", "69"}}, {}},
-        {"lblErrorMsg"});
+        {"lblErrorMsg", "lblCst", "lblSUS", "lblHeatTransferKwC"});
     EXPECT_EQ(air.at("shown"), "no");
     EXPECT_TRUE(air.at("lblErrorMsg").startsWith("Oil temperature drop at or beyond ETD: oil cannot cool below the air."));
     EXPECT_TRUE(air.at("lblErrorMsg").endsWith("Increase oil flow, reduce heat load or increase ETD."));
+    // No viscosity at a mean oil temperature the oil cannot reach; the duty's own figures stay.
+    EXPECT_EQ(air.at("lblCst"), "");
+    EXPECT_EQ(air.at("lblSUS"), "");
+    EXPECT_EQ(air.at("lblHeatTransferKwC"), "1.998 kW/\u00B0C ETD");
     // 69 kW would warm 26.9 l/min of water by 36.8 C across an ETD of 30.3.
     const auto water = Search<frmWaterSelection>({0,
                                                   0,
@@ -254,9 +258,9 @@ TEST_F(BundledDatabase, DutiesBeyondReachOfAnyCoolerShowWhichInputToChange) {
     EXPECT_TRUE(Dialogs().Shown().empty());
 }
 
-TEST_F(BundledDatabase, AnOperatingPointWithoutHeatTransferIsShownAsItsReasonNotAsTemperatures) {
-    // A large cooler on a small duty in thick oil and freezing air runs its first pass so cold that the
-    // oil leaves it no heat transfer.
+TEST_F(BundledDatabase, AnAdequateCoolerInFreezingAirAndThickOilShowsItsOperatingPoint) {
+    // A large cooler on a small duty in thick oil and freezing air: the oil warms up in it until the
+    // cooler carries the heat load, below the desired inlet temperature.
     const auto mobile = Search<frmMobileSelection>({0,
                                                     0,
                                                     0,
@@ -266,10 +270,33 @@ TEST_F(BundledDatabase, AnOperatingPointWithoutHeatTransferIsShownAsItsReasonNot
                                                      {"txtOilTemp", "80"},
                                                      {"txtAirFaceV", "6"}},
                                                     {{"optViscosity", 9}}},
-                                                   {"lblErrorMsg", "lblHeatkW"});
-    EXPECT_EQ(mobile.at("shown"), "no");
-    EXPECT_TRUE(mobile.at("lblErrorMsg").startsWith("Operating point beyond program range: the selected model transfers no heat"))
-        << mobile.at("lblErrorMsg").toStdString();
-    EXPECT_EQ(mobile.at("lblHeatkW"), "24.40 kW");
+                                                   {"lblErrorMsg", "lblModel", "lblHTMargin", "lblOilTempC", "lblExitOilTemp"});
+    EXPECT_EQ(mobile.at("shown"), "yes");
+    EXPECT_EQ(mobile.at("lblErrorMsg"), "");
+    EXPECT_EQ(mobile.at("lblModel"), "MC 140");
+    EXPECT_EQ(mobile.at("lblHTMargin"), "358.4");
+    EXPECT_EQ(mobile.at("lblOilTempC"), "28.9\u00B0C");
+    EXPECT_EQ(mobile.at("lblExitOilTemp"), "19.0\u00B0C");
     EXPECT_TRUE(Dialogs().Shown().empty());
+}
+
+TEST_F(BundledDatabase, AFahrenheitDutyBeyondReachIsToldInFahrenheitWithNoViscosityEstimate) {
+    // 25 kW would warm 10 l/min of water by 35.9 C (64.6 F) across an ETD of 30 C (54 F).
+    const auto water = Search<frmWaterSelection>({0,
+                                                  0,
+                                                  1,
+                                                  {{"txtHeatLoad", "25"},
+                                                   {"txtOilFlow", "100"},
+                                                   {"txtWaterFlow", "10"},
+                                                   {"txtWaterTemp", "77"},
+                                                   {"txtOilTemp", "131"}},
+                                                  {{"optSeries", 1}}},
+                                                 {"lblErrorMsg", "lblCst", "lblSUS", "lblETDF"});
+    EXPECT_EQ(water.at("shown"), "no");
+    EXPECT_EQ(water.at("lblErrorMsg"), "Water temperature rise at or beyond ETD: water cannot heat above the oil. \r\n"
+                                       "64.59\u00B0F rise at 54.00\u00B0F ETD. Increase water flow, reduce heat load or increase ETD.");
+    EXPECT_EQ(water.at("lblETDF"), "54.0\u00B0F");
+    // The duty's mean oil temperature belongs to no possible operating point.
+    EXPECT_EQ(water.at("lblCst"), "");
+    EXPECT_EQ(water.at("lblSUS"), "");
 }

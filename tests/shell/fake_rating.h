@@ -12,6 +12,7 @@
 // set of values serves the three families.
 struct FakeValues {
     bool outOfRange = false;
+    bool dutyWithinReach = true;
     std::string errorMessage;
     // When set, Recalculate refuses the operating point with this text.
     std::string refusal;
@@ -52,6 +53,7 @@ public:
     void Viscosity(long x) override { Record("Viscosity=" + std::to_string(x)); }
 
     void FindCooler() override { Record("FindCooler"); }
+    bool DutyWithinReach() override { return v_->dutyWithinReach; }
     bool OutOfRange() override { return v_->outOfRange; }
     std::string ErrorMessage() override { return v_->errorMessage; }
     void Recalculate() override {

@@ -52,8 +52,9 @@ inline std::map<QString, QString> LongestTexts() {
         std::string reason;
         for (const std::string& candidate :
              {diagnosis::CapacityBeyondRange(99999.99), diagnosis::CapacityBeyondSelection(99999.99, "\r\n"),
-              diagnosis::OilDropBeyondEtd(-999.9, -999.9, "water"), diagnosis::WaterRiseBeyondEtd(-999.9, -999.9),
-              diagnosis::NoHeatTransferAtOperatingPoint(), diagnosis::OperatingPointBeyondViscosityTable()})
+              diagnosis::OilDropBeyondEtd(-999.9, -999.9, 'F', "water"), diagnosis::WaterRiseBeyondEtd(-999.9, -999.9, 'F'),
+              diagnosis::NoHeatTransferAtOperatingPoint(), diagnosis::OperatingPointBeyondViscosityTable(),
+              diagnosis::FaceVelocityBelowRange(), diagnosis::OilCooledToCoolant("water"), diagnosis::WaterHeatedToOil()})
             if (candidate.size() > reason.size()) reason = candidate;
         texts["lblErrorMsg"] = Utf8(reason);
     }

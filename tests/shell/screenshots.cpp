@@ -142,14 +142,14 @@ int main(int argc, char** argv) {
     SaveDocument(*frame.Area(), new frmMobileSelection,
                  {{"txtHeatLoad", "10"}, {"txtOilFlow", "40"}, {"txtAirTemp", "30"}, {"txtOilTemp", "65"}},
                  "main-mobile");
-    // A duty no cooler can meet, and a cooler whose operating point cannot be worked out.
+    // A duty no cooler can meet, and a large cooler warming thick oil in freezing air to its operating point.
     SaveDocument(*frame.Area(), new frmAirSelection,
                  {{"txtHeatLoad", "97.9"}, {"txtOilFlow", "48.2"}, {"txtAirTemp", "20"}, {"txtOilTemp", "69"}},
                  "main-air-beyond-reach");
     SaveDocument(*frame.Area(), new frmMobileSelection,
                  {{"txtHeatLoad", "24.4"}, {"txtOilFlow", "85"}, {"txtAirTemp", "0"}, {"txtOilTemp", "80"},
                   {"txtAirFaceV", "6"}},
-                 "main-mobile-refused", {{"optViscosity", 9}});
+                 "main-mobile-cold-thick-oil", {{"optViscosity", 9}});
 
     SaveLongestResults(*frame.Area(), new frmAirSelection, "main-air");
     SaveLongestResults(*frame.Area(), new frmWaterSelection, "main-water");
