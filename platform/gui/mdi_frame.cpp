@@ -82,6 +82,9 @@ QMdiSubWindow* AddMdiChild(QWidget* child) {
     QMdiSubWindow* frame = Area()->addSubWindow(child);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setObjectName(child->objectName() + "Frame");
+    // The frame is no tab stop: Tab from a window's last control would stop on it, and the frame
+    // hands its focus straight back to that control, so Tab would never go round the window.
+    frame->setFocusPolicy(Qt::ClickFocus);
     return frame;
 }
 

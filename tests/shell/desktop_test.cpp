@@ -2,11 +2,13 @@
 // windows and the results tab with the longest texts its labels can get.
 #include "longest_texts.h"
 #include "program_fixture.h"
+#include "tab_round.h"
 
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -102,6 +104,70 @@ TEST_F(Desktop, TabbingIntoAnOptionGroupLandsOnItsChosenButtonAndTheArrowsChoose
     EXPECT_TRUE(document->IsDirty());
     EXPECT_EQ(Press(Qt::Key_Tab), "optMotor(0)");
     EXPECT_EQ(Press(Qt::Key_Backtab), "optViscosity(6)");
+}
+
+TEST_F(Desktop, TabGoesRoundEveryDocumentAndShiftTabWalksItBackWhateverButtonsAreChosen) {
+    for (const char* menu : {"mnuAir", "mnuWater", "mnuMobile"}) {
+        SCOPED_TRACE(menu);
+        SelectionDocument* document = Open(menu);
+        const QList<gui::OptionGroup*> groups = document->findChildren<gui::OptionGroup*>();
+        const QList<QLineEdit*> boxes = document->findChildren<QLineEdit*>(QRegularExpression("^txt"));
+        int most = 0;
+        for (const gui::OptionGroup* group : groups) most = std::max(most, group->LastIndex() - group->FirstIndex() + 1);
+        // Every button of every group is chosen in one of the rounds, each beside other choices.
+        for (int round = 0; round < most; ++round) {
+            SCOPED_TRACE(round);
+            for (gui::OptionGroup* group : groups) {
+                const int size = group->LastIndex() - group->FirstIndex() + 1;
+                group->SetValue(group->FirstIndex() + (round + group->FirstIndex()) % size, true);
+            }
+            for (QWidget* start : std::vector<QWidget*>{boxes.front(), groups[1]->Button(groups[1]->Selected())}) {
+                start->setFocus(Qt::OtherFocusReason);
+                std::vector<QWidget*> stops;
+                ASSERT_TRUE(quellmar::test::TabGoesRound(&stops));
+                // The boxes, OK and Cancel, one stop for each group and the tabs.
+                EXPECT_EQ(stops.size(), static_cast<std::size_t>(boxes.size() + 2 + groups.size() + 1));
+                for (const gui::OptionGroup* group : groups)
+                    EXPECT_NE(std::find(stops.begin(), stops.end(), group->Button(group->Selected())), stops.end());
+                EXPECT_NE(std::find(stops.begin(), stops.end(), document->SSTab1()->tabBar()), stops.end());
+            }
+        }
+    }
+}
+
+TEST_F(Desktop, TabGoesRoundTheResultsTabThroughTheTabsAndTheDrawingButton) {
+    SelectionDocument* document = Searched(kAirSelection);
+    QApplication::processEvents();
+    ASSERT_TRUE(document->CoolerShown());
+    document->SSTab1()->tabBar()->setFocus();
+    std::vector<QWidget*> stops;
+    ASSERT_TRUE(quellmar::test::TabGoesRound(&stops));
+    EXPECT_EQ(quellmar::test::Names(stops), "cmdViewDxf, qt_tabwidget_tabbar");
+    // The tabs chosen by the keyboard: the input tab's round starts again at the heat-load box.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(document->Tab(), 0);
+    EXPECT_EQ(Press(Qt::Key_Tab), "txtHeatLoad");
+}
+
+TEST_F(Desktop, AnAltLetterThatNoControlOrMenuOwnsLeavesTheBoxAsTyped) {
+    SelectionDocument* document = Open("mnuAir");
+    QTest::keyClicks(QApplication::focusWidget(), "44");
+    // N and Z nobody owns; M belongs to the Models menu, which is hidden.
+    for (Qt::Key letter : {Qt::Key_N, Qt::Key_M, Qt::Key_Z, Qt::Key_4}) {
+        QTest::keyClick(QApplication::focusWidget(), letter, Qt::AltModifier);
+        EXPECT_EQ(document->TextBox("txtHeatLoad")->text(), "44");
+        EXPECT_EQ(FocusName(), "txtHeatLoad");
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    }
+    // The letters the document's labels own take the focus to their boxes.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(FocusName(), "txtOilFlow");
+    EXPECT_EQ(document->TextBox("txtOilFlow")->selectedText(), "0.0");
+    // The main window's menus keep the letters that the document does not own.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(QApplication::activePopupWidget()->objectName(), "mnuEdit");
+    QApplication::activePopupWidget()->close();
 }
 
 TEST_F(Desktop, DocumentOpenedWhileAnotherIsMaximisedOpensMaximised) {
