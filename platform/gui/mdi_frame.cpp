@@ -42,6 +42,34 @@ void FitInVisibleArea(QMdiSubWindow& frame) {
     frame.setGeometry(x, y, size.width(), size.height());
 }
 
+// The child window shown in front: the top one that is neither hidden nor minimised, or null.
+QMdiSubWindow* FrontChild(const QMdiArea& area) {
+    const QList<QMdiSubWindow*> stack = area.subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+        if ((*it)->isVisible() && !(*it)->isMinimized()) return *it;
+    return nullptr;
+}
+
+// A child window minimised while it was the active one hands the activation, and with it the
+// commands, to the window that now shows in front, as the desktop did.
+void ActivateFrontWhenMinimised(QMdiSubWindow& frame) {
+    QObject::connect(&frame, &QMdiSubWindow::windowStateChanged, &frame,
+                     [&frame](Qt::WindowStates before, Qt::WindowStates now) {
+                         QMdiArea* area = frame.mdiArea();
+                         if (!area || !(now & Qt::WindowMinimized) || (before & Qt::WindowMinimized)) return;
+                         if (area->activeSubWindow() != &frame) return;
+                         if (QMdiSubWindow* front = FrontChild(*area)) area->setActiveSubWindow(front);
+                     });
+}
+
+// Only the active child window is ever maximised: the main window names it in its title and holds
+// its buttons in the menu bar, so a maximised window left behind another would have the title and
+// the buttons while a different window shows. (A hidden one stays hidden.)
+void RestoreOtherMaximised(const QMdiArea& area, const QMdiSubWindow& frame) {
+    for (QMdiSubWindow* other : area.subWindowList())
+        if (other != &frame && other->isMaximized()) other->setWindowState(other->windowState() & ~Qt::WindowMaximized);
+}
+
 // Shows the frame and activates it. The area would maximise the frame as soon as it shows, while
 // another child is maximised; the window's own geometry, set while it shows, would then be taken
 // for the maximised one. So the frame shows at its own size first and is maximised afterwards.
@@ -59,7 +87,10 @@ void Present(QMdiSubWindow& frame, bool fit) {
     if (fit) FitInVisibleArea(frame);
     area->setActiveSubWindow(&frame);
     area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, keptNormal);
-    if (maximise) frame.showMaximized();
+    if (maximise) {
+        RestoreOtherMaximised(*area, frame);
+        frame.showMaximized();
+    }
 }
 
 }  // namespace
@@ -85,6 +116,7 @@ QMdiSubWindow* AddMdiChild(QWidget* child) {
     // The frame is no tab stop: Tab from a window's last control would stop on it, and the frame
     // hands its focus straight back to that control, so Tab would never go round the window.
     frame->setFocusPolicy(Qt::ClickFocus);
+    ActivateFrontWhenMinimised(*frame);
     return frame;
 }
 

@@ -285,6 +285,7 @@ TEST_F(Frame, ChildShownWhileAnotherIsMaximisedIsMaximisedAndKeepsItsOwnSizeForL
     frame->setGeometry(40, 0, 350, 250);
     gui::ShowMdiChild(second);
     EXPECT_TRUE(frame->isMaximized());
+    EXPECT_FALSE(gui::ChildFrame(*first)->isMaximized());  // only the window in front is
     EXPECT_EQ(frame->geometry(), Visible());
     EXPECT_EQ(gui::ActiveChild(), second);
     frame->showNormal();

@@ -5,7 +5,9 @@
 #include "tab_round.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -30,6 +32,41 @@ protected:
         return qobject_cast<QMdiSubWindow*>(document->parentWidget());
     }
     QRect Visible() const { return QRect(QPoint(0, 0), frame.Area()->viewport()->size()); }
+
+    // The child window shown in front: the top one that is neither hidden nor minimised.
+    QMdiSubWindow* Front() const {
+        const QList<QMdiSubWindow*> stack = frame.Area()->subWindowList(QMdiArea::StackingOrder);
+        for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+            if ((*it)->isVisible() && !(*it)->isMinimized()) return *it;
+        return nullptr;
+    }
+    // The main window names the document in front when it is maximised, and only then carries its
+    // buttons in the menu bar; no document behind it is maximised; the commands go to it.
+    ::testing::AssertionResult ShowsTheFrontDocument() const {
+        QMdiSubWindow* front = Front();
+        if (!front) return ::testing::AssertionFailure() << "no window in front";
+        for (const QMdiSubWindow* child : frame.Area()->subWindowList())
+            if (child != front && child->isMaximized())
+                return ::testing::AssertionFailure() << child->windowTitle().toStdString() << " is maximised behind";
+        const QString title = "QUELLMAR Heat Exchangers" +
+                              (front->isMaximized() ? " - [" + front->windowTitle() + "]" : QString());
+        if (frame.windowTitle() != title)
+            return ::testing::AssertionFailure() << "the title is " << frame.windowTitle().toStdString();
+        const QWidget* buttons = frame.menuBar()->cornerWidget(Qt::TopRightCorner);
+        if ((buttons && buttons->isVisible()) != front->isMaximized())
+            return ::testing::AssertionFailure() << "the menu bar's buttons do not follow the window in front";
+        if (frame.ActiveDocument() != front->widget())
+            return ::testing::AssertionFailure() << "commands go to " << gui::FormName(gui::ActiveChild()).toStdString();
+        return ::testing::AssertionSuccess();
+    }
+    // Presses one of the buttons that a maximised window puts at the right of the menu bar.
+    void PressMenuBarButton(int fromRight) {
+        QWidget* buttons = frame.menuBar()->cornerWidget(Qt::TopRightCorner);
+        ASSERT_TRUE(buttons && buttons->isVisible());
+        const int width = buttons->width() / 3;
+        QTest::mouseClick(buttons, Qt::LeftButton, {}, QPoint(buttons->width() - width * fromRight - width / 2, buttons->height() / 2));
+        Settle();
+    }
 };
 
 // Whether a label shows the whole of its text: laid out as the label lays it out, the text fits
@@ -186,6 +223,46 @@ TEST_F(Desktop, DocumentOpenedWhileAnotherIsMaximisedOpensMaximised) {
         EXPECT_EQ(frameOfDocument->geometry(), normal);
         frameOfDocument->showMaximized();
     }
+}
+
+TEST_F(Desktop, AfterRestoreMinimiseMaximiseAndCloseTheMainWindowShowsAndCommandsTheDocumentInFront) {
+    for (const char* menu : {"mnuAir", "mnuWater", "mnuMobile", "mnuAir", "mnuWater", "mnuMobile"}) Open(menu);
+    FrameOf(Active())->showMaximized();
+    SelectionDocument* shown = Open("mnuAir");
+    ASSERT_TRUE(FrameOf(shown)->isMaximized());
+    EXPECT_TRUE(ShowsTheFrontDocument());
+
+    PressMenuBarButton(1);  // restore
+    EXPECT_FALSE(FrameOf(shown)->isMaximized());
+    EXPECT_TRUE(ShowsTheFrontDocument());
+    // Save As saves the document in front, under the name asked.
+    Dialogs().QueueFileName(Path("front.quo"));
+    Menu("mnuSaveAs");
+    EXPECT_EQ(shown->SavedFileName(), Path("front.quo"));
+
+    // Maximised again, then minimised: the next document comes to the front and takes the commands.
+    FrameOf(shown)->showMaximized();
+    Settle();
+    EXPECT_TRUE(ShowsTheFrontDocument());
+    PressMenuBarButton(2);  // minimise
+    EXPECT_TRUE(FrameOf(shown)->isMinimized());
+    EXPECT_NE(Front(), FrameOf(shown));
+    EXPECT_TRUE(ShowsTheFrontDocument());
+
+    // Closing a maximised document asks about that document and leaves the next one in front.
+    FrameOf(Active())->showMaximized();
+    Settle();
+    QPointer<SelectionDocument> closing = Active();
+    closing->IsDirty(true);
+    Dialogs().QueueModal(gui::ScriptedDialogs::Click("cmdButton(1)"));  // No: close without saving
+    PressMenuBarButton(0);  // close
+    EXPECT_EQ(Dialogs().ModalNames().size(), 1u);
+    EXPECT_FALSE(closing);
+    EXPECT_EQ(Documents(), 6);
+    EXPECT_TRUE(ShowsTheFrontDocument());
+    FrameOf(Active())->close();
+    Settle();
+    EXPECT_TRUE(ShowsTheFrontDocument());
 }
 
 TEST_F(Desktop, ResultsLabelsShowTheLongestTextsWholeAtTheDefaultSize) {
