@@ -149,15 +149,7 @@ TEST_F(Desktop, TabGoesRoundEveryDocumentAndShiftTabWalksItBackWhateverButtonsAr
         SelectionDocument* document = Open(menu);
         const QList<gui::OptionGroup*> groups = document->findChildren<gui::OptionGroup*>();
         const QList<QLineEdit*> boxes = document->findChildren<QLineEdit*>(QRegularExpression("^txt"));
-        int most = 0;
-        for (const gui::OptionGroup* group : groups) most = std::max(most, group->LastIndex() - group->FirstIndex() + 1);
-        // Every button of every group is chosen in one of the rounds, each beside other choices.
-        for (int round = 0; round < most; ++round) {
-            SCOPED_TRACE(round);
-            for (gui::OptionGroup* group : groups) {
-                const int size = group->LastIndex() - group->FirstIndex() + 1;
-                group->SetValue(group->FirstIndex() + (round + group->FirstIndex()) % size, true);
-            }
+        quellmar::test::ForEachChoice(*document, [&] {
             for (QWidget* start : std::vector<QWidget*>{boxes.front(), groups[1]->Button(groups[1]->Selected())}) {
                 start->setFocus(Qt::OtherFocusReason);
                 std::vector<QWidget*> stops;
@@ -168,7 +160,7 @@ TEST_F(Desktop, TabGoesRoundEveryDocumentAndShiftTabWalksItBackWhateverButtonsAr
                     EXPECT_NE(std::find(stops.begin(), stops.end(), group->Button(group->Selected())), stops.end());
                 EXPECT_NE(std::find(stops.begin(), stops.end(), document->SSTab1()->tabBar()), stops.end());
             }
-        }
+        });
     }
 }
 

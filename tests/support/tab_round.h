@@ -1,6 +1,8 @@
 #pragma once
 
 // Walks of the keyboard focus round a window, as a user presses Tab and Shift+Tab.
+#include "gui/option_group.h"
+
 #include <QApplication>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -82,6 +84,24 @@ inline ::testing::AssertionResult TabGoesRound(std::vector<QWidget*>* round = nu
                                              << Names(expected);
     if (round) *round = forward;
     return ::testing::AssertionSuccess();
+}
+
+// Runs `check` once for each round of choices in the option groups of `window`: in round r every
+// group has its button r (counted round its size) chosen, so that each button of each group is
+// chosen in some round, beside different choices in the other groups.
+template <typename Check>
+void ForEachChoice(QWidget& window, Check check) {
+    const QList<gui::OptionGroup*> groups = window.findChildren<gui::OptionGroup*>();
+    int rounds = 1;
+    for (const gui::OptionGroup* group : groups) rounds = std::max(rounds, group->LastIndex() - group->FirstIndex() + 1);
+    for (int round = 0; round < rounds; ++round) {
+        SCOPED_TRACE(::testing::Message() << "choice round " << round);
+        for (gui::OptionGroup* group : groups) {
+            const int size = group->LastIndex() - group->FirstIndex() + 1;
+            group->SetValue(group->FirstIndex() + (round + group->FirstIndex()) % size, true);
+        }
+        check();
+    }
 }
 
 }  // namespace quellmar::test
