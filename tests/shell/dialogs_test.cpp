@@ -67,16 +67,22 @@ TEST_F(Dialog, SelectTypeOpensOnTheChosenTypeAndEnterAfterChoosingByTheArrowsCon
     EXPECT_EQ(dialog.coolerType, CoolerType::Water);
 }
 
-TEST_F(Dialog, EveryDialogIsWideEnoughForItsTitle) {
+TEST_F(Dialog, EveryDialogShowsItsTitleWholeAndTabGoesRoundIt) {
     std::vector<std::unique_ptr<QDialog>> dialogs;
     dialogs.emplace_back(new SelectTypeDialog(nullptr));
     dialogs.emplace_back(new CustomerDialog(nullptr));
     dialogs.emplace_back(QuestionDialog::NewQuoteChanged(nullptr));
     dialogs.emplace_back(QuestionDialog::NewFileExists(nullptr));
     dialogs.emplace_back(new frmHelpAbout(nullptr));
+    auto* models = new OtherModelsDialog(nullptr);
+    models->AddRow("OV 80 AC", 7);
+    models->AddRow("OV 90 AC", 8);
+    dialogs.emplace_back(models);
     for (const std::unique_ptr<QDialog>& dialog : dialogs) {
-        dialog->show();
-        EXPECT_GE(dialog->width(), gui::TitleWidth(*dialog)) << dialog->windowTitle().toStdString();
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        ShowActive(*dialog);
+        EXPECT_GE(dialog->width(), gui::TitleWidth(*dialog));
+        EXPECT_TRUE(quellmar::test::TabGoesRound());
         dialog->hide();
     }
 }
