@@ -1,11 +1,17 @@
 #include "gui/mdi_frame.h"
 
+#include "gui/function_filter.h"
+
+#include <QApplication>
+#include <QEvent>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
+#include <memory>
 
 namespace gui {
 namespace {
@@ -62,6 +68,29 @@ void ActivateFrontWhenMinimised(QMdiSubWindow& frame) {
                      });
 }
 
+// A frame hides itself for a moment while it is restored or maximised, and a window that hides
+// hands the focus on to its next control; the control that had the focus gets it back. (One change
+// of state sends further ones while it runs: the focus is taken at the first.)
+void KeepFocusThroughStateChanges(QMdiSubWindow& frame) {
+    auto focused = std::make_shared<QPointer<QWidget>>();
+    FilterEvents(frame, [focused](QObject* watched, QEvent* event) {
+        if (event->type() != QEvent::WindowStateChange || *focused) return false;
+        QWidget* focus = QApplication::focusWidget();
+        if (!static_cast<QWidget*>(watched)->isAncestorOf(focus)) return false;
+        *focused = focus;
+        // A change that ends without a word forgets it.
+        QTimer::singleShot(0, watched, [focused] { *focused = nullptr; });
+        return false;
+    });
+    QObject::connect(&frame, &QMdiSubWindow::windowStateChanged, &frame, [&frame, focused] {
+        QWidget* focus = *focused;
+        *focused = nullptr;
+        if (!focus || frame.isMinimized() || !focus->isVisible() || !focus->isEnabled()) return;
+        QWidget* now = QApplication::focusWidget();
+        if (now != focus && frame.isAncestorOf(now)) focus->setFocus(Qt::OtherFocusReason);
+    });
+}
+
 // Only the active child window is ever maximised: the main window names it in its title and holds
 // its buttons in the menu bar, so a maximised window left behind another would have the title and
 // the buttons while a different window shows. (A hidden one stays hidden.)
@@ -116,6 +145,7 @@ QMdiSubWindow* AddMdiChild(QWidget* child) {
     // The frame is no tab stop: Tab from a window's last control would stop on it, and the frame
     // hands its focus straight back to that control, so Tab would never go round the window.
     frame->setFocusPolicy(Qt::ClickFocus);
+    KeepFocusThroughStateChanges(*frame);
     ActivateFrontWhenMinimised(*frame);
     return frame;
 }

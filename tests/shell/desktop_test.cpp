@@ -224,9 +224,11 @@ TEST_F(Desktop, AfterRestoreMinimiseMaximiseAndCloseTheMainWindowShowsAndCommand
     ASSERT_TRUE(FrameOf(shown)->isMaximized());
     EXPECT_TRUE(ShowsTheFrontDocument());
 
+    shown->TextBox("txtAirTemp")->setFocus();
     PressMenuBarButton(1);  // restore
     EXPECT_FALSE(FrameOf(shown)->isMaximized());
     EXPECT_TRUE(ShowsTheFrontDocument());
+    EXPECT_EQ(FocusName(), "txtAirTemp") << "the focus stays where it was";
     // Save As saves the document in front, under the name asked.
     Dialogs().QueueFileName(Path("front.quo"));
     Menu("mnuSaveAs");
@@ -236,6 +238,7 @@ TEST_F(Desktop, AfterRestoreMinimiseMaximiseAndCloseTheMainWindowShowsAndCommand
     FrameOf(shown)->showMaximized();
     Settle();
     EXPECT_TRUE(ShowsTheFrontDocument());
+    EXPECT_EQ(FocusName(), "txtAirTemp");
     PressMenuBarButton(2);  // minimise
     EXPECT_TRUE(FrameOf(shown)->isMinimized());
     EXPECT_NE(Front(), FrameOf(shown));
