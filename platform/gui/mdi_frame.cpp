@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -68,26 +69,54 @@ void ActivateFrontWhenMinimised(QMdiSubWindow& frame) {
                      });
 }
 
+// The control that has the focus in a frame, and where the cursor and the selection of a box stand.
+struct FocusPlace {
+    QPointer<QWidget> control;
+    int cursor = 0;
+    int selectionStart = -1;
+    int selectionLength = 0;
+
+    void Take(QWidget* focus) {
+        control = focus;
+        if (const auto* box = qobject_cast<const QLineEdit*>(focus)) {
+            cursor = box->cursorPosition();
+            selectionStart = box->selectionStart();
+            selectionLength = box->selectionLength();
+        }
+    }
+    void GiveBack() const {
+        control->setFocus(Qt::OtherFocusReason);
+        if (auto* box = qobject_cast<QLineEdit*>(control.data())) {
+            if (selectionStart >= 0)
+                box->setSelection(selectionStart, selectionLength);
+            else
+                box->setCursorPosition(cursor);
+        }
+    }
+};
+
 // A frame hides itself for a moment while it is restored or maximised, and a window that hides
-// hands the focus on to its next control; the control that had the focus gets it back. (One change
-// of state sends further ones while it runs: the focus is taken at the first.)
+// hands the focus on to its next control; the control that had the focus gets it back, with the
+// cursor where it stood. (One change of state sends further ones while it runs: the focus is
+// taken at the first.)
 void KeepFocusThroughStateChanges(QMdiSubWindow& frame) {
-    auto focused = std::make_shared<QPointer<QWidget>>();
-    FilterEvents(frame, [focused](QObject* watched, QEvent* event) {
-        if (event->type() != QEvent::WindowStateChange || *focused) return false;
+    auto kept = std::make_shared<FocusPlace>();
+    FilterEvents(frame, [kept](QObject* watched, QEvent* event) {
+        if (event->type() != QEvent::WindowStateChange || kept->control) return false;
         QWidget* focus = QApplication::focusWidget();
         if (!static_cast<QWidget*>(watched)->isAncestorOf(focus)) return false;
-        *focused = focus;
+        kept->Take(focus);
         // A change that ends without a word forgets it.
-        QTimer::singleShot(0, watched, [focused] { *focused = nullptr; });
+        QTimer::singleShot(0, watched, [kept] { kept->control = nullptr; });
         return false;
     });
-    QObject::connect(&frame, &QMdiSubWindow::windowStateChanged, &frame, [&frame, focused] {
-        QWidget* focus = *focused;
-        *focused = nullptr;
+    QObject::connect(&frame, &QMdiSubWindow::windowStateChanged, &frame, [&frame, kept] {
+        const FocusPlace place = *kept;
+        kept->control = nullptr;
+        QWidget* focus = place.control;
         if (!focus || frame.isMinimized() || !focus->isVisible() || !focus->isEnabled()) return;
         QWidget* now = QApplication::focusWidget();
-        if (now != focus && frame.isAncestorOf(now)) focus->setFocus(Qt::OtherFocusReason);
+        if (now != focus && frame.isAncestorOf(now)) place.GiveBack();
     });
 }
 

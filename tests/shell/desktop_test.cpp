@@ -225,10 +225,14 @@ TEST_F(Desktop, AfterRestoreMinimiseMaximiseAndCloseTheMainWindowShowsAndCommand
     EXPECT_TRUE(ShowsTheFrontDocument());
 
     shown->TextBox("txtAirTemp")->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "30");
     PressMenuBarButton(1);  // restore
     EXPECT_FALSE(FrameOf(shown)->isMaximized());
     EXPECT_TRUE(ShowsTheFrontDocument());
-    EXPECT_EQ(FocusName(), "txtAirTemp") << "the focus stays where it was";
+    // The focus stays where it was, and typing goes on after what was typed.
+    EXPECT_EQ(FocusName(), "txtAirTemp");
+    QTest::keyClicks(QApplication::focusWidget(), "4");
+    EXPECT_EQ(shown->TextBox("txtAirTemp")->text(), "304");
     // Save As saves the document in front, under the name asked.
     Dialogs().QueueFileName(Path("front.quo"));
     Menu("mnuSaveAs");
