@@ -1,18 +1,13 @@
 #include "gui/mdi_frame.h"
 
-#include "gui/function_filter.h"
 
-#include <QApplication>
 #include <QEvent>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QTimer>
 
 #include <algorithm>
-#include <memory>
 
 namespace gui {
 namespace {
@@ -69,56 +64,27 @@ void ActivateFrontWhenMinimised(QMdiSubWindow& frame) {
                      });
 }
 
-// The control that has the focus in a frame, and where the cursor and the selection of a box stand.
-struct FocusPlace {
-    QPointer<QWidget> control;
-    int cursor = 0;
-    int selectionStart = -1;
-    int selectionLength = 0;
+// The frame of a child window. It hides itself for a moment while it is minimised, restored or
+// maximised, and a window that hides would hand the focus on to its next control: the focus stays
+// on the control that has it (with its cursor and selection) through the change.
+class ChildWindowFrame final : public QMdiSubWindow {
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() != QEvent::WindowStateChange) {
+            QMdiSubWindow::changeEvent(event);
+            return;
+        }
+        ++changingState_;
+        QMdiSubWindow::changeEvent(event);
+        --changingState_;
+    }
+    bool focusNextPrevChild(bool next) override {
+        return changingState_ > 0 || QMdiSubWindow::focusNextPrevChild(next);
+    }
 
-    void Take(QWidget* focus) {
-        control = focus;
-        if (const auto* box = qobject_cast<const QLineEdit*>(focus)) {
-            cursor = box->cursorPosition();
-            selectionStart = box->selectionStart();
-            selectionLength = box->selectionLength();
-        }
-    }
-    void GiveBack() const {
-        control->setFocus(Qt::OtherFocusReason);
-        if (auto* box = qobject_cast<QLineEdit*>(control.data())) {
-            if (selectionStart >= 0)
-                box->setSelection(selectionStart, selectionLength);
-            else
-                box->setCursorPosition(cursor);
-        }
-    }
+private:
+    int changingState_ = 0;
 };
-
-// A frame hides itself for a moment while it is restored or maximised, and a window that hides
-// hands the focus on to its next control; the control that had the focus gets it back, with the
-// cursor where it stood. (One change of state sends further ones while it runs: the focus is
-// taken at the first.)
-void KeepFocusThroughStateChanges(QMdiSubWindow& frame) {
-    auto kept = std::make_shared<FocusPlace>();
-    FilterEvents(frame, [kept](QObject* watched, QEvent* event) {
-        if (event->type() != QEvent::WindowStateChange || kept->control) return false;
-        QWidget* focus = QApplication::focusWidget();
-        if (!static_cast<QWidget*>(watched)->isAncestorOf(focus)) return false;
-        kept->Take(focus);
-        // A change that ends without a word forgets it.
-        QTimer::singleShot(0, watched, [kept] { kept->control = nullptr; });
-        return false;
-    });
-    QObject::connect(&frame, &QMdiSubWindow::windowStateChanged, &frame, [&frame, kept] {
-        const FocusPlace place = *kept;
-        kept->control = nullptr;
-        QWidget* focus = place.control;
-        if (!focus || frame.isMinimized() || !focus->isVisible() || !focus->isEnabled()) return;
-        QWidget* now = QApplication::focusWidget();
-        if (now != focus && frame.isAncestorOf(now)) place.GiveBack();
-    });
-}
 
 // Only the active child window is ever maximised: the main window names it in its title and holds
 // its buttons in the menu bar, so a maximised window left behind another would have the title and
@@ -168,13 +134,14 @@ QMdiArea* MdiArea() { return Area(); }
 
 QMdiSubWindow* AddMdiChild(QWidget* child) {
     if (!Area()) return nullptr;
-    QMdiSubWindow* frame = Area()->addSubWindow(child);
+    auto* frame = new ChildWindowFrame;
     frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->setWidget(child);
+    Area()->addSubWindow(frame);
     frame->setObjectName(child->objectName() + "Frame");
     // The frame is no tab stop: Tab from a window's last control would stop on it, and the frame
     // hands its focus straight back to that control, so Tab would never go round the window.
     frame->setFocusPolicy(Qt::ClickFocus);
-    KeepFocusThroughStateChanges(*frame);
     ActivateFrontWhenMinimised(*frame);
     return frame;
 }
