@@ -68,6 +68,10 @@ void ActivateFrontWhenMinimised(QMdiSubWindow& frame) {
 // maximised, and a window that hides would hand the focus on to its next control: the focus stays
 // on the control that has it (with its cursor and selection) through the change.
 class ChildWindowFrame final : public QMdiSubWindow {
+public:
+    // Made inside the area, as the area makes its own frames, so that it has the main window's icon.
+    explicit ChildWindowFrame(QMdiArea& area) : QMdiSubWindow(area.viewport()) {}
+
 protected:
     void changeEvent(QEvent* event) override {
         if (event->type() != QEvent::WindowStateChange) {
@@ -134,7 +138,7 @@ QMdiArea* MdiArea() { return Area(); }
 
 QMdiSubWindow* AddMdiChild(QWidget* child) {
     if (!Area()) return nullptr;
-    auto* frame = new ChildWindowFrame;
+    auto* frame = new ChildWindowFrame(*Area());
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWidget(child);
     Area()->addSubWindow(frame);

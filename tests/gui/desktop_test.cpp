@@ -9,12 +9,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -276,8 +278,13 @@ TEST_F(Frame, NewChildWindowsLieInsideTheVisibleAreaWhichScrollsToWhatCannot) {
 }
 
 TEST_F(Frame, ChildShownWhileAnotherIsMaximisedIsMaximisedAndKeepsItsOwnSizeForLater) {
+    QPixmap picture(16, 16);
+    picture.fill(Qt::darkCyan);
+    main.setWindowIcon(QIcon(picture));
     QWidget* first = Child("frmFirst", {300, 200});
     gui::ShowMdiChild(first);
+    // Its frame shows the main window's icon, also in the menu bar while it is maximised.
+    EXPECT_EQ(gui::ChildFrame(*first)->windowIcon().cacheKey(), main.windowIcon().cacheKey());
     gui::ChildFrame(*first)->showMaximized();
 
     QWidget* second = Child("frmSecond", {350, 250});
