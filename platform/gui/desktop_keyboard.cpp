@@ -104,8 +104,12 @@ bool KeyPress(QObject* watched, const QKeyEvent& key) {
         SetOptionGroupStops(*widget->window());
         return false;
     }
-    // The key reaches the control only when no control or menu owns its mnemonic.
-    if (IsMnemonicKey(key)) return true;
+    // A mnemonic is pressed here, while the focus is still where the letter was typed; the key
+    // itself never reaches the control (a letter nobody owns is not typed).
+    if (IsMnemonicKey(key)) {
+        PressMnemonic(*widget, key);
+        return true;
+    }
     auto* button = qobject_cast<QAbstractButton*>(widget);
     if (!button) return false;
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
@@ -118,11 +122,12 @@ bool KeyPress(QObject* watched, const QKeyEvent& key) {
     return group && ChooseByArrow(*button, *group, key.key());
 }
 
-// Before the shortcuts of the main window are looked at, a mnemonic of the focused child window.
+// The main window's mnemonics are kept from the shortcuts, so that the key press comes to the
+// focused control, where they are dispatched.
 bool ShortcutOverride(QObject* watched, QKeyEvent& key) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget != QApplication::focusWidget() || QApplication::activePopupWidget()) return false;
-    if (!IsMnemonicKey(key) || !PressMnemonic(*widget, key)) return false;
+    if (!IsMnemonicKey(key) || !DispatchesMnemonics(*widget)) return false;
     key.accept();
     return true;
 }

@@ -100,14 +100,17 @@ bool IsMnemonicKey(const QKeyEvent& key) {
     return modifiers == Qt::AltModifier && !key.text().isEmpty() && key.text().front().isPrint();
 }
 
-bool PressMnemonic(QWidget& focus, const QKeyEvent& key) {
-    QMainWindow* frame = MdiFrame();
-    if (!frame || focus.window() != frame) return false;
-    if (QWidget* window = ChildWindowOf(focus); window && PressInChildWindow(*window, focus, key)) return true;
+bool DispatchesMnemonics(const QWidget& focus) {
+    const QMainWindow* frame = MdiFrame();
+    return frame && focus.window() == frame;
+}
+
+void PressMnemonic(QWidget& focus, const QKeyEvent& key) {
+    if (!DispatchesMnemonics(focus)) return;
+    if (QWidget* window = ChildWindowOf(focus); window && PressInChildWindow(*window, focus, key)) return;
     // The other child windows own none of their letters meanwhile, nor does a hidden menu (which
     // would leave the menu bar waiting for keys).
-    if (auto* menus = qobject_cast<QMenuBar*>(frame->menuWidget())) OpenMenu(*menus, key);
-    return true;
+    if (auto* menus = qobject_cast<QMenuBar*>(MdiFrame()->menuWidget())) OpenMenu(*menus, key);
 }
 
 }  // namespace gui

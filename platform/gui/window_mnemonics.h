@@ -8,13 +8,17 @@ namespace gui {
 // Alt and a letter, the key of a mnemonic (the letter after "&" in a caption).
 bool IsMnemonicKey(const QKeyEvent& key);
 
+// Whether the mnemonics pressed while `focus` has the focus are dispatched by PressMnemonic rather
+// than by the shortcuts of the windowing library: so they are in the main window, whose child
+// windows' controls would otherwise compete with its menus.
+bool DispatchesMnemonics(const QWidget& focus);
+
 // The mnemonic of `key` pressed with the focus on `focus` in the main window, as the desktop the
 // program was made for dispatched it: first among the controls and the own menu bar of the child
 // window that holds the focus, then among the main window's shown menus; a letter that none of
 // them owns does nothing. A command button or option button is pressed, a label's mnemonic gives
 // the focus to its buddy, a frame's to its first control, a menu opens. Where several controls of
 // the child window own the letter, the focus moves to the next of them and nothing is pressed.
-// False when the focus is not in the main window (a dialog's mnemonics are its own).
-bool PressMnemonic(QWidget& focus, const QKeyEvent& key);
+void PressMnemonic(QWidget& focus, const QKeyEvent& key);
 
 }  // namespace gui
