@@ -1,11 +1,11 @@
 #include "gui/mdi_frame.h"
 
-
 #include <QEvent>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QWindowStateChangeEvent>
 
 #include <algorithm>
 
@@ -52,25 +52,21 @@ QMdiSubWindow* FrontChild(const QMdiArea& area) {
     return nullptr;
 }
 
-// A child window minimised while it was the active one hands the activation, and with it the
-// commands, to the window that now shows in front, as the desktop did.
-void ActivateFrontWhenMinimised(QMdiSubWindow& frame) {
-    QObject::connect(&frame, &QMdiSubWindow::windowStateChanged, &frame,
-                     [&frame](Qt::WindowStates before, Qt::WindowStates now) {
-                         QMdiArea* area = frame.mdiArea();
-                         if (!area || !(now & Qt::WindowMinimized) || (before & Qt::WindowMinimized)) return;
-                         if (area->activeSubWindow() != &frame) return;
-                         if (QMdiSubWindow* front = FrontChild(*area)) area->setActiveSubWindow(front);
-                     });
-}
-
-// The frame of a child window. It hides itself for a moment while it is minimised, restored or
-// maximised, and a window that hides would hand the focus on to its next control: the focus stays
-// on the control that has it (with its cursor and selection) through the change.
+// The frame of a child window, made inside the area as the area makes its own (so that it has the
+// main window's icon), deleted when it closes.
+// - It is no tab stop: Tab from the window's last control would stop on it, and it hands its focus
+//   straight back to that control, so Tab would never go round the window.
+// - It hides itself for a moment while it is minimised, restored or maximised, and a window that
+//   hides hands the focus on to its next control: the focus stays where it is (the cursor and the
+//   selection of a box with it).
+// - Minimised while it is the active window, it hands the activation, and with it the commands, to
+//   the window that now shows in front, as the desktop did.
 class ChildWindowFrame final : public QMdiSubWindow {
 public:
-    // Made inside the area, as the area makes its own frames, so that it has the main window's icon.
-    explicit ChildWindowFrame(QMdiArea& area) : QMdiSubWindow(area.viewport()) {}
+    explicit ChildWindowFrame(QMdiArea& area) : QMdiSubWindow(area.viewport()) {
+        setAttribute(Qt::WA_DeleteOnClose);
+        setFocusPolicy(Qt::ClickFocus);
+    }
 
 protected:
     void changeEvent(QEvent* event) override {
@@ -78,9 +74,14 @@ protected:
             QMdiSubWindow::changeEvent(event);
             return;
         }
+        const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        const bool minimised = isMinimized() && !(before & Qt::WindowMinimized);
         ++changingState_;
         QMdiSubWindow::changeEvent(event);
         --changingState_;
+        QMdiArea* area = mdiArea();
+        if (minimised && area && area->activeSubWindow() == this)
+            if (QMdiSubWindow* front = FrontChild(*area)) area->setActiveSubWindow(front);
     }
     bool focusNextPrevChild(bool next) override {
         return changingState_ > 0 || QMdiSubWindow::focusNextPrevChild(next);
@@ -95,7 +96,8 @@ private:
 // the buttons while a different window shows. (A hidden one stays hidden.)
 void RestoreOtherMaximised(const QMdiArea& area, const QMdiSubWindow& frame) {
     for (QMdiSubWindow* other : area.subWindowList())
-        if (other != &frame && other->isMaximized()) other->setWindowState(other->windowState() & ~Qt::WindowMaximized);
+        if (other != &frame && other->isMaximized())
+            other->setWindowState(other->windowState() & ~Qt::WindowMaximized);
 }
 
 // Shows the frame and activates it. The area would maximise the frame as soon as it shows, while
@@ -139,14 +141,9 @@ QMdiArea* MdiArea() { return Area(); }
 QMdiSubWindow* AddMdiChild(QWidget* child) {
     if (!Area()) return nullptr;
     auto* frame = new ChildWindowFrame(*Area());
-    frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->setWidget(child);
     Area()->addSubWindow(frame);
     frame->setObjectName(child->objectName() + "Frame");
-    // The frame is no tab stop: Tab from a window's last control would stop on it, and the frame
-    // hands its focus straight back to that control, so Tab would never go round the window.
-    frame->setFocusPolicy(Qt::ClickFocus);
-    ActivateFrontWhenMinimised(*frame);
     return frame;
 }
 

@@ -8,9 +8,9 @@ namespace gui {
 // Alt and a letter, the key of a mnemonic (the letter after "&" in a caption).
 bool IsMnemonicKey(const QKeyEvent& key);
 
-// Whether the mnemonics pressed while `focus` has the focus are dispatched by PressMnemonic rather
-// than by the shortcuts of the windowing library: so they are in the main window, whose child
-// windows' controls would otherwise compete with its menus.
+// Whether the mnemonics typed while `focus` has the focus are dispatched by PressMnemonic instead of
+// by the library's shortcuts: they are in the main window, where the controls of every child window
+// would otherwise compete with its menus for the letters.
 bool DispatchesMnemonics(const QWidget& focus);
 
 // The mnemonic of `key` pressed with the focus on `focus` in the main window, as the desktop the

@@ -20,8 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -174,40 +172,6 @@ TEST(OptionGroupKeys, TabGoesRoundAndShiftTabWalksBackWhateverButtonsAreChosen) 
     EXPECT_TRUE(quellmar::test::TabGoesRound());
     EXPECT_EQ(Press(Qt::Key_Tab), "optGrade(3)");
     EXPECT_EQ(Press(Qt::Key_Tab), "optSeries(1)");
-}
-
-TEST_F(Frame, TabGoesRoundAChildWindowAndNeverStopsOnItsFrame) {
-    // A window whose controls stand on the page of a tab control, whose tabs come last.
-    auto* child = new QWidget;
-    child->setObjectName("frmChild");
-    auto* tabs = new QTabWidget(child);
-    (new QVBoxLayout(child))->addWidget(tabs);
-    QWidget* page = Child("Page", {300, 200});
-    tabs->addTab(page, "Input");
-    QWidget::setTabOrder(page->findChild<QPushButton*>("cmdCancel"), tabs->tabBar());
-    gui::ShowMdiChild(child);
-    gui::ShowMdiChild(Child("frmOther", {300, 200}));
-    gui::MdiArea()->setActiveSubWindow(gui::ChildFrame(*child));
-    std::vector<QWidget*> round;
-    ASSERT_TRUE(quellmar::test::TabGoesRound(&round));
-    EXPECT_EQ(quellmar::test::Names(round), "cmdOK, cmdCancel, qt_tabwidget_tabbar, txtFirst");
-}
-
-TEST_F(Frame, AnAltLetterThatNoControlOrMenuOwnsDoesNothing) {
-    QMenu* file = main.menuBar()->addMenu("&File");
-    QWidget* child = Child("frmChild", {300, 200});
-    gui::ShowMdiChild(child);
-    QApplication::processEvents();
-    auto* box = child->findChild<QLineEdit*>("txtFirst");
-    box->setText("44");
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_N, Qt::AltModifier);
-    QTest::keyClick(box, Qt::Key_N, Qt::AltModifier | Qt::ShiftModifier);
-    EXPECT_EQ(box->text(), "44");
-    EXPECT_FALSE(file->isVisible());
-    // Keys without Alt still type.
-    QTest::keyClick(box, Qt::Key_N);
-    EXPECT_EQ(box->text(), "44n");
 }
 
 TEST_F(Frame, AWindowsOwnAcceleratorsComeBeforeTheMainWindowsMenus) {

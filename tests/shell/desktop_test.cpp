@@ -183,11 +183,15 @@ TEST_F(Desktop, AnAltLetterThatNoControlOrMenuOwnsLeavesTheBoxAsTyped) {
     QTest::keyClicks(QApplication::focusWidget(), "44");
     // N and Z nobody owns; M belongs to the Models menu, which is hidden.
     for (Qt::Key letter : {Qt::Key_N, Qt::Key_M, Qt::Key_Z, Qt::Key_4}) {
-        QTest::keyClick(QApplication::focusWidget(), letter, Qt::AltModifier);
-        EXPECT_EQ(document->TextBox("txtHeatLoad")->text(), "44");
-        EXPECT_EQ(FocusName(), "txtHeatLoad");
-        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::AltModifier), Qt::AltModifier | Qt::ShiftModifier}) {
+            QTest::keyClick(QApplication::focusWidget(), letter, modifiers);
+            EXPECT_EQ(document->TextBox("txtHeatLoad")->text(), "44");
+            EXPECT_EQ(FocusName(), "txtHeatLoad");
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        }
     }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    EXPECT_EQ(document->TextBox("txtHeatLoad")->text(), "445") << "without Alt the keys type";
     // The letters the document's labels own take the focus to their boxes.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
     EXPECT_EQ(FocusName(), "txtOilFlow");
