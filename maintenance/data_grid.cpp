@@ -51,6 +51,9 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), proxy_(new NewRowProxy
     setItemDelegate(new CellDelegate(this));
     proxy_->SetNewRowHook([this](int row) { emit OnAddNew(row); });
     setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Tab goes on to the next control of the window, as on the desktop's data-bound grid; the
+    // arrow keys move between the cells.
+    setTabKeyNavigation(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 }
 
@@ -99,6 +102,14 @@ void DataGrid::DeleteSelectedRows() {
         if (!proxy_->IsNewRow(row)) rows.push_back(row.row());
     if (rows.empty()) return;
     gui::Guarded([&] { control_->DeleteRows(rows); });
+}
+
+void DataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Tab in a cell being typed into keeps what was typed and leaves the grid, as Tab does
+    // elsewhere in it, instead of opening the next cell.
+    const bool tab = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, tab ? QAbstractItemDelegate::NoHint : hint);
+    if (tab) focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
 }
 
 void DataGrid::keyPressEvent(QKeyEvent* event) {

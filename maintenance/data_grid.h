@@ -40,6 +40,7 @@ signals:
     void OnAddNew(int row);
 
 protected:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -84,11 +84,11 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
     : MaintenanceForm(formName),
       editCaption_(std::move(editCaption)),
       viewCaption_(std::move(viewCaption)),
-      grid1_(new DataGrid(this)),
-      grid2_(new DataGrid(this)),
-      cmdLoadDxf_(CommandButton("cmdLoadDxf", "&Load", [this] { cmdLoadDxf_Click(); })),
-      cmdViewDxf_(CommandButton("cmdViewDxf", "&View", [this] { cmdViewDxf_Click(); })),
-      cmdDelete_(CommandButton("cmdDelete", "&Delete", [this] { cmdDelete_Click(); })) {
+      // The controls come in the tab order as they are made: the model's boxes and options first
+      // (the name has the focus at open), then the drawing's buttons and OK, then the curves, whose
+      // grids take their place when they are laid in.
+      grid1_(new DataGrid),
+      grid2_(new DataGrid) {
     grid1_->setObjectName("DBGrid1");
     grid2_->setObjectName("DBGrid2");
     auto* fields = new QGridLayout;
@@ -108,6 +108,9 @@ ModelEditor::ModelEditor(const QString& formName, Family family, QString editCap
     txtDescription_ = gui::ChildControl<QLineEdit>(*this, "txtDescription");
     OnFocusLeaving(*txtDescription_, [this] { txtDescription_Validate(); });
 
+    cmdLoadDxf_ = CommandButton("cmdLoadDxf", "&Load", [this] { cmdLoadDxf_Click(); });
+    cmdViewDxf_ = CommandButton("cmdViewDxf", "&View", [this] { cmdViewDxf_Click(); });
+    cmdDelete_ = CommandButton("cmdDelete", "&Delete", [this] { cmdDelete_Click(); });
     auto* drawing = new QVBoxLayout;
     drawing->addWidget(new QLabel("DXF File", this));
     for (QPushButton* button : {cmdLoadDxf_, cmdViewDxf_, cmdDelete_}) drawing->addWidget(button);

@@ -36,7 +36,7 @@ PrinterPage PageOf(const gui::PrinterObject& printer) {
 frmPreview::frmPreview()
     : toolbar1_(new QToolBar(this)),
       cmdClose_(new QPushButton("&Close")),
-      pageArea_(new QScrollArea(this)),
+      pageArea_(new QScrollArea),
       page_(new QWidget),
       picture1_(new gui::PictureBox(page_)) {
     setObjectName("frmPreview");
@@ -65,6 +65,8 @@ frmPreview::frmPreview()
     picture1_->resize(gui::TwipsToPixels(10395, 10395));
     picture1_->SetAutoRedraw(true);
     picture1_->SetBackColor(gui::FromQRgb(palette().color(QPalette::Base).rgb()));
+    // The page comes after the toolbar's commands in the tab order; the keys scroll it.
+    pageArea_->setParent(this);
     pageArea_->setObjectName("PageArea");
     pageArea_->setFrameShape(QFrame::NoFrame);
     pageArea_->setWidget(page_);
@@ -80,6 +82,10 @@ void frmPreview::BuildPreviewToolbar() {
     print->setData(QString("print"));
     print->setToolTip("Print current document");
     connect(print, &QAction::triggered, this, [this] { Toolbar1_ButtonClick("print"); });
+    // The print button is a tab stop, so the keyboard reaches it as it reaches Close.
+    QWidget* printButton = toolbar1_->widgetForAction(print);
+    printButton->setObjectName("Toolbar1.print");
+    printButton->setFocusPolicy(Qt::TabFocus);
     toolbar1_->addSeparator();
     toolbar1_->addSeparator();
     // The Close button stands in the toolbar, in the place kept for it.

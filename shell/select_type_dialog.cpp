@@ -1,7 +1,9 @@
 #include "select_type_dialog.h"
 
 #include "gui/child_control.h"
+#include "gui/desktop_keyboard.h"
 #include "gui/option_group.h"
+#include "gui/title_width.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -25,10 +27,12 @@ SelectTypeDialog::SelectTypeDialog(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(optType_);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Its size is fixed, wide enough for the whole title.
+    gui::FitTitle(*this);
 
     optType_->SetValue(0, true);
-    ok->setFocus();
+    // The focus starts on the chosen type, the first control, as in every window.
+    gui::FirstControl(*this)->setFocus();
     // Enter with the focus on the types confirms the one chosen; left to itself the dialog would
     // make the button after the focused one, Cancel, its default.
     ok->setDefault(true);

@@ -1,16 +1,18 @@
 #include "gui/desktop_keyboard.h"
 
 #include "gui/function_filter.h"
+#include "gui/window_mnemonics.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
+#include <QToolButton>
 
 namespace gui {
 namespace {
@@ -34,6 +36,42 @@ QAbstractButton* ChosenButton(const QObject* button) {
 
 bool IsEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 
+bool IsCommandButton(const QObject* object) {
+    return qobject_cast<const QPushButton*>(object) || qobject_cast<const QToolButton*>(object);
+}
+
+// The button of an option group that Tab and Shift+Tab stop at: the chosen one, or the first that
+// can be chosen when none is.
+QAbstractButton* TabStopOf(const QButtonGroup& group) {
+    QAbstractButton* chosen = group.checkedButton();
+    if (chosen && Reachable(*chosen)) return chosen;
+    for (QAbstractButton* button : group.buttons())
+        if (Reachable(*button)) return button;
+    return nullptr;
+}
+
+// Makes the stop of every option group of the window the only button of its group that Tab
+// reaches, so that Tab and Shift+Tab walk the same stops in opposite orders. (Qt moves the stop to
+// a button that takes the focus, so a button chosen by code or by the mouse is put right here.)
+void SetOptionGroupStops(const QWidget& window) {
+    QSet<QButtonGroup*> groups;
+    for (const QRadioButton* button : window.findChildren<QRadioButton*>())
+        if (QButtonGroup* group = OptionGroupOf(button)) groups.insert(group);
+    for (const QButtonGroup* group : groups) {
+        const QAbstractButton* stop = TabStopOf(*group);
+        for (QAbstractButton* button : group->buttons()) {
+            const Qt::FocusPolicy policy = button->focusPolicy();
+            button->setFocusPolicy(button == stop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                  : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        }
+    }
+}
+
+bool IsTab(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    return (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && modifiers == Qt::NoModifier;
+}
+
 // The arrow keys in an option group: the next or previous button of the group, in its order and
 // wrapping at its ends, is chosen and gets the focus.
 bool ChooseByArrow(QAbstractButton& focused, const QButtonGroup& group, int key) {
@@ -52,7 +90,6 @@ bool ChooseByArrow(QAbstractButton& focused, const QButtonGroup& group, int key)
     for (qsizetype i = 1; i < count; ++i) {
         QAbstractButton* next = buttons[((at + step * i) % count + count) % count];
         if (!Reachable(*next)) continue;
-        // Chosen first: a focus that arrived before would be taken back to the chosen button.
         next->click();
         next->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         break;
@@ -61,11 +98,23 @@ bool ChooseByArrow(QAbstractButton& focused, const QButtonGroup& group, int key)
 }
 
 bool KeyPress(QObject* watched, const QKeyEvent& key) {
-    auto* button = qobject_cast<QAbstractButton*>(watched);
-    if (!button || !button->hasFocus()) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget != QApplication::focusWidget() || QApplication::activePopupWidget()) return false;
+    if (IsTab(key)) {
+        SetOptionGroupStops(*widget->window());
+        return false;
+    }
+    // A mnemonic is pressed here, while the focus is still where the letter was typed; the key
+    // itself never reaches the control (a letter nobody owns is not typed).
+    if (IsMnemonicKey(key)) {
+        PressMnemonic(*widget, key);
+        return true;
+    }
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    if (!button) return false;
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     if (modifiers != Qt::NoModifier) return false;
-    if (IsEnter(key) && qobject_cast<QPushButton*>(button)) {
+    if (IsEnter(key) && IsCommandButton(button)) {
         button->click();
         return true;
     }
@@ -73,10 +122,14 @@ bool KeyPress(QObject* watched, const QKeyEvent& key) {
     return group && ChooseByArrow(*button, *group, key.key());
 }
 
-// Tabbing into an option group lands on its chosen button.
-void FocusIn(QObject* watched, const QFocusEvent& focus) {
-    if (focus.reason() != Qt::TabFocusReason && focus.reason() != Qt::BacktabFocusReason) return;
-    if (QAbstractButton* chosen = ChosenButton(watched)) chosen->setFocus(focus.reason());
+// The main window's mnemonics are kept from the shortcuts, so that the key press comes to the
+// focused control, where they are dispatched.
+bool ShortcutOverride(QObject* watched, QKeyEvent& key) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget != QApplication::focusWidget() || QApplication::activePopupWidget()) return false;
+    if (!IsMnemonicKey(key) || !DispatchesMnemonics(*widget)) return false;
+    key.accept();
+    return true;
 }
 
 // A child window shown for the first time: the focus goes to its first control, unless the
@@ -92,7 +145,7 @@ void Shown(QObject* watched) {
 bool DesktopKeyboard(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress: return KeyPress(watched, static_cast<QKeyEvent&>(*event));
-        case QEvent::FocusIn: FocusIn(watched, static_cast<QFocusEvent&>(*event)); return false;
+        case QEvent::ShortcutOverride: return ShortcutOverride(watched, static_cast<QKeyEvent&>(*event));
         case QEvent::Show: Shown(watched); return false;
         default: return false;
     }

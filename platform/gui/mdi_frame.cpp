@@ -1,9 +1,11 @@
 #include "gui/mdi_frame.h"
 
+#include <QEvent>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QWindowStateChangeEvent>
 
 #include <algorithm>
 
@@ -42,6 +44,62 @@ void FitInVisibleArea(QMdiSubWindow& frame) {
     frame.setGeometry(x, y, size.width(), size.height());
 }
 
+// The child window shown in front: the top one that is neither hidden nor minimised, or null.
+QMdiSubWindow* FrontChild(const QMdiArea& area) {
+    const QList<QMdiSubWindow*> stack = area.subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+        if ((*it)->isVisible() && !(*it)->isMinimized()) return *it;
+    return nullptr;
+}
+
+// The frame of a child window, made inside the area as the area makes its own (so that it has the
+// main window's icon), deleted when it closes.
+// - It is no tab stop: Tab from the window's last control would stop on it, and it hands its focus
+//   straight back to that control, so Tab would never go round the window.
+// - It hides itself for a moment while it is minimised, restored or maximised, and a window that
+//   hides hands the focus on to its next control: the focus stays where it is (the cursor and the
+//   selection of a box with it).
+// - Minimised while it is the active window, it hands the activation, and with it the commands, to
+//   the window that now shows in front, as the desktop did.
+class ChildWindowFrame final : public QMdiSubWindow {
+public:
+    explicit ChildWindowFrame(QMdiArea& area) : QMdiSubWindow(area.viewport()) {
+        setAttribute(Qt::WA_DeleteOnClose);
+        setFocusPolicy(Qt::ClickFocus);
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() != QEvent::WindowStateChange) {
+            QMdiSubWindow::changeEvent(event);
+            return;
+        }
+        const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        const bool minimised = isMinimized() && !(before & Qt::WindowMinimized);
+        ++changingState_;
+        QMdiSubWindow::changeEvent(event);
+        --changingState_;
+        QMdiArea* area = mdiArea();
+        if (minimised && area && area->activeSubWindow() == this)
+            if (QMdiSubWindow* front = FrontChild(*area)) area->setActiveSubWindow(front);
+    }
+    bool focusNextPrevChild(bool next) override {
+        return changingState_ > 0 || QMdiSubWindow::focusNextPrevChild(next);
+    }
+
+private:
+    int changingState_ = 0;
+};
+
+// Only the active child window is ever maximised: the main window names it in its title and holds
+// its buttons in the menu bar, so a maximised window left behind another would have the title and
+// the buttons while a different window shows. (A hidden one stays hidden.)
+void RestoreOtherMaximised(const QMdiArea& area, const QMdiSubWindow& frame) {
+    for (QMdiSubWindow* other : area.subWindowList())
+        if (other != &frame && other->isMaximized())
+            other->setWindowState(other->windowState() & ~Qt::WindowMaximized);
+}
+
 // Shows the frame and activates it. The area would maximise the frame as soon as it shows, while
 // another child is maximised; the window's own geometry, set while it shows, would then be taken
 // for the maximised one. So the frame shows at its own size first and is maximised afterwards.
@@ -59,7 +117,10 @@ void Present(QMdiSubWindow& frame, bool fit) {
     if (fit) FitInVisibleArea(frame);
     area->setActiveSubWindow(&frame);
     area->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, keptNormal);
-    if (maximise) frame.showMaximized();
+    if (maximise) {
+        RestoreOtherMaximised(*area, frame);
+        frame.showMaximized();
+    }
 }
 
 }  // namespace
@@ -79,8 +140,9 @@ QMdiArea* MdiArea() { return Area(); }
 
 QMdiSubWindow* AddMdiChild(QWidget* child) {
     if (!Area()) return nullptr;
-    QMdiSubWindow* frame = Area()->addSubWindow(child);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
+    auto* frame = new ChildWindowFrame(*Area());
+    frame->setWidget(child);
+    Area()->addSubWindow(frame);
     frame->setObjectName(child->objectName() + "Frame");
     return frame;
 }

@@ -9,10 +9,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QIcon>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -21,6 +25,8 @@
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
+
+#include "tab_round.h"
 
 #include <string>
 #include <vector>
@@ -97,21 +103,32 @@ TEST_F(Frame, ChildWindowGivesTheFocusAtOpenToItsFirstControlAndEnterPressesTheF
     EXPECT_EQ(FocusName(), "cmdCancel");
 }
 
-TEST(OptionGroupKeys, TabEntersAnOptionGroupAtItsChosenButtonAndTheArrowsChooseInTurn) {
+// A window of a button, option groups and another button, shown and active.
+struct OptionWindow {
+    explicit OptionWindow(const std::vector<gui::OptionGroup*>& groups) {
+        auto* layout = new QVBoxLayout(&window);
+        before->setObjectName("cmdBefore");
+        after->setObjectName("cmdAfter");
+        layout->addWidget(before);
+        for (gui::OptionGroup* group : groups) layout->addWidget(group);
+        layout->addWidget(after);
+        window.show();
+        QApplication::setActiveWindow(&window);
+    }
+
     QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* before = new QPushButton("Before");
-    before->setObjectName("cmdBefore");
+    // Without a parent until laid out, so that the tab order follows the layout.
+    QPushButton* before = new QPushButton("Before");
+    QPushButton* after = new QPushButton("After");
+};
+
+TEST(OptionGroupKeys, TabEntersAnOptionGroupAtItsChosenButtonAndTheArrowsChooseInTurn) {
     auto* group = new gui::OptionGroup("optGrade", "Grade", {"7", "10", "15", "22"}, 0, 2);
-    auto* after = new QPushButton("After");
-    after->setObjectName("cmdAfter");
-    for (QWidget* widget : std::vector<QWidget*>{before, group, after}) layout->addWidget(widget);
     std::vector<int> clicks;
     QObject::connect(group, &gui::OptionGroup::Click, [&clicks](int index) { clicks.push_back(index); });
     group->SetValue(2, true);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    before->setFocus();
+    OptionWindow window({group});
+    window.before->setFocus();
 
     EXPECT_EQ(Press(Qt::Key_Tab), "optGrade(2)");
     EXPECT_EQ(Press(Qt::Key_Down), "optGrade(3)");
@@ -126,6 +143,81 @@ TEST(OptionGroupKeys, TabEntersAnOptionGroupAtItsChosenButtonAndTheArrowsChooseI
     group->Button(0)->setEnabled(false);
     EXPECT_EQ(Press(Qt::Key_Down), "optGrade(1)");
     EXPECT_EQ(Press(Qt::Key_Left), "optGrade(3)");
+}
+
+TEST(OptionGroupKeys, TabGoesRoundAndShiftTabWalksBackWhateverButtonsAreChosen) {
+    auto* grades = new gui::OptionGroup("optGrade", "Grade", {"7", "10", "15", "22"}, 0, 2);
+    auto* series = new gui::OptionGroup("optSeries", "Series", {"WP", "WPM", "Other"}, 1);
+    OptionWindow window({grades, series});
+    QPushButton* before = window.before;
+    for (int grade = 0; grade <= 3; ++grade) {
+        for (int chosen = 1; chosen <= 3; ++chosen) {
+            SCOPED_TRACE(testing::Message() << "grade " << grade << ", series " << chosen);
+            grades->SetValue(grade, true);
+            series->SetValue(chosen, true);
+            for (QWidget* start : std::vector<QWidget*>{before, grades->Button(grade), window.after}) {
+                start->setFocus(Qt::OtherFocusReason);
+                std::vector<QWidget*> round;
+                ASSERT_TRUE(quellmar::test::TabGoesRound(&round));
+                // One stop for each group, at its chosen button.
+                EXPECT_EQ(round.size(), 4u);
+                EXPECT_NE(std::find(round.begin(), round.end(), grades->Button(grade)), round.end());
+                EXPECT_NE(std::find(round.begin(), round.end(), series->Button(chosen)), round.end());
+            }
+        }
+    }
+    // A group with nothing chosen is entered at its first button.
+    series->SetValue(series->Selected(), false);
+    before->setFocus();
+    EXPECT_TRUE(quellmar::test::TabGoesRound());
+    EXPECT_EQ(Press(Qt::Key_Tab), "optGrade(3)");
+    EXPECT_EQ(Press(Qt::Key_Tab), "optSeries(1)");
+}
+
+TEST_F(Frame, AWindowsOwnAcceleratorsComeBeforeTheMainWindowsMenus) {
+    QMenu* edit = main.menuBar()->addMenu("&Edit");
+    QMenu* file = main.menuBar()->addMenu("&File");
+    QWidget* child = Child("frmChild", {300, 200});
+    auto* button = new QPushButton("&Edit", child);
+    button->setObjectName("cmdEdit");
+    child->layout()->addWidget(button);
+    auto* label = new QLabel("&Heat Load", child);
+    label->setBuddy(child->findChild<QLineEdit*>("txtFirst"));
+    child->layout()->addWidget(label);
+    auto* grades = new gui::OptionGroup("optGrade", "&Grade", {"7", "10", "15"}, 0, 1, child);
+    grades->SetValue(1, true);
+    child->layout()->addWidget(grades);
+    auto* menus = new QMenuBar(child);
+    QMenu* own = menus->addMenu("&View");
+    gui::ShowMdiChild(child);
+    QApplication::processEvents();  // the menu bars take their letters as they are laid out
+    int pressed = 0;
+    QObject::connect(button, &QPushButton::clicked, [&pressed] { ++pressed; });
+
+    child->findChild<QPushButton*>("cmdOK")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(pressed, 1);
+    EXPECT_FALSE(edit->isVisible());
+    EXPECT_EQ(FocusName(), "cmdEdit");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::AltModifier);
+    EXPECT_EQ(FocusName(), "txtFirst");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+    EXPECT_EQ(FocusName(), "optGrade(1)");
+    EXPECT_EQ(grades->Selected(), 1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::AltModifier);
+    EXPECT_TRUE(own->isVisible());
+    own->close();
+    // What the window does not own goes to the main window's menus.
+    child->findChild<QLineEdit*>("txtFirst")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(file->isVisible());
+    file->close();
+    // A control that is hidden or disabled owns nothing.
+    button->setEnabled(false);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+    EXPECT_EQ(pressed, 1);
+    EXPECT_TRUE(edit->isVisible());
+    edit->close();
 }
 
 TEST_F(Frame, NewChildWindowsLieInsideTheVisibleAreaWhichScrollsToWhatCannot) {
@@ -150,8 +242,13 @@ TEST_F(Frame, NewChildWindowsLieInsideTheVisibleAreaWhichScrollsToWhatCannot) {
 }
 
 TEST_F(Frame, ChildShownWhileAnotherIsMaximisedIsMaximisedAndKeepsItsOwnSizeForLater) {
+    QPixmap picture(16, 16);
+    picture.fill(Qt::darkCyan);
+    main.setWindowIcon(QIcon(picture));
     QWidget* first = Child("frmFirst", {300, 200});
     gui::ShowMdiChild(first);
+    // Its frame shows the main window's icon, also in the menu bar while it is maximised.
+    EXPECT_EQ(gui::ChildFrame(*first)->windowIcon().cacheKey(), main.windowIcon().cacheKey());
     gui::ChildFrame(*first)->showMaximized();
 
     QWidget* second = Child("frmSecond", {350, 250});
@@ -159,6 +256,7 @@ TEST_F(Frame, ChildShownWhileAnotherIsMaximisedIsMaximisedAndKeepsItsOwnSizeForL
     frame->setGeometry(40, 0, 350, 250);
     gui::ShowMdiChild(second);
     EXPECT_TRUE(frame->isMaximized());
+    EXPECT_FALSE(gui::ChildFrame(*first)->isMaximized());  // only the window in front is
     EXPECT_EQ(frame->geometry(), Visible());
     EXPECT_EQ(gui::ActiveChild(), second);
     frame->showNormal();

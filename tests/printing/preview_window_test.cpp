@@ -1,7 +1,9 @@
 // The preview window and printing through the main window, on the bundled sample database.
 #include "preview_fixture.h"
+#include "tab_round.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QMenuBar>
 #include <QPushButton>
@@ -271,6 +273,50 @@ TEST_F(Preview, WhileAPreviewIsActiveSaveDoesNothingAndItsOwnMenuPrintsAndCloses
     preview = ActivePreview();
     ASSERT_TRUE(preview);
     preview->findChild<QAction*>("mnuPrint")->trigger();
+    Settle();
+    EXPECT_FALSE(preview);
+    EXPECT_EQ(PrintedPages(), 1);
+}
+
+TEST_F(Preview, EveryCommandOfThePreviewIsReachedFromTheKeyboard) {
+    Searched(kAirSelection);
+    const auto open = [this] {
+        Menu("mnuPreview");
+        QApplication::processEvents();
+        return QPointer<frmPreview>(ActivePreview());
+    };
+    QPointer<frmPreview> preview = open();
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Toolbar1.print");
+    // Tab goes round the print button, Close and the page, which the keys scroll.
+    std::vector<QWidget*> stops;
+    ASSERT_TRUE(quellmar::test::TabGoesRound(&stops));
+    EXPECT_EQ(quellmar::test::Names(stops), "cmdClose, PageArea, Toolbar1.print");
+    auto* page = preview->findChild<QScrollArea*>("PageArea");
+    page->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+    EXPECT_GT(page->verticalScrollBar()->value(), 0);
+
+    // Enter on the print button prints the page.
+    preview->findChild<QWidget*>("Toolbar1.print")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    Settle();
+    EXPECT_FALSE(preview);
+    EXPECT_EQ(PrintedPages(), 1);
+    QFile::remove(Pdf());
+
+    // Alt+C closes a preview.
+    preview = open();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+    Settle();
+    EXPECT_FALSE(preview);
+    EXPECT_FALSE(QFile::exists(Pdf()));
+
+    // Alt+F opens the preview's own File menu, not the main window's, and P there prints.
+    preview = open();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+    ASSERT_EQ(QApplication::activePopupWidget(), preview->findChild<QMenu*>("mnuFile"));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_P);
     Settle();
     EXPECT_FALSE(preview);
     EXPECT_EQ(PrintedPages(), 1);

@@ -2,11 +2,15 @@
 // windows and the results tab with the longest texts its labels can get.
 #include "longest_texts.h"
 #include "program_fixture.h"
+#include "tab_round.h"
 
 #include <QLabel>
+#include <QMenuBar>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +32,41 @@ protected:
         return qobject_cast<QMdiSubWindow*>(document->parentWidget());
     }
     QRect Visible() const { return QRect(QPoint(0, 0), frame.Area()->viewport()->size()); }
+
+    // The child window shown in front: the top one that is neither hidden nor minimised.
+    QMdiSubWindow* Front() const {
+        const QList<QMdiSubWindow*> stack = frame.Area()->subWindowList(QMdiArea::StackingOrder);
+        for (auto it = stack.rbegin(); it != stack.rend(); ++it)
+            if ((*it)->isVisible() && !(*it)->isMinimized()) return *it;
+        return nullptr;
+    }
+    // The main window names the document in front when it is maximised, and only then carries its
+    // buttons in the menu bar; no document behind it is maximised; the commands go to it.
+    ::testing::AssertionResult ShowsTheFrontDocument() const {
+        QMdiSubWindow* front = Front();
+        if (!front) return ::testing::AssertionFailure() << "no window in front";
+        for (const QMdiSubWindow* child : frame.Area()->subWindowList())
+            if (child != front && child->isMaximized())
+                return ::testing::AssertionFailure() << child->windowTitle().toStdString() << " is maximised behind";
+        const QString title = "QUELLMAR Heat Exchangers" +
+                              (front->isMaximized() ? " - [" + front->windowTitle() + "]" : QString());
+        if (frame.windowTitle() != title)
+            return ::testing::AssertionFailure() << "the title is " << frame.windowTitle().toStdString();
+        const QWidget* buttons = frame.menuBar()->cornerWidget(Qt::TopRightCorner);
+        if ((buttons && buttons->isVisible()) != front->isMaximized())
+            return ::testing::AssertionFailure() << "the menu bar's buttons do not follow the window in front";
+        if (frame.ActiveDocument() != front->widget())
+            return ::testing::AssertionFailure() << "commands go to " << gui::FormName(gui::ActiveChild()).toStdString();
+        return ::testing::AssertionSuccess();
+    }
+    // Presses one of the buttons that a maximised window puts at the right of the menu bar.
+    void PressMenuBarButton(int fromRight) {
+        QWidget* buttons = frame.menuBar()->cornerWidget(Qt::TopRightCorner);
+        ASSERT_TRUE(buttons && buttons->isVisible());
+        const int width = buttons->width() / 3;
+        QTest::mouseClick(buttons, Qt::LeftButton, {}, QPoint(buttons->width() - width * fromRight - width / 2, buttons->height() / 2));
+        Settle();
+    }
 };
 
 // Whether a label shows the whole of its text: laid out as the label lays it out, the text fits
@@ -104,6 +143,66 @@ TEST_F(Desktop, TabbingIntoAnOptionGroupLandsOnItsChosenButtonAndTheArrowsChoose
     EXPECT_EQ(Press(Qt::Key_Backtab), "optViscosity(6)");
 }
 
+TEST_F(Desktop, TabGoesRoundEveryDocumentAndShiftTabWalksItBackWhateverButtonsAreChosen) {
+    for (const char* menu : {"mnuAir", "mnuWater", "mnuMobile"}) {
+        SCOPED_TRACE(menu);
+        SelectionDocument* document = Open(menu);
+        const QList<gui::OptionGroup*> groups = document->findChildren<gui::OptionGroup*>();
+        const QList<QLineEdit*> boxes = document->findChildren<QLineEdit*>(QRegularExpression("^txt"));
+        quellmar::test::ForEachChoice(*document, [&] {
+            for (QWidget* start : std::vector<QWidget*>{boxes.front(), groups[1]->Button(groups[1]->Selected())}) {
+                start->setFocus(Qt::OtherFocusReason);
+                std::vector<QWidget*> stops;
+                ASSERT_TRUE(quellmar::test::TabGoesRound(&stops));
+                // The boxes, OK and Cancel, one stop for each group and the tabs.
+                EXPECT_EQ(stops.size(), static_cast<std::size_t>(boxes.size() + 2 + groups.size() + 1));
+                for (const gui::OptionGroup* group : groups)
+                    EXPECT_NE(std::find(stops.begin(), stops.end(), group->Button(group->Selected())), stops.end());
+                EXPECT_NE(std::find(stops.begin(), stops.end(), document->SSTab1()->tabBar()), stops.end());
+            }
+        });
+    }
+}
+
+TEST_F(Desktop, TabGoesRoundTheResultsTabThroughTheTabsAndTheDrawingButton) {
+    SelectionDocument* document = Searched(kAirSelection);
+    QApplication::processEvents();
+    ASSERT_TRUE(document->CoolerShown());
+    document->SSTab1()->tabBar()->setFocus();
+    std::vector<QWidget*> stops;
+    ASSERT_TRUE(quellmar::test::TabGoesRound(&stops));
+    EXPECT_EQ(quellmar::test::Names(stops), "cmdViewDxf, qt_tabwidget_tabbar");
+    // The tabs chosen by the keyboard: the input tab's round starts again at the heat-load box.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(document->Tab(), 0);
+    EXPECT_EQ(Press(Qt::Key_Tab), "txtHeatLoad");
+}
+
+TEST_F(Desktop, AnAltLetterThatNoControlOrMenuOwnsLeavesTheBoxAsTyped) {
+    SelectionDocument* document = Open("mnuAir");
+    QTest::keyClicks(QApplication::focusWidget(), "44");
+    // N and Z nobody owns; M belongs to the Models menu, which is hidden.
+    for (Qt::Key letter : {Qt::Key_N, Qt::Key_M, Qt::Key_Z, Qt::Key_4}) {
+        for (Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::AltModifier), Qt::AltModifier | Qt::ShiftModifier}) {
+            QTest::keyClick(QApplication::focusWidget(), letter, modifiers);
+            EXPECT_EQ(document->TextBox("txtHeatLoad")->text(), "44");
+            EXPECT_EQ(FocusName(), "txtHeatLoad");
+            EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        }
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    EXPECT_EQ(document->TextBox("txtHeatLoad")->text(), "445") << "without Alt the keys type";
+    // The letters the document's labels own take the focus to their boxes.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_EQ(FocusName(), "txtOilFlow");
+    EXPECT_EQ(document->TextBox("txtOilFlow")->selectedText(), "0.0");
+    // The main window's menus keep the letters that the document does not own.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(QApplication::activePopupWidget()->objectName(), "mnuEdit");
+    QApplication::activePopupWidget()->close();
+}
+
 TEST_F(Desktop, DocumentOpenedWhileAnotherIsMaximisedOpensMaximised) {
     SelectionDocument* first = Open("mnuAir");
     const QRect normal = FrameOf(first)->geometry();
@@ -120,6 +219,53 @@ TEST_F(Desktop, DocumentOpenedWhileAnotherIsMaximisedOpensMaximised) {
         EXPECT_EQ(frameOfDocument->geometry(), normal);
         frameOfDocument->showMaximized();
     }
+}
+
+TEST_F(Desktop, AfterRestoreMinimiseMaximiseAndCloseTheMainWindowShowsAndCommandsTheDocumentInFront) {
+    for (const char* menu : {"mnuAir", "mnuWater", "mnuMobile", "mnuAir", "mnuWater", "mnuMobile"}) Open(menu);
+    FrameOf(Active())->showMaximized();
+    SelectionDocument* shown = Open("mnuAir");
+    ASSERT_TRUE(FrameOf(shown)->isMaximized());
+    EXPECT_TRUE(ShowsTheFrontDocument());
+
+    shown->TextBox("txtAirTemp")->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), "30");
+    PressMenuBarButton(1);  // restore
+    EXPECT_FALSE(FrameOf(shown)->isMaximized());
+    EXPECT_TRUE(ShowsTheFrontDocument());
+    // The focus stays where it was, and typing goes on after what was typed.
+    EXPECT_EQ(FocusName(), "txtAirTemp");
+    QTest::keyClicks(QApplication::focusWidget(), "4");
+    EXPECT_EQ(shown->TextBox("txtAirTemp")->text(), "304");
+    // Save As saves the document in front, under the name asked.
+    Dialogs().QueueFileName(Path("front.quo"));
+    Menu("mnuSaveAs");
+    EXPECT_EQ(shown->SavedFileName(), Path("front.quo"));
+
+    // Maximised again, then minimised: the next document comes to the front and takes the commands.
+    FrameOf(shown)->showMaximized();
+    Settle();
+    EXPECT_TRUE(ShowsTheFrontDocument());
+    EXPECT_EQ(FocusName(), "txtAirTemp");
+    PressMenuBarButton(2);  // minimise
+    EXPECT_TRUE(FrameOf(shown)->isMinimized());
+    EXPECT_NE(Front(), FrameOf(shown));
+    EXPECT_TRUE(ShowsTheFrontDocument());
+
+    // Closing a maximised document asks about that document and leaves the next one in front.
+    FrameOf(Active())->showMaximized();
+    Settle();
+    QPointer<SelectionDocument> closing = Active();
+    closing->IsDirty(true);
+    Dialogs().QueueModal(gui::ScriptedDialogs::Click("cmdButton(1)"));  // No: close without saving
+    PressMenuBarButton(0);  // close
+    EXPECT_EQ(Dialogs().ModalNames().size(), 1u);
+    EXPECT_FALSE(closing);
+    EXPECT_EQ(Documents(), 6);
+    EXPECT_TRUE(ShowsTheFrontDocument());
+    FrameOf(Active())->close();
+    Settle();
+    EXPECT_TRUE(ShowsTheFrontDocument());
 }
 
 TEST_F(Desktop, ResultsLabelsShowTheLongestTextsWholeAtTheDefaultSize) {

@@ -1,9 +1,13 @@
+#include "about_box.h"
 #include "customer_dialog.h"
+#include "other_models_dialog.h"
 #include "question_dialog.h"
 #include "select_type_dialog.h"
 #include "shell_fixture.h"
+#include "tab_round.h"
 
 #include "gui/fore_color.h"
+#include "gui/title_width.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -51,16 +55,36 @@ TEST_F(Dialog, SelectTypeAnswersTheChosenKindOrNoneOnCancel) {
     EXPECT_EQ(framed.windowTitle(), "Type of Heat Exchanger");
 }
 
-TEST_F(Dialog, SelectTypeEnterAfterChoosingTheTypeByTheArrowsConfirmsIt) {
+TEST_F(Dialog, SelectTypeOpensOnTheChosenTypeAndEnterAfterChoosingByTheArrowsConfirmsIt) {
     SelectTypeDialog dialog(nullptr);
     ShowActive(dialog);
-    EXPECT_EQ(QApplication::focusWidget(), dialog.findChild<QPushButton*>("cmdOK"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    // The first control in tab order, as every window opens.
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "optType(0)");
+    EXPECT_TRUE(quellmar::test::TabGoesRound());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.coolerType, CoolerType::Water);
+}
+
+TEST_F(Dialog, EveryDialogShowsItsTitleWholeAndTabGoesRoundIt) {
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.emplace_back(new SelectTypeDialog(nullptr));
+    dialogs.emplace_back(new CustomerDialog(nullptr));
+    dialogs.emplace_back(QuestionDialog::NewQuoteChanged(nullptr));
+    dialogs.emplace_back(QuestionDialog::NewFileExists(nullptr));
+    dialogs.emplace_back(new frmHelpAbout(nullptr));
+    auto* models = new OtherModelsDialog(nullptr);
+    models->AddRow("OV 80 AC", 7);
+    models->AddRow("OV 90 AC", 8);
+    dialogs.emplace_back(models);
+    for (const std::unique_ptr<QDialog>& dialog : dialogs) {
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        ShowActive(*dialog);
+        EXPECT_GE(dialog->width(), gui::TitleWidth(*dialog));
+        EXPECT_TRUE(quellmar::test::TabGoesRound());
+        dialog->hide();
+    }
 }
 
 TEST_F(Dialog, CustomerDateIsWrittenDayMonthYearAndCheckedOnOk) {
