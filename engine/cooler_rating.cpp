@@ -189,12 +189,14 @@ double CoolerRating::InDutyUnit(double difference) const {
 
 char CoolerRating::DutyUnit() const { return tempUnitCode_ == 0 ? 'C' : 'F'; }
 
+double CoolerRating::EtdInDutyUnit() const {
+    // Taken from the two temperatures as the selection parameters show them, so the figures agree.
+    return tempUnitCode_ == 0 ? inletTemp_ - coolantTemp_ : InletTempF() - units::CelsiusToFahrenheit(coolantTemp_);
+}
+
 std::string CoolerRating::OilDropBeyondReach() const {
-    const double etd = inletTemp_ - coolantTemp_;
-    if (oilTempDrop_ < etd) return "";
-    // The ETD as the selection parameters show it in the duty's unit.
-    const double shownEtd = tempUnitCode_ == 0 ? etd : InletTempF() - units::CelsiusToFahrenheit(coolantTemp_);
-    return diagnosis::OilDropBeyondEtd(InDutyUnit(oilTempDrop_), shownEtd, DutyUnit(), CoolantName());
+    if (oilTempDrop_ < inletTemp_ - coolantTemp_) return "";
+    return diagnosis::OilDropBeyondEtd(InDutyUnit(oilTempDrop_), EtdInDutyUnit(), DutyUnit(), CoolantName());
 }
 
 void CoolerRating::LoadCoolerDetails() {

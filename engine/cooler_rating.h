@@ -173,6 +173,8 @@ protected:
     // A temperature difference (degrees C) in the duty's temperature unit, with that unit's letter.
     double InDutyUnit(double difference) const;
     char DutyUnit() const;
+    // The entering temperature difference of the duty in the duty's temperature unit.
+    double EtdInDutyUnit() const;
     // The family's program-range messages of OutOfRange, in their order, for the last FindCooler; ""
     // when the duty lies within the program's range.
     virtual std::string OutsideProgramRange() = 0;

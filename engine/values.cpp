@@ -30,11 +30,14 @@ std::vector<double> NumberColumn(const QueryResult& rows, std::size_t field, std
 }
 
 double Divide(double numerator, double denominator, const Quotient& quotient) {
-    const std::string refusal = "The duty cannot be rated: ";
-    if (denominator == 0.0) throw RatingError(refusal + std::string(quotient.zeroWhen) + ".");
+    // The text is put together only for a refusal: a rating divides many times.
+    const auto refusal = [](std::string_view cause, std::string_view end) {
+        return RatingError("The duty cannot be rated: " + std::string(cause) + std::string(end));
+    };
+    if (denominator == 0.0) throw refusal(quotient.zeroWhen, ".");
     const double result = numerator / denominator;
-    if (std::isnan(result)) throw RatingError(refusal + std::string(quotient.what) + " is no number.");
-    if (std::isinf(result)) throw RatingError(refusal + std::string(quotient.what) + " is too large to work out.");
+    if (std::isnan(result)) throw refusal(quotient.what, " is no number.");
+    if (std::isinf(result)) throw refusal(quotient.what, " is too large to work out.");
     return result;
 }
 

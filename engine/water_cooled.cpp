@@ -174,10 +174,8 @@ std::string WaterCooled::DutyBeyondReach() const {
     // The water cannot leave hotter than the oil comes in. Without water flow the flow messages tell.
     if (!(waterFlow_ > 0)) return "";
     const double rise = heatLoad_ * kWaterTempPerKwLpm / waterFlow_;
-    const double etd = inletTemp_ - coolantTemp_;
-    if (rise < etd) return "";
-    const double shownEtd = tempUnitCode_ == 0 ? etd : InletTempF() - WaterTempF();
-    return diagnosis::WaterRiseBeyondEtd(InDutyUnit(rise), shownEtd, DutyUnit());
+    if (rise < inletTemp_ - coolantTemp_) return "";
+    return diagnosis::WaterRiseBeyondEtd(InDutyUnit(rise), EtdInDutyUnit(), DutyUnit());
 }
 
 std::string WaterCooled::OutsideProgramRange() {

@@ -151,15 +151,14 @@ protected:
     // what the family adds to the shared duty and gives the performance no cooler may exceed; `read`
     // gives what the family shows once its operating point is known.
     template <class Rating>
-    Tally Sweep(const std::filesystem::path& db, bool withinLimits, std::uint64_t seed, int count, double coldest,
-                double fewestLitres, double mostLitres,
+    Tally Sweep(bool withinLimits, std::uint64_t seed, int count, double coldest, double fewestLitres, double mostLitres,
                 const std::function<double(Rating&, Spread&, Duty&, const UnitCodes&)>& prepare, const Reading<Rating>& read) {
         Spread s(seed);
         Tally tally;
         for (int i = 0; i < count; ++i) {
             Duty d = DutyAbove(s, i, coldest, fewestLitres, mostLitres);
             const UnitCodes u = UnitsOf(i);
-            Rating rating(db);
+            Rating rating(db_.Path());
             HandOver(rating, d, u);
             const double limit = prepare(rating, s, d, u);
             Conclude<Rating>(rating, s, limit, withinLimits, read, tally, i);
@@ -185,8 +184,8 @@ protected:
                 {{w.ExitWaterTemp(), w.InletTempC()}, {w.CorrectedExitWaterTemp(), w.CorrectedInletTempC()}}};
     }
 
-    Tally AirSweep(const std::filesystem::path& db, bool withinLimits, int count) {
-        return Sweep<AirCooled>(db, withinLimits, 14, count, 0, 4, 400, [](AirCooled& r, Spread& s, Duty& d, const UnitCodes& u) {
+    Tally AirSweep(bool withinLimits, int count) {
+        return Sweep<AirCooled>(withinLimits, 14, count, 0, 4, 400, [](AirCooled& r, Spread& s, Duty& d, const UnitCodes& u) {
             r.SetProductRange(s.Below(3));
             r.SetMotorType(s.Below(5));
             r.SetAirTemp(TempIn(u.temp, d.coolantC));
@@ -194,16 +193,16 @@ protected:
         }, AirFamilyReading<AirCooled>);
     }
     // One duty in ten has air standing still or blowing backwards.
-    Tally MobileSweep(const std::filesystem::path& db, bool withinLimits, int count) {
-        return Sweep<Mobile>(db, withinLimits, 15, count, 0, 3, 150, [](Mobile& r, Spread& s, Duty& d, const UnitCodes& u) {
+    Tally MobileSweep(bool withinLimits, int count) {
+        return Sweep<Mobile>(withinLimits, 15, count, 0, 3, 150, [](Mobile& r, Spread& s, Duty& d, const UnitCodes& u) {
             r.SetAirTemp(TempIn(u.temp, d.coolantC));
             const double still = s.Below(10);
             r.SetAirFaceVelocity(still == 0 ? -s.Across(0.1, 8) * s.Below(2) : s.Across(0.2, 15));
             return d.oilFlowL / kOilLpmPerKwC;
         }, AirFamilyReading<Mobile>);
     }
-    Tally WaterSweep(const std::filesystem::path& db, bool withinLimits, int count) {
-        return Sweep<WaterCooled>(db, withinLimits, 16, count, 1, 5, 1000, [](WaterCooled& r, Spread& s, Duty& d, const UnitCodes& u) {
+    Tally WaterSweep(bool withinLimits, int count) {
+        return Sweep<WaterCooled>(withinLimits, 16, count, 1, 5, 1000, [](WaterCooled& r, Spread& s, Duty& d, const UnitCodes& u) {
             d.waterFlowL = d.oilFlowL * s.Across(0.05, 3);
             r.SetSeries(1 + s.Below(3));
             r.SetWaterTemp(TempIn(u.temp, d.coolantC));
@@ -221,16 +220,16 @@ void ExpectEverySearchRated(const Tally& tally) {
     EXPECT_GT(tally.rated, 300);
 }
 
-TEST_F(PhysicalLimits, SweepOfAirDutiesNeverLeavesTheOilColderThanTheAir) { ExpectEverySearchRated(AirSweep(db_.Path(), true, 1200)); }
+TEST_F(PhysicalLimits, SweepOfAirDutiesNeverLeavesTheOilColderThanTheAir) { ExpectEverySearchRated(AirSweep(true, 1200)); }
 
 TEST_F(PhysicalLimits, SweepOfMobileDutiesNeverLeavesTheOilColderThanTheAirWhateverTheFaceVelocity) {
-    const Tally tally = MobileSweep(db_.Path(), true, 1500);
+    const Tally tally = MobileSweep(true, 1500);
     ExpectEverySearchRated(tally);
     EXPECT_GT(tally.faceVelocity, 20);
 }
 
 TEST_F(PhysicalLimits, SweepOfWaterDutiesNeverLeavesTheOilColderNorTheWaterHotter) {
-    ExpectEverySearchRated(WaterSweep(db_.Path(), true, 1800));
+    ExpectEverySearchRated(WaterSweep(true, 1800));
 }
 
 // The bundled models with four times their capacity: most claim more than the oil (and the water) can
@@ -245,15 +244,15 @@ protected:
 };
 
 TEST_F(OverstatedCapacities, AirRatingsBeyondWhatTheOilCanGiveAreRefused) {
-    ExpectRefusalsInTheSearchAndAfterIt(AirSweep(db_.Path(), false, 600));
+    ExpectRefusalsInTheSearchAndAfterIt(AirSweep(false, 600));
 }
 
 TEST_F(OverstatedCapacities, MobileRatingsBeyondWhatTheOilCanGiveAreRefused) {
-    ExpectRefusalsInTheSearchAndAfterIt(MobileSweep(db_.Path(), false, 600));
+    ExpectRefusalsInTheSearchAndAfterIt(MobileSweep(false, 600));
 }
 
 TEST_F(OverstatedCapacities, WaterRatingsBeyondWhatTheOilOrTheWaterCanCarryAreRefused) {
-    const Tally tally = WaterSweep(db_.Path(), false, 600);
+    const Tally tally = WaterSweep(false, 600);
     ExpectRefusalsInTheSearchAndAfterIt(tally);
     EXPECT_GT(tally.waterSide, 0);
 }
