@@ -126,6 +126,45 @@ TEST(ReplacingFile, InAFolderThatTakesNoNewFileOnlyTheFallbackWritesAFileInPlace
     EXPECT_EQ(Listing(folder.Path()), std::set<std::string>{"a.txt"});
 }
 
+// Saves "new" over a.txt, which has a second name and so is written in place, while another
+// program gives the name to something else between the start of the save and its end.
+Failure SaveWhileTheNameIsSwapped(const fs::path& folder, const std::function<void(const fs::path&)>& swap) {
+    const fs::path target = folder / "a.txt";
+    std::ofstream(target) << "old";
+    fs::create_hard_link(target, folder / "a-also.txt");
+    vb::ReplacingFile file(target, vb::ReplacingFile::Fallback::WriteInPlace);
+    file.Write("new");
+    fs::remove(target);
+    swap(target);
+    return FailureOf([&] { file.Commit(); });
+}
+
+[[noreturn]] void SaveWhileTheNameIsGivenToAPipe(const fs::path& folder) {
+    ::alarm(60);  // a save that waits for a reader of the pipe ends the process here
+    const Failure failure = SaveWhileTheNameIsSwapped(folder, [&](const fs::path& target) {
+        ::mkfifo(target.c_str(), 0600);
+        fs::create_hard_link(target, folder / "pipe-also");
+    });
+    std::_Exit(failure == Failure{75, "This is a named pipe (FIFO), not a file.", Step::Target} ? 0 : 1);
+}
+
+TEST(ReplacingFile, ANameGivenToAPipeOrALinkDuringAnInPlaceSaveIsRefusedNeitherWaitedOnNorFollowed) {
+    const TempFolder pipeFolder, linkFolder;
+    EXPECT_EXIT(SaveWhileTheNameIsGivenToAPipe(pipeFolder.Path()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(fs::status(pipeFolder / "a.txt").type(), fs::file_type::fifo);
+    EXPECT_EQ(Listing(pipeFolder.Path()), (std::set<std::string>{"a-also.txt", "a.txt", "pipe-also"}));
+
+    // A file with a second name too, which a link put in the save's place would lead the save to.
+    std::ofstream(linkFolder / "other.txt") << "other";
+    fs::create_hard_link(linkFolder / "other.txt", linkFolder / "other-also.txt");
+    const Failure failure =
+        SaveWhileTheNameIsSwapped(linkFolder.Path(), [](const fs::path& target) { fs::create_symlink("other.txt", target); });
+    EXPECT_EQ(failure, (Failure{75, "This is not a regular file.", Step::Target}));
+    EXPECT_EQ(Content(linkFolder / "other.txt"), "other");
+    EXPECT_EQ(Content(linkFolder / "a-also.txt"), "old");
+    EXPECT_EQ(Listing(linkFolder.Path()), (std::set<std::string>{"a-also.txt", "a.txt", "other-also.txt", "other.txt"}));
+}
+
 TEST(ReplacingFile, ALoopOfLinksOrALongerChainThanTheSystemFollowsIsRefusedForTheSystemsReason) {
     const TempFolder folder;
     fs::create_symlink("b", folder / "a");
