@@ -107,11 +107,30 @@ TEST(ReplacingFile, AWriteThatFailsPartWayLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(Listing(folder.Path()), std::set<std::string>{"a.txt"});
 }
 
+// The descriptors of this process that a program it starts would inherit.
+std::set<int> InheritedDescriptors() {
+    std::set<int> inherited;
+    for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+        const int descriptor = std::stoi(entry.path().filename().string());
+        const int flags = ::fcntl(descriptor, F_GETFD);
+        if (flags >= 0 && !(flags & FD_CLOEXEC)) inherited.insert(descriptor);
+    }
+    return inherited;
+}
+
 TEST(ReplacingFile, InAFolderThatTakesNoNewFileOnlyTheFallbackWritesAFileInPlace) {
     if (quellmar::test::RanAsUnprivilegedUser()) return;
     const TempFolder folder;
     std::ofstream(folder / "a.txt") << "a much longer old content";
     fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const std::set<int> inheritedBefore = InheritedDescriptors();
+    std::set<int> inheritedWhileHeld;
+    {
+        vb::ReplacingFile held(folder / "a.txt", vb::ReplacingFile::Fallback::WriteInPlace);
+        held.Write("new");
+        inheritedWhileHeld = InheritedDescriptors();
+    }
+    EXPECT_EQ(inheritedWhileHeld, inheritedBefore) << "a program started during the save would inherit its content";
     const Failure refused = FailureOf([&] { vb::ReplaceFile(folder / "a.txt", "new"); });
     const std::string unchanged = Content(folder / "a.txt");
     vb::ReplaceFile(folder / "a.txt", "new", vb::ReplacingFile::Fallback::WriteInPlace);
