@@ -3,6 +3,7 @@
 #include "vb/account.h"
 
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -43,8 +44,12 @@ std::string StepRefusal(const fs::path& step, bool last) {
     // Beneath a sticky folder others may add names but not replace the ones that are not theirs.
     if (!last && S_ISDIR(info.st_mode) && (info.st_mode & S_ISVTX)) return {};
     if (info.st_mode & S_IWOTH) return step.string() + " may be changed by every user";
-    if ((info.st_mode & S_IWGRP) && !IsPrivateGroup(info.st_gid))
-        return step.string() + " may be changed by the users of the group " + GroupName(info.st_gid);
+    if (!(info.st_mode & S_IWGRP)) return {};
+    // With an access control list the group's bits are the most that any user or group it names
+    // may do, not what the file's group may do.
+    if (::lgetxattr(step.c_str(), "system.posix_acl_access", nullptr, 0) > 0)
+        return step.string() + " may be changed by other users through its access control list";
+    if (!IsPrivateGroup(info.st_gid)) return step.string() + " may be changed by the users of the group " + GroupName(info.st_gid);
     return {};
 }
 
