@@ -62,9 +62,17 @@ void WriteInPlace(const std::filesystem::path& target, int source) {
     struct stat content {};
     if (::fstat(source, &content) != 0) throw FileWriteError(Step::Writing, errno);
     // Opened without creating: the file is there, and in a sticky folder a creating open of
-    // another user's file may be refused where a plain one is not.
-    Descriptor file(::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
-    if (file.Get() < 0) throw FileWriteError(Step::Writing, errno);
+    // another user's file may be refused where a plain one is not. Opened without waiting and
+    // without following a link, and looked at again through the descriptor: whoever may change the
+    // folder may have given the name to a pipe, a device or a link since the save began.
+    Descriptor file(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC));
+    if (file.Get() < 0) {
+        const int error = errno;
+        struct stat now {};
+        if (::lstat(target.c_str(), &now) == 0)
+            if (const char* refusal = KindRefusal(now.st_mode); *refusal) throw FileWriteError(Step::Target, EISDIR, refusal);
+        throw FileWriteError(Step::Writing, error);
+    }
     struct stat old {};
     if (::fstat(file.Get(), &old) != 0) throw FileWriteError(Step::Writing, errno);
     if (const char* refusal = KindRefusal(old.st_mode); *refusal) throw FileWriteError(Step::Target, EISDIR, refusal);

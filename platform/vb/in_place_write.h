@@ -9,7 +9,8 @@ namespace vb {
 // The new length is reserved first (where the file system cannot reserve, the part beyond the old
 // end is written first, which changes no old byte), then the content is written and the file cut
 // to its new length; a failure before that point (a full disk, the file-size limit) leaves the old
-// content as it was. Failures raise FileWriteError at the writing step.
+// content as it was. A name that no longer leads to a regular file itself (a pipe, a device or a
+// link put in its place) is refused, neither waited on nor followed. Failures raise FileWriteError.
 void WriteInPlace(const std::filesystem::path& target, int source);
 
 }  // namespace vb

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -128,16 +129,18 @@ ReplacingFile::ReplacingFile(const fs::path& target, Fallback fallback)
         Fail(Step::Target, errno);
     }
     std::string name = (target_.parent_path() / TemporaryStart(target_)).string() + std::string(kRandomCharacters, 'X');
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) {
+    int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd >= 0) {
+        written_ = name;
+    } else {
         const int error = errno;
         if (!exists_ || fallback_ != Fallback::WriteInPlace || !RefusedByFolder(error)) Fail(Step::Writing, error);
-        // The content is held in a file of no name until Commit writes it in place.
-        file_ = std::tmpfile();
-        if (file_ == nullptr) Fail(Step::Writing, errno);
-        return;
+        // The content is held in memory, in a file of no name, until Commit writes it in place:
+        // no folder's free space or other users are involved, and no program started meanwhile
+        // inherits it.
+        fd = ::memfd_create("held save", MFD_CLOEXEC);
+        if (fd < 0) Fail(Step::Writing, errno);
     }
-    written_ = name;
     file_ = ::fdopen(fd, "w+b");
     if (file_ == nullptr) {
         const int error = errno;

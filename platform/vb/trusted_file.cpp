@@ -1,59 +1,38 @@
 #include "vb/trusted_file.h"
 
-#include <grp.h>
-#include <pwd.h>
+#include "vb/account.h"
+
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <vector>
 
 namespace vb {
 namespace fs = std::filesystem;
 namespace {
 
-std::vector<char> LookupBuffer() {
-    const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
-    return std::vector<char>(size > 16384 ? static_cast<std::size_t>(size) : 16384);
-}
-
 std::string UserName(uid_t uid) {
-    std::vector<char> buffer = LookupBuffer();
-    passwd entry{};
-    passwd* found = nullptr;
-    if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr)
-        return found->pw_name;
+    if (const auto account = AccountOf(uid)) return account->name;
     return "number " + std::to_string(uid);
 }
 
 std::string GroupName(gid_t gid) {
-    std::vector<char> buffer = LookupBuffer();
-    group entry{};
-    group* found = nullptr;
-    if (::getgrgid_r(gid, &entry, buffer.data(), buffer.size(), &found) == 0 && found != nullptr) return found->gr_name;
+    if (const auto group = GroupOf(gid)) return group->name;
     return "number " + std::to_string(gid);
 }
 
 // The user's private group: the primary group of the user's account, named like the user, with no
 // other member. Files made with a group-writable mask in it are still only the user's.
 bool IsPrivateGroup(gid_t gid) {
-    const uid_t user = ::geteuid();
-    std::vector<char> userBuffer = LookupBuffer();
-    passwd account{};
-    passwd* foundUser = nullptr;
-    if (::getpwuid_r(user, &account, userBuffer.data(), userBuffer.size(), &foundUser) != 0 || foundUser == nullptr ||
-        foundUser->pw_gid != gid)
-        return false;
-    std::vector<char> groupBuffer = LookupBuffer();
-    group entry{};
-    group* foundGroup = nullptr;
-    if (::getgrgid_r(gid, &entry, groupBuffer.data(), groupBuffer.size(), &foundGroup) != 0 || foundGroup == nullptr)
-        return false;
-    if (std::strcmp(foundGroup->gr_name, foundUser->pw_name) != 0) return false;
-    for (char** member = foundGroup->gr_mem; member != nullptr && *member != nullptr; ++member)
-        if (std::strcmp(*member, foundUser->pw_name) != 0) return false;
-    return true;
+    const auto account = AccountOf(::geteuid());
+    if (!account || account->group != gid) return false;
+    const auto group = GroupOf(gid);
+    return group && group->name == account->name &&
+           std::all_of(group->members.begin(), group->members.end(),
+                       [&](const std::string& member) { return member == account->name; });
 }
 
 // Why this one step of the path is not trusted; empty when it is.
@@ -65,8 +44,12 @@ std::string StepRefusal(const fs::path& step, bool last) {
     // Beneath a sticky folder others may add names but not replace the ones that are not theirs.
     if (!last && S_ISDIR(info.st_mode) && (info.st_mode & S_ISVTX)) return {};
     if (info.st_mode & S_IWOTH) return step.string() + " may be changed by every user";
-    if ((info.st_mode & S_IWGRP) && !IsPrivateGroup(info.st_gid))
-        return step.string() + " may be changed by the users of the group " + GroupName(info.st_gid);
+    if (!(info.st_mode & S_IWGRP)) return {};
+    // With an access control list the group's bits are the most that any user or group it names
+    // may do, not what the file's group may do.
+    if (::lgetxattr(step.c_str(), "system.posix_acl_access", nullptr, 0) > 0)
+        return step.string() + " may be changed by other users through its access control list";
+    if (!IsPrivateGroup(info.st_gid)) return step.string() + " may be changed by the users of the group " + GroupName(info.st_gid);
     return {};
 }
 

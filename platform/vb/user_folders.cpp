@@ -1,9 +1,9 @@
 #include "vb/user_folders.h"
 
+#include "vb/account.h"
+
 #include <cstdlib>
-#include <pwd.h>
 #include <unistd.h>
-#include <vector>
 
 namespace vb {
 namespace fs = std::filesystem;
@@ -18,15 +18,8 @@ fs::path FromVariable(const char* name) {
 }
 
 fs::path AccountHome() {
-    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
-    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
-    passwd entry{};
-    passwd* found = nullptr;
-    if (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr ||
-        found->pw_dir == nullptr)
-        return {};
-    const fs::path home(found->pw_dir);
-    return home.is_absolute() ? home : fs::path();
+    const auto account = AccountOf(::geteuid());
+    return account && account->home.is_absolute() ? account->home : fs::path();
 }
 
 fs::path InHome(const char* variable, const char* folder) {

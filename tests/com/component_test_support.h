@@ -1,5 +1,6 @@
 #pragma once
 
+#include "environment_variable.h"
 #include "temp_folder.h"
 #include "vb/error.h"
 
@@ -12,16 +13,11 @@ namespace com_test {
 // Points the process's component registry at a fresh file for the life of the object.
 class TemporaryRegistry {
 public:
-    TemporaryRegistry();
-    ~TemporaryRegistry();
-    TemporaryRegistry(const TemporaryRegistry&) = delete;
-    TemporaryRegistry& operator=(const TemporaryRegistry&) = delete;
-
     std::filesystem::path File() const { return folder_ / "components.reg"; }
 
 private:
     quellmar::test::TempFolder folder_;
-    std::optional<std::string> previous_;
+    const quellmar::test::EnvironmentVariable setting_{"QUELLMAR_COMPONENT_REGISTRY", File().string()};
 };
 
 // The runtime error that the action raises (number 0 when it raises none).

@@ -1,6 +1,7 @@
 #include "com/registry.h"
 
 #include "component_test_support.h"
+#include "environment_variable.h"
 #include "named_pipe.h"
 #include "temp_folder.h"
 #include "unprivileged.h"
@@ -156,9 +157,7 @@ TEST(Registry, TheProcessFileIsTheNamedOneThenTheProgramFoldersThenTheUsers) {
     EXPECT_EQ(com::Registry::DefaultFile(), named->File());
     named.reset();
 
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const std::optional<std::string> previousXdg = xdg ? std::optional<std::string>(xdg) : std::nullopt;
-    ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    const quellmar::test::EnvironmentVariable configuration("XDG_CONFIG_HOME", (folder / "config").string());
     vb::SetProgramFolder(folder / "program");
     EXPECT_EQ(com::Registry::DefaultFile(), folder / "config" / "quellmar" / "components.reg");
     std::filesystem::create_directories(folder / "program");
@@ -166,8 +165,6 @@ TEST(Registry, TheProcessFileIsTheNamedOneThenTheProgramFoldersThenTheUsers) {
     EXPECT_EQ(com::Registry::DefaultFile(), folder / "program" / "components.reg");
 
     vb::SetProgramFolder({});
-    if (previousXdg) ::setenv("XDG_CONFIG_HOME", previousXdg->c_str(), 1);
-    else ::unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace

@@ -107,11 +107,30 @@ TEST(ReplacingFile, AWriteThatFailsPartWayLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(Listing(folder.Path()), std::set<std::string>{"a.txt"});
 }
 
+// The descriptors of this process that a program it starts would inherit.
+std::set<int> InheritedDescriptors() {
+    std::set<int> inherited;
+    for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+        const int descriptor = std::stoi(entry.path().filename().string());
+        const int flags = ::fcntl(descriptor, F_GETFD);
+        if (flags >= 0 && !(flags & FD_CLOEXEC)) inherited.insert(descriptor);
+    }
+    return inherited;
+}
+
 TEST(ReplacingFile, InAFolderThatTakesNoNewFileOnlyTheFallbackWritesAFileInPlace) {
     if (quellmar::test::RanAsUnprivilegedUser()) return;
     const TempFolder folder;
     std::ofstream(folder / "a.txt") << "a much longer old content";
     fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const std::set<int> inheritedBefore = InheritedDescriptors();
+    std::set<int> inheritedWhileHeld;
+    {
+        vb::ReplacingFile held(folder / "a.txt", vb::ReplacingFile::Fallback::WriteInPlace);
+        held.Write("new");
+        inheritedWhileHeld = InheritedDescriptors();
+    }
+    EXPECT_EQ(inheritedWhileHeld, inheritedBefore) << "a program started during the save would inherit its content";
     const Failure refused = FailureOf([&] { vb::ReplaceFile(folder / "a.txt", "new"); });
     const std::string unchanged = Content(folder / "a.txt");
     vb::ReplaceFile(folder / "a.txt", "new", vb::ReplacingFile::Fallback::WriteInPlace);
@@ -124,6 +143,45 @@ TEST(ReplacingFile, InAFolderThatTakesNoNewFileOnlyTheFallbackWritesAFileInPlace
     EXPECT_EQ(inPlace, "new");
     EXPECT_EQ(noNewFile, (Failure{70, "Permission denied", Step::Writing}));
     EXPECT_EQ(Listing(folder.Path()), std::set<std::string>{"a.txt"});
+}
+
+// Saves "new" over a.txt, which has a second name and so is written in place, while another
+// program gives the name to something else between the start of the save and its end.
+Failure SaveWhileTheNameIsSwapped(const fs::path& folder, const std::function<void(const fs::path&)>& swap) {
+    const fs::path target = folder / "a.txt";
+    std::ofstream(target) << "old";
+    fs::create_hard_link(target, folder / "a-also.txt");
+    vb::ReplacingFile file(target, vb::ReplacingFile::Fallback::WriteInPlace);
+    file.Write("new");
+    fs::remove(target);
+    swap(target);
+    return FailureOf([&] { file.Commit(); });
+}
+
+[[noreturn]] void SaveWhileTheNameIsGivenToAPipe(const fs::path& folder) {
+    ::alarm(60);  // a save that waits for a reader of the pipe ends the process here
+    const Failure failure = SaveWhileTheNameIsSwapped(folder, [&](const fs::path& target) {
+        ::mkfifo(target.c_str(), 0600);
+        fs::create_hard_link(target, folder / "pipe-also");
+    });
+    std::_Exit(failure == Failure{75, "This is a named pipe (FIFO), not a file.", Step::Target} ? 0 : 1);
+}
+
+TEST(ReplacingFile, ANameGivenToAPipeOrALinkDuringAnInPlaceSaveIsRefusedNeitherWaitedOnNorFollowed) {
+    const TempFolder pipeFolder, linkFolder;
+    EXPECT_EXIT(SaveWhileTheNameIsGivenToAPipe(pipeFolder.Path()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(fs::status(pipeFolder / "a.txt").type(), fs::file_type::fifo);
+    EXPECT_EQ(Listing(pipeFolder.Path()), (std::set<std::string>{"a-also.txt", "a.txt", "pipe-also"}));
+
+    // A file with a second name too, which a link put in the save's place would lead the save to.
+    std::ofstream(linkFolder / "other.txt") << "other";
+    fs::create_hard_link(linkFolder / "other.txt", linkFolder / "other-also.txt");
+    const Failure failure =
+        SaveWhileTheNameIsSwapped(linkFolder.Path(), [](const fs::path& target) { fs::create_symlink("other.txt", target); });
+    EXPECT_EQ(failure, (Failure{75, "This is not a regular file.", Step::Target}));
+    EXPECT_EQ(Content(linkFolder / "other.txt"), "other");
+    EXPECT_EQ(Content(linkFolder / "a-also.txt"), "old");
+    EXPECT_EQ(Listing(linkFolder.Path()), (std::set<std::string>{"a-also.txt", "a.txt", "other-also.txt", "other.txt"}));
 }
 
 TEST(ReplacingFile, ALoopOfLinksOrALongerChainThanTheSystemFollowsIsRefusedForTheSystemsReason) {

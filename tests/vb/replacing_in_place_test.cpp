@@ -2,6 +2,7 @@
 // and a save that cannot be finished leaves it as it was.
 #include "vb/replacing_file.h"
 
+#include "access_list.h"
 #include "small_disk.h"
 #include "temp_folder.h"
 #include "unprivileged.h"
@@ -20,6 +21,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+using quellmar::test::AccessList;
+using quellmar::test::AccessListOf;
 using quellmar::test::kNobody;
 using quellmar::test::kSecondUser;
 using quellmar::test::kSharedGroup;
@@ -60,35 +63,6 @@ std::string SaveAs(unsigned user, const fs::path& target, const std::string& con
         quellmar::test::AsUser(user, "'" REPLACE_FILE_PROBE "' '" + target.string() + "' '" + content + "' " + fallback, groups),
         status);
     return status == 0 ? said : "(the probe failed: " + said + ")";
-}
-
-// A POSIX access control list as the system keeps it: the owner, the user kSecondUser and the
-// group may read and write, the mask lets them, others read.
-std::string AccessList() {
-    std::string list;
-    const auto add32 = [&](unsigned value) {
-        for (int i = 0; i < 4; ++i) list += static_cast<char>((value >> (8 * i)) & 0xff);
-    };
-    const auto entry = [&](unsigned tag, unsigned permissions, unsigned id) {
-        list += static_cast<char>(tag);
-        list += '\0';
-        list += static_cast<char>(permissions);
-        list += '\0';
-        add32(id);
-    };
-    add32(2);
-    entry(0x01, 6, 0xffffffff);   // the owner
-    entry(0x02, 6, kSecondUser);  // a named user
-    entry(0x04, 6, 0xffffffff);   // the group
-    entry(0x10, 6, 0xffffffff);   // the mask
-    entry(0x20, 4, 0xffffffff);   // others
-    return list;
-}
-
-std::string AccessListOf(const fs::path& file) {
-    std::vector<char> list(256);
-    const ssize_t size = ::getxattr(file.c_str(), "system.posix_acl_access", list.data(), list.size());
-    return size < 0 ? "(none)" : std::string(list.data(), static_cast<std::size_t>(size));
 }
 
 class SharedFile : public ::testing::Test {

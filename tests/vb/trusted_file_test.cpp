@@ -1,6 +1,7 @@
 #include "vb/trusted_file.h"
 #include "vb/user_folders.h"
 
+#include "access_list.h"
 #include "environment_variable.h"
 #include "temp_folder.h"
 #include "unprivileged.h"
@@ -55,6 +56,16 @@ TEST_F(Trust, WhatOtherUsersOwnOrMayChangeIsRefusedAndSaysWhy) {
     ASSERT_EQ(::chown(file.c_str(), ::geteuid(), kSharedGroup), 0);
     fs::permissions(file, fs::perms::group_write, fs::perm_options::add);
     EXPECT_EQ(Refusal(file), file.string() + " may be changed by the users of the group number " + std::to_string(kSharedGroup));
+    // The user's private group may write, but an access control list lets another user write too.
+    const passwd* account = ::getpwuid(::geteuid());
+    ASSERT_NE(account, nullptr);
+    ASSERT_EQ(::chown(file.c_str(), ::geteuid(), account->pw_gid), 0);
+    EXPECT_EQ(Refusal(file), "") << "the user's private group";
+    const std::string list = quellmar::test::AccessList();
+    if (::setxattr(file.c_str(), "system.posix_acl_access", list.data(), list.size(), 0) == 0) {
+        EXPECT_EQ(Refusal(file), file.string() + " may be changed by other users through its access control list");
+        ASSERT_EQ(::removexattr(file.c_str(), "system.posix_acl_access"), 0);
+    }
     ASSERT_EQ(::chown(file.c_str(), kSecondUser, kSecondUser), 0);
     fs::permissions(file, fs::perms::group_write, fs::perm_options::remove);
     EXPECT_EQ(Refusal(file),
