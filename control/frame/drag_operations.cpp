@@ -139,8 +139,7 @@ std::int16_t DXFControl::EndWindowZoom() {
         return 0;
     }
     if (state_.Conversion.ViewScale == 0) return 0;
-    // The band's rows count up from the row that the view's bottom was drawn on, as CvtY's do.
-    targetView_ = WindowZoomView(state_.CurrentView, state_.Conversion.ViewScale, state_.Conversion.PixelHeight, box);
+    targetView_ = WindowZoomView(state_.CurrentView, state_.Conversion, box);
     picTiraq_->Cls();
     ShowTarget();
     return -1;

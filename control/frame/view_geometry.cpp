@@ -56,8 +56,9 @@ bool WindowTooSmall(const PixelBox& box) {
     return (box.Width() < 3 && box.Height() < 3) || box.Width() == 0 || box.Height() == 0;
 }
 
-ViewRect WindowZoomView(const ViewRect& current, float viewScale, double bottomRow, const PixelBox& box) {
-    const double s = viewScale;
+ViewRect WindowZoomView(const ViewRect& current, const ConversionState& conversion, const PixelBox& box) {
+    const double s = conversion.ViewScale;
+    const double bottomRow = conversion.PixelHeight;
     const double minX = std::min(box.X1, box.X2), maxX = std::max(box.X1, box.X2);
     const double minY = std::min(box.Y1, box.Y2), maxY = std::max(box.Y1, box.Y2);
     ViewRect target;

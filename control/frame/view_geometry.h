@@ -44,9 +44,9 @@ struct PixelBox {
 // the other: a band of no width or no height would make a view of no width or height.
 bool WindowTooSmall(const PixelBox& box);
 
-// The world rectangle under a pixel box of the picture, whose view's bottom lies on pixel row
-// `bottomRow` (the picture's height; its last row at the drawing's extents).
-ViewRect WindowZoomView(const ViewRect& current, float viewScale, double bottomRow, const PixelBox& box);
+// The world rectangle under a pixel box of the picture, its pixels read back through the last
+// pass's conversion, whose bottom row is not always the picture's height (see PixelHeight).
+ViewRect WindowZoomView(const ViewRect& current, const ConversionState& conversion, const PixelBox& box);
 
 // The view moved so that the drawing follows a drag from (startX, startY) to (endX, endY).
 ViewRect PanView(const ViewRect& current, float viewScale, std::int16_t startX, std::int16_t startY,

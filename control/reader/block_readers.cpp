@@ -123,7 +123,6 @@ bool LoadPass::DXFBlock() {
 bool LoadPass::StartEntities() {
     // A block without its ENDBLK ends where the entities begin.
     CloseBlock();
-    inEntities_ = true;
     if (entitiesPlaced_) return true;
     entitiesPlaced_ = true;
     for (std::int32_t i = firstTransform_; i <= db_.InsertTransformCount(); ++i) DXFBlockInsert(i);

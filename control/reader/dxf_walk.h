@@ -85,6 +85,10 @@ public:
     std::size_t Position() const noexcept { return lines_.Position(); }
     std::size_t Size() const noexcept { return text_.size(); }
 
+    // Whether a POLYLINE of these flags is a polyface mesh, whose vertices MeshVertices reads: only
+    // flags of exactly 64 make one; a mesh with any other flag set is read as a plain polyline.
+    static constexpr bool IsPolyfaceMesh(std::int32_t flags) noexcept { return flags == 64; }
+
     // The vertices of a POLYLINE with flags `flags` that is no polyface mesh, after its own groups:
     // `vertex(segmentEnds)` for every VERTEX once its groups are loaded, where `segmentEnds` says
     // that a segment runs to it from the vertex before; then `closing()` for a closed polyline.

@@ -151,7 +151,7 @@ private:
         walk_.LoadEntity();
         const std::int32_t flags = vb::CLng(walk_.Val(70));
         const auto segment = [&] { Spooled(SpoolEntry{.Kind = DisplayKind::Polyline}); };
-        if (flags == 64)
+        if (DxfWalk::IsPolyfaceMesh(flags))
             walk_.MeshVertices([] {}, [&](std::int64_t, std::int64_t) { segment(); });
         else
             walk_.PolylineVertices(flags, [&](bool segmentEnds) { if (segmentEnds) segment(); }, segment);

@@ -111,7 +111,6 @@ private:
     float nextMark_ = 0.05f;
 
     bool inBlock_ = false;
-    bool inEntities_ = false;
     bool entitiesPlaced_ = false;
     bool minExtentsRead_ = false;
     bool maxExtentsRead_ = false;

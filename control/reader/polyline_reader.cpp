@@ -23,7 +23,7 @@ bool LoadPass::DXFPoly() {
         const std::int32_t color = EntityColor();
         const std::int32_t flags = vb::CLng(Val(70));
         const std::int32_t lineType = LayerLineTypeOr(LineTypeToPenStyle(groupValue_[6]), layerIndex);
-        if (flags == 64) return DXFPolyFace(layerIndex, color);
+        if (DxfWalk::IsPolyfaceMesh(flags)) return DXFPolyFace(layerIndex, color);
         const float linewidth = vb::CSng(Val(40));
         // Only the Z of the extrusion is used: -1 mirrors the polyline in X.
         float extrusion = vb::CSng(Val(230));

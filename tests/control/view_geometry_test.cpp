@@ -65,9 +65,11 @@ TEST(WindowDrag, IsTooSmallUnderThreePixelsBothWaysOrWithoutASide) {
 
 TEST(WindowDrag, GivesTheSameViewWhicheverCornerItStartsFrom) {
     const ViewRect view{100, 400, 500, 100};
-    const ViewRect forward = WindowZoomView(view, 2, 600, PixelBox{20, 40, 220, 140});
+    ConversionState conversion = Unit(600);
+    conversion.ViewScale = 2;
+    const ViewRect forward = WindowZoomView(view, conversion, PixelBox{20, 40, 220, 140});
     EXPECT_EQ(forward, (ViewRect{110, 380, 210, 330}));
-    EXPECT_EQ(WindowZoomView(view, 2, 600, PixelBox{220, 140, 20, 40}), forward);
+    EXPECT_EQ(WindowZoomView(view, conversion, PixelBox{220, 140, 20, 40}), forward);
 }
 
 TEST(PanDrag, MovesTheDrawingWithTheMouse) {
