@@ -227,18 +227,21 @@ private:
     // The text from its start up to the last whole character that ends by the right edge.
     std::string_view WithinRightEdge(double x, std::string_view text) {
         if (x + t_.TextWidth(text) <= right_) return text;
-        std::size_t fits = 0;  // bytes of the longest beginning known to fit
-        std::size_t tooLong = text.size();
-        while (true) {
-            std::size_t middle = fits + (tooLong - fits + 1) / 2;
-            while (middle < tooLong && IsContinuationByte(text[middle])) ++middle;
-            if (middle >= tooLong) break;
-            if (x + t_.TextWidth(text.substr(0, middle)) <= right_)
+        // The lengths in bytes of the beginnings that end on a whole character, the whole text last;
+        // the search runs over these, so that it never skips one.
+        std::vector<std::size_t> ends;
+        for (std::size_t end = 1; end <= text.size(); ++end)
+            if (end == text.size() || !IsContinuationByte(text[end])) ends.push_back(end);
+        std::size_t fits = 0;              // whole characters of the longest beginning known to fit
+        std::size_t tooLong = ends.size();  // and of the shortest known not to
+        while (tooLong - fits > 1) {
+            const std::size_t middle = fits + (tooLong - fits) / 2;
+            if (x + t_.TextWidth(text.substr(0, ends[middle - 1])) <= right_)
                 fits = middle;
             else
                 tooLong = middle;
         }
-        return text.substr(0, fits);
+        return text.substr(0, fits == 0 ? 0 : ends[fits - 1]);
     }
 
     static bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }

@@ -235,6 +235,31 @@ TEST(QuotationPage, LongCompanyNameIsCutAtTheEdgeAndMovesOrShrinksNothingElse) {
     }
 }
 
+// A text is cut after the last whole character that fits, whichever bytes the characters before the
+// edge take: here one byte and two in turn, on papers wide enough for the layout at its full size.
+TEST(QuotationPage, LongCompanyNameKeepsEveryWholeCharacterThatFitsBeforeTheEdge) {
+    PageRequest request = Customer(true);
+    request.company = "x";
+    while (request.company.size() < 300) request.company += "a\u00e9";
+    const auto characters = [](std::string_view text) {
+        return std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    };
+    for (int hundredths = 900; hundredths <= 1200; hundredths += 5) {
+        const double width = hundredths / 100.0;
+        const PrinterPage printer{width + 0.5, 11, width, 10.5};
+        const Page page = Draw(kAirPage, request, {}, 1.0, printer);
+        const auto company = std::find_if(page.texts.begin(), page.texts.end(), [&](const DrawCall& call) {
+            return request.company.starts_with(call.text) && !call.text.empty();
+        });
+        ASSERT_NE(company, page.texts.end());
+        const double edge = printer.printableWidthInches * kDpi;
+        const double character = 0.625 * company->font.pixelHeight;  // half a cell, as the recording surface measures
+        const double end = company->points[0].x + double(characters(company->text)) * character;
+        EXPECT_LE(end, edge + 1) << width << " in";
+        EXPECT_GT(end + character, edge - 1) << width << " in: one more character would have fit";
+    }
+}
+
 TEST(QuotationPage, DatesUpToTheFirstOf1990PrintAsToday) {
     const vb::DateValue today = vb::DateSerial(2024, 6, 3);
     EXPECT_EQ(PrintedDate(0, today), today);
