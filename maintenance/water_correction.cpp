@@ -92,6 +92,8 @@ void frmWaterCorrection::BuildBoxes() {
     grid({"Oil Pressure Drop", "Correction Factors"}, PDOilFlow, PDViscosity, PDFactors,
          [](int row) { return QString("Oil Cst %1").arg(row + 1); });
     layout->addLayout(ButtonRow({cmdOK_, cmdCancel_}));
+    // The buttons were made before the boxes; they come after them, as they stand below them.
+    gui::SetTabOrder({boxes_[PDFactors].back(), cmdOK_, cmdCancel_});
 }
 
 QLineEdit* frmWaterCorrection::Box(CorrectionArray array, int index) const {

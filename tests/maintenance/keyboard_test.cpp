@@ -98,6 +98,22 @@ TEST_F(MaintenanceKeyboard, TabGoesRoundEveryMaintenanceWindowAndShiftTabWalksIt
     }
 }
 
+// Tab from the model's name walks the tables' boxes before OK and Cancel, so that Enter after a Tab
+// from the name never saves before a box was reached.
+TEST_F(MaintenanceKeyboard, TheCorrectionEditorsBoxesComeBeforeOKAndCancelInTheTabOrder) {
+    auto* window = new frmWaterCorrection;
+    window->Initialise(4, EditorMode::Edit, nullptr);
+    Opened(window);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "txtName");
+    const std::vector<QWidget*> stops = quellmar::test::Walk(Qt::Key_Tab, 8 + 6 + 48 + 8 + 6 + 48 + 3);
+    ASSERT_EQ(stops.size(), 8u + 6 + 48 + 8 + 6 + 48 + 3);
+    EXPECT_EQ(stops.front()->objectName().toStdString(), "txtHTOil(0)") << quellmar::test::Names(stops);
+    EXPECT_EQ(stops[stops.size() - 4]->objectName().toStdString(), "txtPDCorrection(47)");
+    EXPECT_EQ(stops[stops.size() - 3]->objectName().toStdString(), "cmdOK");
+    EXPECT_EQ(stops[stops.size() - 2]->objectName().toStdString(), "cmdCancel");
+    EXPECT_EQ(stops.back()->objectName().toStdString(), "txtName");
+}
+
 TEST_F(MaintenanceKeyboard, AltAndALetterPressesTheListsOwnButtonBeforeTheMainWindowsMenu) {
     QMenu* edit = frame.menuBar()->addMenu("&Edit");
     frmSelectEdit* list = List(Family::Air);
