@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/data_access.h"
+
 #include <cstdint>
 #include <filesystem>
 
@@ -15,5 +17,18 @@ inline constexpr double kViscosityTableHottest = 170.0;
 // that is no finite number is a RatingError; a grade without a row is a DataError.
 double ViscosityAtTemp(double temperature, std::int32_t grade);
 double ViscosityAtTemp(const std::filesystem::path& database, double temperature, std::int32_t grade);
+
+// One grade's row of VisTemp, read once through an open connection, for a caller that needs the
+// viscosity at many temperatures: At gives what ViscosityAtTemp gives on the same table, to the bit,
+// and refuses alike.
+class ViscosityRow {
+public:
+    ViscosityRow(DataAccess& data, std::int32_t grade);
+    double At(double temperature) const;
+
+private:
+    QueryResult columns_;
+    std::int32_t grade_;
+};
 
 }  // namespace quellmar::engine::Functions

@@ -12,6 +12,7 @@
 namespace {
 
 using quellmar::engine::Functions::ViscosityAtTemp;
+using quellmar::engine::Functions::ViscosityRow;
 using quellmar::test::TestDatabase;
 
 // Column n of grade 5 holds (40 - n)^2, so neighbouring columns differ and every value is exact.
@@ -36,14 +37,27 @@ TEST_F(Viscosity, ChoosesTheFiveDegreeColumnAtOrBelowAndExtendsBeyondTheTable) {
     EXPECT_DOUBLE_EQ(At(167.5), (16 + 9) / 2.0);
     EXPECT_DOUBLE_EQ(At(170), 9);
     EXPECT_DOUBLE_EQ(At(172.5), 16 - 1.5 * (16 - 9));
+    // The row read once gives the lookup's every value to the bit, on the bundled grades too.
+    quellmar::engine::DataAccess data(db_.Path());
+    for (const int grade : {0, 5, 9, 11, 14}) {
+        const ViscosityRow row(data, grade);
+        for (double t = -40; t < 230; t += 0.37)
+            EXPECT_EQ(row.At(t), ViscosityAtTemp(db_.Path(), t, grade)) << "grade " << grade << " at " << t;
+    }
 }
 
 TEST_F(Viscosity, RefusesTemperaturesThatAreNoNumberAndGradesWithoutARow) {
     EXPECT_THROW(At(std::numeric_limits<double>::quiet_NaN()), quellmar::engine::RatingError);
     EXPECT_THROW(At(std::numeric_limits<double>::infinity()), quellmar::engine::RatingError);
     EXPECT_THROW(ViscosityAtTemp(db_.Path(), 40, 15), quellmar::engine::DataError);
+    quellmar::engine::DataAccess data(db_.Path());
+    EXPECT_THROW(ViscosityRow(data, 15), quellmar::engine::DataError);
     db_.Exec("UPDATE VisTemp SET [12] = NULL WHERE OilGrade = 5");
     EXPECT_THROW(At(41), quellmar::engine::DataError);
+    const ViscosityRow row(data, 5);
+    EXPECT_THROW(row.At(41), quellmar::engine::DataError);
+    EXPECT_EQ(row.At(50), At(50));  // a column it does not need may be empty
+    EXPECT_THROW(row.At(std::numeric_limits<double>::quiet_NaN()), quellmar::engine::RatingError);
 }
 
 TEST_F(Viscosity, ByDefaultReadsTheDatabaseInTheProgramFolder) {
