@@ -31,10 +31,11 @@ QueryResult AirCooled::SelectModels() {
 double AirCooled::CapacityFactor(double /*inletTemp*/, double viscosity) const { return 1 - viscosity * kDeratePerCst; }
 
 void AirCooled::LoadCoolerDetails() {
-    // At the viscosity of the cooler's own heat rejection at the desired inlet temperature.
-    const double pressureDrop = PressureDropAt(selected_.ID(), Viscosity(AverageOilTemp()));
+    // At the viscosity of the cooler's own heat rejection at the desired inlet temperature; 0 where the
+    // model's data give none, which its recalculation refuses.
+    const std::optional<double> pressureDrop = PressureDropAt(selected_.ID(), Viscosity(AverageOilTemp()));
     AirRating::LoadCoolerDetails();
-    pressureDrop_ = pressureDrop;
+    pressureDrop_ = pressureDrop.value_or(0);
 }
 
 void AirCooled::ClearSelection() {
@@ -47,12 +48,13 @@ FieldRowArray<vb::Variant> AirCooled::SortAdequate(Key key) {
     SortedCoolers sorted;
     for (const PerformanceID& entry : suitable_)
         if (SuitableList::IsAdequate(entry, requiredPerformance_))
-            sorted.Insert(key(entry), NameOf(entry.ID()), entry.ID(), entry.Performance());
+            if (const std::optional<double> k = key(entry)) sorted.Insert(*k, NameOf(entry.ID()), entry.ID(), entry.Performance());
     return sorted.ToArray();
 }
 
 FieldRowArray<vb::Variant> AirCooled::SortByPressureDrop() {
-    // Each model's pressure drop as its selection would load it, without disturbing the selection.
+    // Each model's pressure drop as its selection would load it, without disturbing the selection; a
+    // model whose data give none has no place in the list.
     if (!pressureDropSort_)
         pressureDropSort_ = SortAdequate(
             [&](const PerformanceID& e) { return PressureDropAt(e.ID(), Viscosity(AverageOilTempFor(e.Performance()))); });
@@ -66,11 +68,11 @@ double AirCooled::StoredNumber(const char* column, std::int32_t id) {
 }
 
 FieldRowArray<vb::Variant> AirCooled::SortByPrice() {
-    return SortAdequate([&](const PerformanceID& e) { return StoredNumber("CostRanking", e.ID()); });
+    return SortAdequate([&](const PerformanceID& e) { return std::optional(StoredNumber("CostRanking", e.ID())); });
 }
 
 FieldRowArray<vb::Variant> AirCooled::SortByNoise() {
-    return SortAdequate([&](const PerformanceID& e) { return StoredNumber("NoiseLevel", e.ID()); });
+    return SortAdequate([&](const PerformanceID& e) { return std::optional(StoredNumber("NoiseLevel", e.ID())); });
 }
 
 }  // namespace quellmar::engine

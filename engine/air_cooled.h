@@ -40,6 +40,7 @@ protected:
     void ClearSelection() override;
 
 private:
+    // `key` gives an entry's key, or nothing for an entry the list leaves out.
     template <class Key>
     FieldRowArray<vb::Variant> SortAdequate(Key key);
     double StoredNumber(const char* column, std::int32_t id);

@@ -20,7 +20,7 @@ double AirRating::MaxAmbientTemp() const {
     return inletTemp_ - NeededEtd();
 }
 
-double AirRating::PressureDropAt(std::int32_t id, double viscosity) {
+std::optional<double> AirRating::PressureDropAt(std::int32_t id, double viscosity) {
     const Curve factors = ReadCurve(data_.Execute("SELECT ViscosityCst, AirPDCorrection FROM AirPDCorrections ORDER BY ViscosityCst"),
                                     "the pressure-drop correction table AirPDCorrections");
     const auto k = Interpolate(factors, viscosity, Below::Hold, Above::Hold);
@@ -30,10 +30,10 @@ double AirRating::PressureDropAt(std::int32_t id, double viscosity) {
         "the pressure-drop curve of cooler " + std::to_string(id));
     const auto p = Interpolate(curve, oilFlow_, Below::Hold, Above::Hold);
     if (!p) throw DataError("Cooler " + NameOf(id) + " has no pressure-drop curve.");
-    return *p * *k;
+    return PressureDropOf(*p, *k);
 }
 
-double AirRating::RecalculatedPressureDrop(double viscosity) { return PressureDropAt(selected_.ID(), viscosity); }
+std::optional<double> AirRating::RecalculatedPressureDrop(double viscosity) { return PressureDropAt(selected_.ID(), viscosity); }
 
 std::string AirRating::OutsideProgramRange() {
     if (!suitable_.IsEmpty()) {

@@ -27,9 +27,9 @@ protected:
     AirRating(const std::filesystem::path& database, std::string family, double curveUnitsPerKw);
 
     // The model's pressure-drop curve at the oil flow (held at both ends) times the AirPDCorrections
-    // factor at `viscosity` (held at both ends).
-    double PressureDropAt(std::int32_t id, double viscosity);
-    double RecalculatedPressureDrop(double viscosity) override;
+    // factor at `viscosity` (held at both ends); nothing where they give a negative one or none.
+    std::optional<double> PressureDropAt(std::int32_t id, double viscosity);
+    std::optional<double> RecalculatedPressureDrop(double viscosity) override;
     std::string_view CoolantName() const override { return "air"; }
     std::string OutsideProgramRange() override;
     std::string NoCoolerSelected() const override;

@@ -36,6 +36,9 @@ std::string OfCooler(std::string_view what, std::int32_t id) { return std::strin
 // below, where it gives no viscosity at all.
 bool IsViscosity(double cst) { return cst > 0 && std::isfinite(cst); }
 
+// The hottest inlet temperature the viscosity table reaches: its mean oil temperature at the table's end.
+double HottestInlet(double drop) { return Functions::kViscosityTableHottest + drop * 0.5; }
+
 }  // namespace
 
 CoolerRating::CoolerRating(const std::filesystem::path& database, std::string family)
@@ -226,10 +229,29 @@ void CoolerRating::Recalculate() {
         throw DataError("The capacity curve of " + details_.name + " does not reach the oil flow of " +
                         vb::Format(oilFlow_, "fixed") + " l/min.");
     PrepareRecalculation();
-    const std::optional<OperatingPoint> passes = TwoPasses(*capacity, drop);
-    const OperatingPoint point = passes ? *passes : BracketedOperatingPoint(*capacity, drop);
+    // The two passes stand where their figures carry the heat load; where they do not, they are no
+    // operating point of the cooler, and it is sought itself.
+    std::optional<OperatingPoint> point = TwoPasses(*capacity, drop);
+    std::optional<Corrected> figures;
+    if (point) {
+        figures = FiguresAt(*point);
+        if (!CarriesHeatLoad(*figures)) point.reset();
+    }
+    if (!point) {
+        point = BracketedOperatingPoint(*capacity, drop);
+        figures = FiguresAt(*point);
+    }
 
-    // The figures of the point, as the second pass gives them.
+    const Corrected& c = *figures;
+    if (std::string impossible = ImpossibleRating(c, point->performance); !impossible.empty()) throw RatingError(impossible);
+    const std::optional<double> pressureDrop = RecalculatedPressureDrop(c.viscosity);
+    if (!pressureDrop) throw RatingError(diagnosis::PressureDropDataImpossible());
+    corrected_ = c;
+    pressureDrop_ = *pressureDrop;
+    FinishRecalculation(point->inletTemp, point->performance);
+}
+
+CoolerRating::Corrected CoolerRating::FiguresAt(const OperatingPoint& point) const {
     const double fall =
         Divide((point.inletTemp - coolantTemp_) * point.performance * kOilTempPerKwLpm, oilFlow_, kCoolerOilDrop);
     Corrected c;
@@ -237,11 +259,18 @@ void CoolerRating::Recalculate() {
     c.viscosity = Viscosity(point.inletTemp - fall * 0.5);
     c.exitOilTemp = point.inletTemp - fall;
     c.avgOilTemp = point.inletTemp - fall * 0.5;
-    if (std::string impossible = ImpossibleRating(c, point.performance); !impossible.empty()) throw RatingError(impossible);
-    const double pressureDrop = RecalculatedPressureDrop(c.viscosity);
-    corrected_ = c;
-    pressureDrop_ = pressureDrop;
-    FinishRecalculation(point.inletTemp, point.performance);
+    return c;
+}
+
+bool CoolerRating::CarriesHeatLoad(const Corrected& figures) const {
+    const double implied = (figures.inletTemp - figures.exitOilTemp) * oilFlow_ / kOilTempPerKwLpm;
+    return std::abs(implied - heatLoad_) <= kHeatBalanceTolerance * heatLoad_;
+}
+
+std::optional<double> CoolerRating::PressureDropOf(double curvePressure, double factor) {
+    const double pressure = curvePressure * factor;
+    if (!(curvePressure >= 0) || !(factor >= 0) || !std::isfinite(pressure)) return std::nullopt;
+    return pressure;
 }
 
 std::optional<CoolerRating::OperatingPoint> CoolerRating::TwoPasses(double capacity, double drop) const {
@@ -263,17 +292,21 @@ std::optional<CoolerRating::OperatingPoint> CoolerRating::TwoPasses(double capac
     const auto second = performance(inlet - drop * 0.5);
     if (!second) return std::nullopt;
     // With a margin the selected cooler carries the heat load below the desired inlet temperature;
-    // without one it needs more.
-    const bool consistent = PercentHTMargin() >= 0 ? inlet <= inletTemp_ : inlet >= inletTemp_;
+    // without one it needs more, but no more than the viscosity table reaches.
+    const bool consistent = PercentHTMargin() >= 0 ? inlet <= inletTemp_ : inlet >= inletTemp_ && inlet <= HottestInlet(drop);
     if (!consistent) return std::nullopt;
     return OperatingPoint{inlet, *second};
 }
 
-CoolerRating::OperatingPoint CoolerRating::BracketedOperatingPoint(double capacity, double drop) const {
+CoolerRating::OperatingPoint CoolerRating::BracketedOperatingPoint(double capacity, double drop) {
+    // The grade's viscosities are read once for the many steps of the search.
+    const Functions::ViscosityRow viscosities(data_, grade_);
     // What the cooler carries at an inlet temperature beyond the heat load. It rises with the inlet
     // temperature wherever the cooler transfers heat at all, and at the coolant temperature it is
     // short by the whole heat load.
-    const auto excess = [&](double inlet) { return PerformanceAt(capacity, inlet, drop) * (inlet - coolantTemp_) - heatLoad_; };
+    const auto excess = [&](double inlet) {
+        return PerformanceAt(capacity, inlet, drop, viscosities) * (inlet - coolantTemp_) - heatLoad_;
+    };
     double low = coolantTemp_, lowExcess = -heatLoad_;
     double high = inletTemp_, highExcess = excess(high);
     if (highExcess < 0) {
@@ -281,25 +314,24 @@ CoolerRating::OperatingPoint CoolerRating::BracketedOperatingPoint(double capaci
         // where the mean oil temperature reaches the end of the viscosity table.
         low = high;
         lowExcess = highExcess;
-        high = Functions::kViscosityTableHottest + drop * 0.5;
+        high = HottestInlet(drop);
         if (!(high > low)) throw RatingError(diagnosis::OperatingPointBeyondViscosityTable());
         highExcess = excess(high);
         if (highExcess < 0)
-            throw RatingError(PerformanceAt(capacity, high, drop) > 0 ? diagnosis::OperatingPointBeyondViscosityTable()
-                                                                      : diagnosis::NoHeatTransferAtOperatingPoint());
+            throw RatingError(PerformanceAt(capacity, high, drop, viscosities) > 0
+                                  ? diagnosis::OperatingPointBeyondViscosityTable()
+                                  : diagnosis::NoHeatTransferAtOperatingPoint());
     }
     const double inlet = FindRoot(excess, low, lowExcess, high, highExcess, kOperatingPointTolerance);
-    return {inlet, PerformanceAt(capacity, inlet, drop)};
+    return {inlet, PerformanceAt(capacity, inlet, drop, viscosities)};
 }
 
-double CoolerRating::PerformanceAt(double capacity, double inletTemp, double drop) const {
-    return capacity * CapacityFactor(inletTemp, OperatingPointViscosity(inletTemp - drop * 0.5));
-}
-
-double CoolerRating::OperatingPointViscosity(double meanOilTemp) const {
-    const double viscosity = Viscosity(meanOilTemp);
+double CoolerRating::PerformanceAt(double capacity, double inletTemp, double drop,
+                                   const Functions::ViscosityRow& viscosities) const {
+    // Refused where the table gives no viscosity at the mean oil temperature.
+    const double viscosity = viscosities.At(inletTemp - drop * 0.5);
     if (!IsViscosity(viscosity)) throw RatingError(diagnosis::OperatingPointBeyondViscosityTable());
-    return viscosity;
+    return capacity * CapacityFactor(inletTemp, viscosity);
 }
 
 std::string CoolerRating::ImpossibleRating(const Corrected& at, double /*performance*/) const {

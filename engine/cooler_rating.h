@@ -2,6 +2,7 @@
 
 #include "engine/data_access.h"
 #include "engine/field_row_array.h"
+#include "engine/functions.h"
 #include "engine/performance_id.h"
 #include "engine/suitable_list.h"
 
@@ -93,16 +94,20 @@ public:
     void FindCooler();
     // The operating point of the selected cooler on the duty: the inlet temperature at which it carries
     // the heat load at the viscosity of its mean oil temperature. Two fixed passes give it where their
-    // result is consistent (both with heat transfer, and the inlet temperature on the side of the
-    // desired one that the margin tells); elsewhere it is found between the coolant temperature and the
+    // result is consistent (both with heat transfer, the inlet temperature on the side of the desired
+    // one that the margin tells and within the viscosity table) and its figures carry the heat load to
+    // within kHeatBalanceTolerance; elsewhere it is found between the coolant temperature and the
     // desired inlet temperature, or above it up to the end of the viscosity table, to within
     // kOperatingPointTolerance. RatingError when none is selected, when there is no operating point
-    // within the table, and when the rating would be physically impossible (oil leaving at or below the
-    // coolant, water at or above the oil, a viscosity that is none): the error's text says so, and the
-    // previous operating point stays.
+    // within the table, when the rating would be physically impossible (oil leaving at or below the
+    // coolant, water at or above the oil, a viscosity that is none) and when the model's pressure-drop
+    // data give no pressure drop there: the error's text says so, and the previous operating point stays.
     void Recalculate();
     // How closely the operating point's inlet temperature is found where the two passes do not give it.
     static constexpr double kOperatingPointTolerance = 1e-9;  // degrees C
+    // How far the heat the two passes' figures imply, (inlet - exit oil) x oil flow / 34.5, may lie from
+    // the heat load, as a share of it.
+    static constexpr double kHeatBalanceTolerance = 0.01;
 
     // Field 0 the model name, 1 the CoolerID, 2 the performance (default number-to-text, "."), as
     // texts; entry 0 is empty and entries 1 to n follow the suitable list.
@@ -146,7 +151,12 @@ protected:
     virtual void ClearSelection();
     // Runs before the recalculation's first capacity factor.
     virtual void PrepareRecalculation() {}
-    virtual double RecalculatedPressureDrop(double viscosity) = 0;
+    // The selected model's pressure drop at the operating point's viscosity; nothing where its data give
+    // a negative one or none.
+    virtual std::optional<double> RecalculatedPressureDrop(double viscosity) = 0;
+    // A pressure drop from a curve's pressure and its correction factor; nothing where either is
+    // negative or no number.
+    static std::optional<double> PressureDropOf(double curvePressure, double factor);
     // Why the rating at an operating point cannot happen, or "" when it can: the oil side here, what the
     // coolant takes up in the families that know it.
     virtual std::string ImpossibleRating(const Corrected& at, double performance) const;
@@ -209,16 +219,18 @@ private:
     void CalculateDerivedValues();
     // The two fixed passes from the selected performance, or nothing where their result is not
     // consistent: a pass without heat transfer or viscosity, or an inlet temperature on the wrong side
-    // of the desired one.
+    // of the desired one or beyond the viscosity table.
     std::optional<OperatingPoint> TwoPasses(double capacity, double drop) const;
     // The operating point itself, found by bracketing; RatingError when there is none within the
     // viscosity table.
-    OperatingPoint BracketedOperatingPoint(double capacity, double drop) const;
+    OperatingPoint BracketedOperatingPoint(double capacity, double drop);
+    // The figures shown for an inlet temperature and the performance there, as the second pass gives them.
+    Corrected FiguresAt(const OperatingPoint& point) const;
+    // Whether the heat that figures imply lies within kHeatBalanceTolerance of the heat load.
+    bool CarriesHeatLoad(const Corrected& figures) const;
     // The selected cooler's performance at an inlet temperature, at the viscosity of the mean oil
     // temperature half the duty's drop below it.
-    double PerformanceAt(double capacity, double inletTemp, double drop) const;
-    // The viscosity at a mean oil temperature of the recalculation, refused where the table gives none.
-    double OperatingPointViscosity(double meanOilTemp) const;
+    double PerformanceAt(double capacity, double inletTemp, double drop, const Functions::ViscosityRow& viscosities) const;
     double ModelPerformance(std::int32_t id, double maxOilFlow);
     QueryResult CapacityCurveRows(std::int32_t id);
 };

@@ -75,4 +75,10 @@ std::string OperatingPointBeyondViscosityTable() {
            Text(kCrLf) + "Choose another model or consult sales office.";
 }
 
+std::string PressureDropDataImpossible() {
+    return "Rating beyond program range: the selected model's pressure-drop data give a negative pressure drop or none "
+           "at this duty." +
+           Text(kCrLf) + "Choose another model or consult sales office.";
+}
+
 }  // namespace quellmar::engine::diagnosis

@@ -40,4 +40,7 @@ std::string WaterHeatedToOil();
 std::string NoHeatTransferAtOperatingPoint();
 std::string OperatingPointBeyondViscosityTable();
 
+// The selected model's pressure-drop data give a pressure drop below 0, or none, at the operating point.
+std::string PressureDropDataImpossible();
+
 }  // namespace quellmar::engine::diagnosis

@@ -127,7 +127,9 @@ double WaterCooled::ExitWaterTemp() const { return ExitWaterTempAt(inletTemp_, S
 
 void WaterCooled::PrepareRecalculation() { recalculationHeatTransferFactor_ = HTCorrectionFactor(selected_.ID()); }
 
-double WaterCooled::RecalculatedPressureDrop(double viscosity) { return CalculateCorrectedPressureDrop(selected_.ID(), viscosity); }
+std::optional<double> WaterCooled::RecalculatedPressureDrop(double viscosity) {
+    return CalculateCorrectedPressureDrop(selected_.ID(), viscosity);
+}
 
 std::string WaterCooled::ImpossibleRating(const Corrected& at, double performance) const {
     if (std::string oil = CoolerRating::ImpossibleRating(at, performance); !oil.empty()) return oil;
@@ -141,7 +143,7 @@ void WaterCooled::FinishRecalculation(double inletTemp, double performance) {
     correctedExitWaterTemp_ = ExitWaterTempAt(inletTemp, performance);
 }
 
-double WaterCooled::CalculateCorrectedPressureDrop(std::int32_t id, double viscosity) {
+std::optional<double> WaterCooled::CalculateCorrectedPressureDrop(std::int32_t id, double viscosity) {
     // The three axes end differently: the viscosity axis with markers, the correction's oil-flow axis
     // with 0 below and its last column above, the curve with 0 below its first point and above the
     // model's maximum oil flow.
@@ -166,7 +168,7 @@ double WaterCooled::CalculateCorrectedPressureDrop(std::int32_t id, double visco
     if (oilFlow_ > details_.maxOilFlow) return 0;
     const auto pressure = Interpolate(curve, oilFlow_, Below::Exclude, Above::Hold);
     if (!pressure) return 0;
-    return *pressure * factor;
+    return PressureDropOf(*pressure, factor);
 }
 
 std::string WaterCooled::DutyBeyondReach() const {

@@ -53,7 +53,7 @@ protected:
     void LoadCoolerDetails() override;
     void ClearSelection() override;
     void PrepareRecalculation() override;
-    double RecalculatedPressureDrop(double viscosity) override;
+    std::optional<double> RecalculatedPressureDrop(double viscosity) override;
     std::string ImpossibleRating(const Corrected& at, double performance) const override;
     void FinishRecalculation(double inletTemp, double performance) override;
     std::string_view CoolantName() const override { return "water"; }
@@ -65,7 +65,9 @@ private:
     double HTCorrectionFactor(std::int32_t id);
     // The water's temperature as it leaves the cooler whose oil comes in at `inletTemp`.
     double ExitWaterTempAt(double inletTemp, double performance) const;
-    double CalculateCorrectedPressureDrop(std::int32_t id, double viscosity);
+    // A pressure in bar or one of the markers; nothing where the model's data give a negative pressure
+    // drop or none.
+    std::optional<double> CalculateCorrectedPressureDrop(std::int32_t id, double viscosity);
     std::vector<double> Breakpoints(const char* table, std::int32_t id);
 
     std::int32_t series_ = 0;

@@ -177,6 +177,20 @@ TEST_F(WaterRating, ThePressureDropMarksAViscosityOutsideTheTableAndZeroOutsideI
     EXPECT_NEAR(at(8, 300, 40), .4 * 2.85, 1e-12);  // the last row, still along the oil flow
     EXPECT_NEAR(at(9, 100, 90), .8 * 1.8, 1e-12);   // the last column, the curve held to MaxOilFlow
     EXPECT_EQ(at(10, 100, 15), 0);                  // below the first correction flow
+    // Negative factors typed by a maintainer: the markers and 0 keep their meaning, a pressure drop the
+    // factors would make negative refuses the rating naming the model's pressure-drop data.
+    db_.Exec("UPDATE PDCorrection SET c1 = -c1, c2 = -c2 WHERE CoolerID = 201");
+    EXPECT_EQ(at(6, 2, 40), WaterCooled::kViscosityBelowTable);
+    EXPECT_EQ(at(7, 500, 40), WaterCooled::kViscosityAboveTable);
+    EXPECT_EQ(at(10, 100, 15), 0);
+    try {
+        at(8, 300, 40);
+        ADD_FAILURE() << "a negative pressure drop is shown";
+    } catch (const quellmar::engine::RatingError& refusal) {
+        EXPECT_EQ(refusal.Description(), "Rating beyond program range: the selected model's pressure-drop data give a negative "
+                                         "pressure drop or none at this duty.\r\nChoose another model or consult sales office.");
+    }
+    db_.Exec("UPDATE PDCorrection SET c1 = -c1, c2 = -c2 WHERE CoolerID = 201");
     db_.Exec("DELETE FROM PDCorrection WHERE CoolerID = 201 AND c1 = 3");
     EXPECT_THROW(at(11, 100, 40), quellmar::engine::DataError);  // the selected model's table is short
 }
