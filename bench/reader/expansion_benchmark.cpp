@@ -1,8 +1,8 @@
 // Times what block expansion costs: how fast nestings that would outgrow the memory are refused,
 // what nestings the machine can hold take to load and at what peak memory, what blocks cost whose
-// users place little of them, and what the estimate
-// made before expanding costs on the blocks-heavy drawing of the load benchmark. Each case runs
-// in a process of its own, so its peak memory is its own.
+// users place little of them, and what the estimate made before expanding costs on the
+// blocks-heavy drawing of the load benchmark. Each case runs in a process of its own, so its
+// peak memory is its own.
 //
 // Usage: reader_expansion_bench
 #include "drawing_generator.h"
