@@ -107,45 +107,34 @@ SectionMark DxfWalk::MarkOf(std::string_view codeLine, std::string_view line) {
         default:
             break;
     }
-    switch (GroupCode(codeLine)) {
-        case 0:
-            if (value == "SECTION") {
-                section_ = table_ = {};
-                awaiting_ = Awaiting::SectionName;
-            } else if (value == "TABLE") {
-                awaiting_ = Awaiting::TableName;
-            } else if (value == "ENDSEC") {
-                awaiting_ = Awaiting::Nothing;
-                sectionEnded_ = true;
-                return SectionMark::SectionEnd;
-            } else if (value == "ENDTAB") {
-                tableEnded_ = true;
-                return SectionMark::TableEnd;
-            } else if (value == "EOF") {
-                return SectionMark::FileEnd;
-            }
-            return SectionMark::None;
-        case 2:
-            if (awaiting_ == Awaiting::SectionName) {
-                awaiting_ = Awaiting::Nothing;
-                section_ = value;
-                return SectionMark::SectionName;
-            }
-            if (awaiting_ == Awaiting::TableName) {
-                awaiting_ = Awaiting::Nothing;
-                table_ = value;
-                return SectionMark::TableName;
-            }
-            return SectionMark::None;
-        case 9:
-            if (section_ == "HEADER") {
-                variable_ = value;
-                awaiting_ = Awaiting::VariableCode;
-            }
-            return SectionMark::None;
-        default:
-            return SectionMark::None;
+    // Most lines mark nothing: the code line is read only for a value that may be a mark.
+    if (value == "SECTION" || value == "TABLE" || value == "ENDSEC" || value == "ENDTAB" || value == "EOF") {
+        if (GroupCode(codeLine) != 0) return SectionMark::None;
+        if (value == "SECTION") {
+            section_ = table_ = {};
+            awaiting_ = Awaiting::SectionName;
+        } else if (value == "TABLE") {
+            awaiting_ = Awaiting::TableName;
+        } else if (value == "ENDSEC") {
+            awaiting_ = Awaiting::Nothing;
+            sectionEnded_ = true;
+            return SectionMark::SectionEnd;
+        } else if (value == "ENDTAB") {
+            tableEnded_ = true;
+            return SectionMark::TableEnd;
+        } else {
+            return SectionMark::FileEnd;
+        }
+    } else if ((awaiting_ == Awaiting::SectionName || awaiting_ == Awaiting::TableName) && GroupCode(codeLine) == 2) {
+        const bool section = awaiting_ == Awaiting::SectionName;
+        awaiting_ = Awaiting::Nothing;
+        (section ? section_ : table_) = value;
+        return section ? SectionMark::SectionName : SectionMark::TableName;
+    } else if (section_ == "HEADER" && GroupCode(codeLine) == 9) {
+        variable_ = value;
+        awaiting_ = Awaiting::VariableCode;
     }
+    return SectionMark::None;
 }
 
 void DxfWalk::ReadNextLine() {
