@@ -1,10 +1,10 @@
 #include "output/redline_save.h"
 
 #include "output/dxf_group_writer.h"
-#include "output/source_lines.h"
 #include "reader/ansi_text.h"
 #include "reader/colour_table.h"
 #include "reader/drawing_database.h"
+#include "reader/dxf_walk.h"
 #include "reader/error_chain.h"
 #include "reader/file_io.h"
 #include "vb/replacing_file.h"
@@ -52,79 +52,62 @@ std::uint64_t AddedRecordCount(const DrawingDatabase& db) {
     return count;
 }
 
-// One pass over the source, group by group (a code line and its value line), copying every line
-// as it was read and adding the redline records where they belong.
+// One pass over the source, line by line as the reader walks it, copying every line as it was
+// read and adding the redline records where the walk finds their places. Additions go before the
+// group that ends their table or section, so the line before the current one is held back.
 class RedlineCopy {
 public:
-    RedlineCopy(const DrawingDatabase& db, SourceLines& in, DxfGroupWriter& out) : db_(db), in_(in), out_(out) {}
+    RedlineCopy(const DrawingDatabase& db, std::string_view text, DxfGroupWriter& out)
+        : db_(db), walk_(text, false, quiet_), out_(out) {}
 
     void Run() {
-        bool sectionNameNext = false;
-        bool afterTableHead = false;
-        while (in_.Next(code_)) {
-            if (!in_.Next(value_)) {
-                out_.Line(code_);
-                break;
-            }
-            const std::string_view code = TrimBlanks(code_);
-            // A section's end is known by its trimmed value, as readers of the file know it.
-            const std::string_view end = code == "0" ? TrimBlanks(value_) : std::string_view{};
-            const bool endOfEntities = end == "ENDSEC" || end == "EOF";
-            if (section_ == "ENTITIES" && endOfEntities && !redlinesWritten_) {
-                WriteRedlineEntities();
-                redlinesWritten_ = true;
-            }
-            out_.Line(code_);
-            out_.Line(value_);
-
-            if (sectionNameNext) {
-                sectionNameNext = false;
-                if (code == "2") section_ = value_;
-            } else if (code == "0" && value_ == "SECTION") {
-                sectionNameNext = true;
-            } else if (end == "ENDSEC") {
-                section_.clear();
-            } else if (code == "9" && value_ == "$HANDSEED") {
-                MoveHandleSeed();
-            } else if (afterTableHead && code == "2" && value_ == "LAYER" && section_ == "TABLES" && !layersWritten_) {
-                CopyLayerTable();
+        SectionMark mark = SectionMark::None;
+        while (walk_.NextMarked(mark)) {
+            if (mark == SectionMark::SectionName && walk_.Section() == "ENTITIES") entitiesFound_ = true;
+            if (mark == SectionMark::TableEnd && walk_.Section() == "TABLES" && walk_.Table() == "LAYER" &&
+                !layersWritten_) {
+                WriteNewLayers();
                 layersWritten_ = true;
             }
-            afterTableHead = code == "0" && value_ == "TABLE";
+            if ((mark == SectionMark::SectionEnd || mark == SectionMark::FileEnd) && !redlinesWritten_) {
+                if (walk_.Section() == "ENTITIES") {
+                    WriteRedlineEntities();
+                    redlinesWritten_ = true;
+                } else if (mark == SectionMark::FileEnd && !entitiesFound_ && HasRedlineEntities()) {
+                    // A drawing without entities gets a section for its redlines.
+                    out_.Group(0, "SECTION");
+                    out_.Group(2, "ENTITIES");
+                    WriteRedlineEntities();
+                    out_.Group(0, "ENDSEC");
+                    redlinesWritten_ = true;
+                }
+            }
+            Hold(walk_.CurrentLine());
+            if (mark == SectionMark::HeaderValue && walk_.Variable() == "$HANDSEED") MoveHandleSeed();
         }
+        if (holding_) out_.Line(held_);
+        if (redlinesWritten_ || !HasRedlineEntities()) return;
         // An ENTITIES section that runs to the end of the file (the file changed since it was
-        // loaded) has no place for the redlines: the copy would lose them.
-        if (section_ == "ENTITIES" && !redlinesWritten_ && HasRedlineEntities())
-            throw vb::RuntimeError(kErrInputPastEnd, "Input past end of file");
+        // loaded) has no place for the redlines, nor has a file with neither entities nor an end:
+        // the copy would lose them.
+        if (entitiesFound_) throw vb::RuntimeError(kErrInputPastEnd, "Input past end of file");
+        RaiseTiraqError("The drawing has no ENTITIES section and no end (EOF) before which one could be written for "
+                        "its redline entities.");
     }
 
 private:
-    // The seed is the next free handle: it moves past the room that the added records take.
-    void MoveHandleSeed() {
-        if (!in_.Next(code_)) return;
-        out_.Line(code_);
-        if (!in_.Next(value_)) return;
-        handle_ = HexValue(value_) + 10;
-        out_.Line(Hex(handle_ + AddedRecordCount(db_) + 1));
-        handles_ = true;
+    void Hold(std::string_view line) {
+        if (holding_) out_.Line(held_);
+        held_ = line;
+        holding_ = true;
     }
 
-    // The entries of the layer table as they are, then the new layers before its closing ENDTAB.
-    void CopyLayerTable() {
-        while (in_.Next(code_)) {
-            if (!in_.Next(value_)) {
-                out_.Line(code_);
-                return;
-            }
-            if (TrimBlanks(code_) == "0" && value_ == "ENDTAB") {
-                WriteNewLayers();
-                out_.Line(code_);
-                out_.Line(value_);
-                return;
-            }
-            out_.Line(code_);
-            out_.Line(value_);
-        }
+    // The seed is the next free handle: it moves past the room that the added records take.
+    void MoveHandleSeed() {
+        handle_ = HexValue(held_) + 10;
+        seed_ = Hex(handle_ + AddedRecordCount(db_) + 1);
+        held_ = seed_;
+        handles_ = true;
     }
 
     void WriteNewLayers() {
@@ -223,10 +206,13 @@ private:
     }
 
     const DrawingDatabase& db_;
-    SourceLines& in_;
+    ReaderHost quiet_;
+    DxfWalk walk_;
     DxfGroupWriter& out_;
-    std::string code_, value_;
-    std::string section_;
+    std::string_view held_;
+    bool holding_ = false;
+    std::string seed_;
+    bool entitiesFound_ = false;
     bool handles_ = false;
     std::uint64_t handle_ = 0;
     bool layersWritten_ = false;
@@ -238,10 +224,10 @@ private:
 void SaveWithRedlines(const DrawingDatabase& db, const std::string& SourceFileName, const std::string& NewFileName) {
     if (IsSameFile(SourceFileName, NewFileName))
         RaiseTiraqError("The drawing cannot be saved over the file it was loaded from.");
-    SourceLines in(SourceFileName);
+    const std::string text = ReadWholeFile(SourceFileName);
     vb::ReplacingFile file(NewFileName);
     DxfGroupWriter out(file);
-    RedlineCopy(db, in, out).Run();
+    RedlineCopy(db, text, out).Run();
     out.Flush();
     file.Commit();
 }

@@ -12,8 +12,12 @@ inline constexpr const char* kRedlineLayerDescription = "REDLINE LAYER CREATED B
 
 // Copies the DXF file `SourceFileName` line for line to `NewFileName` and adds what redlining
 // made: an entry in the layer table for every layer flagged new, and a record at the end of the
-// ENTITIES section for every redline line, text, circle and solid not marked deleted. When the
-// source has a handle seed, the added records get handles and the seed is moved past them.
+// ENTITIES section for every redline line, text, circle and solid not marked deleted (in a section
+// of their own before the end of a file that has none). When the source has a handle seed, the
+// added records get handles and the seed is moved past them. The sections, the layer table and
+// the seed are found by the reader's walk, so blanks, tabs or a stray carriage return after their
+// keywords move nothing out of the section the reader reads; a file with no place for the
+// redlines is refused rather than saved without them.
 //
 // The copy is written under a temporary name and takes the place of `NewFileName` only when
 // complete; a new name that is the source itself is refused. Failures raise the runtime's error.

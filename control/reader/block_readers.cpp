@@ -192,8 +192,6 @@ void LoadPass::Replay(std::int32_t block, const Placement& placement, std::int32
     const ExpansionCost cost = spools_.Cost(block);
     CountExpanded(inBlock_ ? cost.Spooled : cost.Placed);
     for (const SpoolEntry& source : spools_.Entries(block)) {
-        // Ellipses of a block are not placed.
-        if (!InsertCopies(source.Kind)) continue;
         SpoolEntry entry = source;
         // Entities on the drawing's first layer (normally "0") take the insert's layer.
         if (entry.LayerIndex == 1) entry.LayerIndex = insertLayerIndex;

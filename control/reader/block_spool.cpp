@@ -212,7 +212,8 @@ std::string BlockSpools::Create(std::int32_t block, std::int32_t counter) {
     std::FILE* file = std::fopen(path.c_str(), "wbx");
     if (file == nullptr) throw vb::FileError(errno);
     Spool& spool = spools_[block];
-    spool = Spool{path, {}, {}, false};
+    spool.path = path;
+    spool.Forget();
     file_ = file;
     openBlock_ = block;
     return path.string();
@@ -224,9 +225,7 @@ void BlockSpools::OpenForAppend(std::int32_t block) {
     if (found == spools_.end()) throw vb::RuntimeError(kErrFileNotFound, "File not found");
     std::FILE* file = std::fopen(found->second.path.c_str(), "ab");
     if (file == nullptr) throw vb::FileError(errno);
-    found->second.entriesRead = false;
-    found->second.entries.clear();
-    found->second.cost = {};
+    found->second.Forget();
     file_ = file;
     openBlock_ = block;
 }
@@ -246,21 +245,46 @@ void BlockSpools::Close() {
     if (std::fclose(file) != 0) throw vb::FileError(errno);
 }
 
-const std::vector<SpoolEntry>& BlockSpools::Entries(std::int32_t block) {
+BlockSpools::Spool* BlockSpools::ReadSpool(std::int32_t block) {
     const auto found = spools_.find(block);
-    if (found == spools_.end() || openBlock_ == block) return none_;
+    if (found == spools_.end() || openBlock_ == block) return nullptr;
     Spool& spool = found->second;
     if (!spool.entriesRead) {
         spool.entries = ParseSpoolEntries(ReadWholeFile(spool.path));
+        std::erase_if(spool.entries, [](const SpoolEntry& entry) { return !InsertCopies(entry.Kind); });
         spool.entriesRead = true;
         for (const SpoolEntry& entry : spool.entries) spool.cost += CostOf(entry);
     }
-    return spool.entries;
+    return &spool;
+}
+
+const std::vector<SpoolEntry>& BlockSpools::Entries(std::int32_t block) {
+    const Spool* spool = ReadSpool(block);
+    return spool == nullptr ? none_ : spool->entries;
+}
+
+const std::vector<const SpoolEntry*>& BlockSpools::DimensionEntries(std::int32_t block) {
+    Spool* spool = ReadSpool(block);
+    if (spool == nullptr) return noDimensionEntries_;
+    if (!spool->dimensionEntriesFound) {
+        spool->dimensionEntriesFound = true;
+        for (const SpoolEntry& entry : spool->entries) {
+            if (!DimensionCopies(entry.Kind)) continue;
+            spool->dimensionEntries.push_back(&entry);
+            spool->dimensionCost += CostOf(entry);
+        }
+    }
+    return spool->dimensionEntries;
 }
 
 ExpansionCost BlockSpools::Cost(std::int32_t block) {
-    if (Entries(block).empty()) return {};
-    return spools_.find(block)->second.cost;
+    const Spool* spool = ReadSpool(block);
+    return spool == nullptr ? ExpansionCost{} : spool->cost;
+}
+
+ExpansionCost BlockSpools::DimensionCost(std::int32_t block) {
+    if (DimensionEntries(block).empty()) return {};
+    return spools_.find(block)->second.dimensionCost;
 }
 
 void BlockSpools::RemoveAll() noexcept {

@@ -41,11 +41,16 @@ public:
     void Close();
     bool IsOpen(std::int32_t block) const noexcept { return openBlock_ == block; }
 
-    // A closed spool file's entries, read once and then replayed from memory until the file
-    // changes. The file being written is never read: it gives no entries.
+    // The entries of a closed spool file that an insert copies, in file order: read once and then
+    // replayed from memory until the file changes, the entries no replay copies (ellipses) left
+    // behind then, so that no replay passes over them again. The file being written is never
+    // read: it gives no entries.
     const std::vector<SpoolEntry>& Entries(std::int32_t block);
-    // What a replay of a block costs: its entries' cost, as Entries gives them.
+    // Those of them that a dimension copies.
+    const std::vector<const SpoolEntry*>& DimensionEntries(std::int32_t block);
+    // What a replay of a block by an insert, or by a dimension, costs: the cost of what it copies.
     ExpansionCost Cost(std::int32_t block);
+    ExpansionCost DimensionCost(std::int32_t block);
 
     // Closes and deletes every spool file and the private folder.
     void RemoveAll() noexcept;
@@ -54,9 +59,22 @@ private:
     struct Spool {
         std::filesystem::path path;
         std::vector<SpoolEntry> entries;
-        ExpansionCost cost;
+        std::vector<const SpoolEntry*> dimensionEntries;
+        ExpansionCost cost, dimensionCost;
         bool entriesRead = false;
+        bool dimensionEntriesFound = false;
+
+        // Forgets what was read of the file, which is about to change.
+        void Forget() {
+            entries.clear();
+            dimensionEntries.clear();
+            cost = dimensionCost = {};
+            entriesRead = dimensionEntriesFound = false;
+        }
     };
+
+    // The block's spool, its entries read; null for a block with none to read.
+    Spool* ReadSpool(std::int32_t block);
 
     const std::filesystem::path& Folder();
 
@@ -67,6 +85,7 @@ private:
     std::int32_t openBlock_ = 0;
     std::string buffer_;
     std::vector<SpoolEntry> none_;
+    std::vector<const SpoolEntry*> noDimensionEntries_;
 };
 
 }  // namespace tiraq

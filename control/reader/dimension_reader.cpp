@@ -42,11 +42,10 @@ void LoadPass::ReplayDimension(std::int32_t block, double offsetX, double offset
     }
     const auto x = [&](float value) { return vb::CSng(value + offsetX); };
     const auto y = [&](float value) { return vb::CSng(value + offsetY); };
-    const ExpansionCost cost = spools_.Cost(block);
+    const ExpansionCost cost = spools_.DimensionCost(block);
     CountExpanded(toSpool ? cost.Spooled : cost.Placed);
-    for (const SpoolEntry& source : spools_.Entries(block)) {
-        // Polyline segments and ellipses of a dimension's block are not placed.
-        if (!DimensionCopies(source.Kind)) continue;
+    for (const SpoolEntry* entry : spools_.DimensionEntries(block)) {
+        const SpoolEntry& source = *entry;
         SpoolEntry e;
         e.Kind = source.Kind;
         e.LayerIndex = layerIndex;
@@ -99,7 +98,7 @@ void LoadPass::ReplayDimension(std::int32_t block, double offsetX, double offset
                     db_.AppendDrawn(PointRecord{.X1 = e.X1, .Y1 = e.Y1, .LayerIndex = layerIndex,
                                                 .EntityColor = entityColor});
                 break;
-            case DisplayKind::Polyline:
+            case DisplayKind::Polyline:  // none of these is among what a dimension copies
             case DisplayKind::Attribute:
             case DisplayKind::Ellipse:
                 continue;

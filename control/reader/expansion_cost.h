@@ -23,8 +23,9 @@ struct ExpansionCost {
 // A spooled entry is written to the file and, once its block is replayed, read back whole and
 // parsed: its fixed fields take a text line and a parsed entry, its texts three times their
 // length (in the file, in the file's text read back, in the parsed entry). A placed entry is a
-// record of its kind with its display-list entry, its texts cut to the record's fields. An entry
-// that a replay reads and passes over (an ellipse) costs as much: every insert reads it.
+// record of its kind with its display-list entry, its texts cut to the record's fields. A replay
+// counts only the entries it copies: the others (ellipses, and a dimension's polyline segments)
+// it never reads.
 inline ExpansionCost CostOf(const SpoolEntry& entry) noexcept {
     constexpr double kSpooledFields = sizeof(SpoolEntry) + 64;
     const double texts = double(entry.Txt.size() + entry.FontName.size());

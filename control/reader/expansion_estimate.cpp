@@ -26,11 +26,12 @@ void Grow(ExpansionCost& sum, const ExpansionCost& by) {
     Grow(sum.Placed, by.Placed);
 }
 
-// What a block's spool file holds, by what a replay copies of it.
+// What a block's spool file holds, by what a replay copies of it; the entries no replay copies
+// (ellipses) are never read by a replay and cost nothing beyond the reading of the file.
 struct BlockContents {
-    ExpansionCost all;          // every entry, what a replay of the block reads
     ExpansionCost byInsert;     // the entries that an insert copies
     ExpansionCost byDimension;  // the entries that a dimension copies
+    const ExpansionCost& CopiedBy(bool dimension) const { return dimension ? byDimension : byInsert; }
 };
 
 // An INSERT or DIMENSION inside a block that names a block not defined yet.
@@ -113,7 +114,7 @@ private:
     void Refer(std::string_view name, bool dimension) {
         const std::int32_t block = names_.Find(name);
         if (!inBlock_) {
-            if (block != 0) Grow(bytes_, blocks_[std::size_t(block)].all.Placed);
+            if (block != 0) Grow(bytes_, blocks_[std::size_t(block)].CopiedBy(dimension).Placed);
         } else if (block == 0) {
             recorded_.push_back({current_, name});
         } else if (block != current_) {
@@ -124,10 +125,9 @@ private:
     // A replay of `block` into the spool file of `container`.
     void Copy(std::int32_t block, std::int32_t container, bool dimension) {
         const BlockContents from = blocks_[std::size_t(block)];
-        Grow(bytes_, from.all.Spooled);
+        const ExpansionCost& copied = from.CopiedBy(dimension);
+        Grow(bytes_, copied.Spooled);
         BlockContents& to = blocks_[std::size_t(container)];
-        const ExpansionCost& copied = dimension ? from.byDimension : from.byInsert;
-        Grow(to.all, copied);
         Grow(to.byInsert, copied);
         Grow(to.byDimension, from.byDimension);
     }
@@ -161,7 +161,6 @@ private:
         if (!inBlock_) return;
         const ExpansionCost cost = CostOf(entry);
         BlockContents& contents = blocks_[std::size_t(current_)];
-        Grow(contents.all, cost);
         if (InsertCopies(entry.Kind)) Grow(contents.byInsert, cost);
         if (DimensionCopies(entry.Kind)) Grow(contents.byDimension, cost);
     }

@@ -37,6 +37,19 @@ protected:
     void AddNewLayer(const std::string& name, std::int32_t colour, bool on = true) {
         db.Layers->Add(on ? -1 : 0, colour, name, -1, true, 0);
     }
+    // A save from a source of `text` must fail so and leave the target as it was.
+    void ExpectRefused(const std::string& text, long number, const std::string& description) {
+        std::ofstream(source, std::ios::binary) << text;
+        std::ofstream(target, std::ios::binary) << "kept";
+        try {
+            Save();
+            ADD_FAILURE() << "the save succeeded";
+        } catch (const vb::RuntimeError& e) {
+            EXPECT_EQ(e.Number(), number);
+            EXPECT_EQ(e.Description(), description);
+        }
+        EXPECT_EQ(ReadFile(target), "kept");
+    }
     // The saved file without the lines that the save added must be the source.
     static std::vector<std::string> Without(const std::vector<std::string>& lines, std::size_t from, std::size_t count) {
         std::vector<std::string> rest = lines;
@@ -187,13 +200,20 @@ TEST_F(SaveTest, ARectangleIsFourLinesAndDeletedRecordsStayOut) {
     EXPECT_TRUE(EntitiesOf(groups, "CIRCLE").empty());
 }
 
-TEST_F(SaveTest, WithoutNewLayersOrAnEntitiesSectionNothingIsAdded) {
+TEST_F(SaveTest, WithoutAnEntitiesSectionTheRedlinesGetOneBeforeTheEndOfTheFile) {
     DxfBuilder b;
     b.Section("TABLES").LayerTable().Layer("0").EndTable().EndSection();
     const std::string text = b.Text();
     LoadSource(text);
+    EXPECT_EQ(Save(), text) << "without new layers or redlines nothing is added";
     AddRedlineLine(db, 0, 0, 1, 1, "0", 0);
-    EXPECT_EQ(Save(), text);
+    EXPECT_EQ(Save(), b.Unclosed() + "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n8\r\n0\r\n10\r\n0\r\n20\r\n0\r\n30\r\n"
+                                      "0\r\n11\r\n1\r\n21\r\n1\r\n31\r\n0\r\n0\r\nENDSEC\r\n  0\r\nEOF\r\n");
+
+    // A file that has no end either leaves the redlines no place: the save is refused.
+    ExpectRefused(b.Unclosed(), kErrTiraq,
+                  "The drawing has no ENTITIES section and no end (EOF) before which one could be written for its "
+                  "redline entities.");
 }
 
 TEST_F(SaveTest, AnEntitiesSectionThatRunsToTheEndGetsItsAdditionsBeforeTheEnd) {
@@ -209,16 +229,7 @@ TEST_F(SaveTest, AnEntitiesSectionThatRunsToTheEndGetsItsAdditionsBeforeTheEnd) 
 
     // A file that changed since it was loaded may end inside its entities, with no EOF either:
     // nothing can place the redlines, so the save fails and the target is left as it was.
-    std::ofstream(source, std::ios::binary) << b.Unclosed();
-    std::ofstream(target, std::ios::binary) << "kept";
-    try {
-        Save();
-        ADD_FAILURE() << "the save succeeded";
-    } catch (const vb::RuntimeError& e) {
-        EXPECT_EQ(e.Number(), kErrInputPastEnd);
-        EXPECT_EQ(e.Description(), "Input past end of file");
-    }
-    EXPECT_EQ(ReadFile(target), "kept");
+    ExpectRefused(b.Unclosed(), kErrInputPastEnd, "Input past end of file");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 3) << "no temporary file";
 }
 
@@ -234,6 +245,61 @@ TEST_F(SaveTest, AnEntitiesSectionClosedWithTrailingBlanksGetsItsAdditionsInside
     EXPECT_EQ(std::vector(circle + 11, circle + 13), (std::vector<std::string>{"  0", "ENDSEC "}))
         << "before the section's own end, kept as it was";
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "CIRCLE"), 1);
+}
+
+// A drawing whose `keyword` line, where it names or closes the ENTITIES section, the HEADER or
+// the handle seed, is followed by `after` before its line end.
+std::string DrawingWithKeywordFollowedBy(std::string_view keyword, std::string_view after) {
+    const auto line = [&](std::string_view word) {
+        return std::string(word) + std::string(word == keyword ? after : "");
+    };
+    DxfBuilder b;
+    b.Raw("  0").Raw("SECTION").Raw("  2").Raw(line("HEADER")).Group(9, "$ACADVER").Group(1, "AC1015");
+    b.Raw("  9").Raw(line("$HANDSEED")).Group(5, "1F").EndSection();
+    b.Section("TABLES").LayerTable().Layer("0").EndTable().EndSection();
+    b.Raw("  0").Raw(line("SECTION")).Raw("  2").Raw(line("ENTITIES"));
+    b.Entity("LINE", {{5, "1A"}, {8, "0"}, {10, "0"}, {20, "0"}, {11, "9"}, {21, "9"}});
+    b.Raw("  0").Raw(line("ENDSEC"));
+    b.Section("OBJECTS").Entity("DICTIONARY", {{5, "C"}}).EndSection();
+    return b.Text();
+}
+
+// The index of the first line from `from` on that reads `word` but for blanks and tabs after it.
+std::size_t LineReading(const std::vector<std::string>& lines, std::string_view word, std::size_t from = 0) {
+    for (std::size_t i = from; i < lines.size(); ++i)
+        if (lines[i].substr(0, lines[i].find_last_not_of(" \t") + 1) == word) return i;
+    return lines.size();
+}
+
+TEST_F(SaveTest, SaveWhitespaceAfterASectionOrHeaderKeywordLeavesTheRedlineInsideTheEntities) {
+    for (const char* keyword : {"SECTION", "ENTITIES", "ENDSEC", "HEADER", "$HANDSEED"}) {
+        for (const char* after : {" ", "\t", "\r"}) {
+            SCOPED_TRACE(std::string(keyword) + " followed by character " + std::to_string(int(after[0])));
+            LoadSource(DrawingWithKeywordFollowedBy(keyword, after));
+            AddRedlineLine(db, 1, 2, 3, 4, "REDLINE", 0);
+            const std::vector<std::string> lines = LinesOf(Save());
+
+            const std::size_t entities = LineReading(lines, "ENTITIES");
+            const std::size_t end = LineReading(lines, "ENDSEC", entities);
+            const std::size_t redline = LineReading(lines, "REDLINE");
+            EXPECT_LT(entities, redline);
+            EXPECT_LT(redline, end) << "before the end of the entities";
+            EXPECT_EQ(LineReading(lines, "REDLINE", redline + 1), lines.size()) << "written once";
+            // A carriage return after a keyword leaves an empty line after it, which is copied.
+            const bool seedMoved = std::string_view(keyword) == "$HANDSEED" && *after == '\r';
+            const std::size_t seed = LineReading(lines, "$HANDSEED") + (seedMoved ? 1 : 0);
+            ASSERT_LT(seed + 2, lines.size());
+            EXPECT_EQ(lines[seed + 2], "2B") << "1F + 10 + one record + 1";
+            EXPECT_EQ(lines[redline - 6], "2A") << "the redline's handle, before its subclass markers";
+
+            ReadBack file(target, reader.Properties.TmpFileNamePath);
+            ASSERT_TRUE(file.loaded);
+            ASSERT_EQ(file.db.LineCount(), 2);
+            const LineRecord& back = file.db.Lines[2];
+            EXPECT_EQ(std::tie(back.X1, back.Y1, back.X2, back.Y2), std::tuple(1.0f, 2.0f, 3.0f, 4.0f))
+                << "as the caller gave it";
+        }
+    }
 }
 
 TEST_F(SaveTest, ASavedDrawingLoadsAgainWithItsRedlineLayersKnown) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace tiraq::test {
 namespace {
@@ -197,16 +198,39 @@ TEST_F(BlockExpansion, TheEstimateIsWhatTheExpansionCounts) {
     }
 }
 
-TEST_F(BlockExpansion, EntriesThatAReplayPassesOverCountAllTheSame) {
-    // Each insert reads the block's ellipses, though it places none of them.
-    DxfBuilder ellipses;
-    ellipses.Block("E");
-    for (int i = 0; i < 10; ++i) ellipses.Entity("ELLIPSE", {{8, "0"}, {11, "1"}, {40, "0.5"}});
-    ellipses.EndBlock();
-    DxfBuilder inserts;
-    for (int i = 0; i < 200; ++i) inserts.Entity("INSERT", {{8, "0"}, {2, "E"}});
-    reader.MaxExpansionBytes = std::int64_t(1000 * CostOf(SpoolEntry{.Kind = DisplayKind::Ellipse}).Placed);
-    EXPECT_EQ(LoadError(BlocksAndEntities(ellipses, inserts)), kTooComplexAtTheFirstBlock);
+TEST_F(BlockExpansion, EntriesNeverPlacedCostNoMoreThanReadingThem) {
+    // Each block holds a line beside many entries that its users never place: the inserts place no
+    // ellipse, the dimensions no polyline segment. Only the lines count, so a limit of exactly
+    // what they take loads the drawing.
+    const double line = CostOf(SpoolEntry{.Kind = DisplayKind::Line}).Placed;
+    const std::vector<std::tuple<const char*, int, std::function<void(DxfBuilder&)>, std::string_view>> drawings = {
+        {"1 000 ellipses inserted 60 000 times", 60'000,
+         [](DxfBuilder& blocks) {
+             for (int i = 0; i < 1000; ++i) blocks.Entity("ELLIPSE", {{8, "0"}, {11, "1"}, {40, "0.5"}});
+         },
+         "INSERT"},
+        {"a 1 000-vertex polyline used by 50 000 dimensions", 50'000,
+         [](DxfBuilder& blocks) {
+             blocks.Entity("POLYLINE", {{8, "0"}, {66, "1"}});
+             for (int i = 0; i < 1000; ++i) blocks.Entity("VERTEX", {{8, "0"}, {10, std::to_string(i)}});
+             blocks.Entity("SEQEND");
+         },
+         "DIMENSION"},
+    };
+    for (const auto& [name, uses, unplaced, user] : drawings) {
+        SCOPED_TRACE(name);
+        DxfBuilder blocks, entities;
+        blocks.Block("*U1").Line("0", "0", "1", "0");
+        unplaced(blocks);
+        blocks.EndBlock();
+        for (int i = 0; i < uses; ++i) entities.Entity(user, {{8, "0"}, {2, "*U1"}});
+        const std::string text = BlocksAndEntities(blocks, entities);
+        EXPECT_EQ(Estimate(text), uses * line);
+        reader.MaxExpansionBytes = std::int64_t(uses * line);
+        LoadAsEstimated(text);
+        EXPECT_EQ(db.LineCount(), uses);
+        EXPECT_EQ(db.EllipseCount() + db.PolylineCount(), 0);
+    }
 }
 
 TEST_F(BlockExpansion, BlocksThatOnlyCalculatedExtentsLetTheHeaderShowAreEstimated) {
