@@ -7,13 +7,16 @@
 #include "vb/error.h"
 
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 
 #include <atomic>
+#include <cerrno>
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace quellmar::maintenance {
@@ -55,6 +58,26 @@ bool IsRefusedWrite(const QSqlError& error) {
     }
 }
 
+// The system's reason for the database engine's last failed read or write on the connection.
+int SystemError(const QSqlDatabase& db) {
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0) return 0;
+    sqlite3* engine = *static_cast<sqlite3* const*>(handle.constData());
+    return engine ? sqlite3_system_errno(engine) : 0;
+}
+
+// A write went past the session's file-size limit (the engine says only "disk I/O error"); the
+// limit is named where there is one.
+bool PastFileSizeLimit(const QSqlDatabase& db, const QSqlError& error) {
+    return (error.nativeErrorCode().toInt() & 0xff) == SQLITE_IOERR && SystemError(db) == EFBIG;
+}
+
+QString FileTooLarge() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return "File too large";
+    return QString("File too large (this session lets a program write files of at most %1 bytes)").arg(limit.rlim_cur);
+}
+
 }  // namespace
 
 Connection::Connection(const QString& databasePath) : path_(databasePath), name_(NewConnectionName()) {
@@ -89,6 +112,8 @@ Connection::~Connection() {
 QSqlDatabase Connection::Database() const { return QSqlDatabase::database(name_, false); }
 
 void Connection::Fail(const QString& what, const QSqlError& error) const {
+    if (PastFileSizeLimit(Database(), error))
+        throw DatabaseError(("The cooler database " + path_ + " cannot be changed: " + FileTooLarge() + ".").toStdString());
     const std::string trouble = engine::DatabaseTrouble(error.nativeErrorCode().toInt(), error.databaseText().toStdString(),
                                                         QFile::encodeName(path_).toStdString());
     throw DatabaseError(trouble.empty() ? (what + ": " + ErrorText(error)).toStdString() : trouble);

@@ -33,8 +33,8 @@ public:
     // Runs one query and returns all its rows.
     std::vector<QSqlRecord> Select(const QString& sql, const QVariantList& values = {});
     // Raises the DatabaseError of a failed action on the connection: a failure a user can act on
-    // (a busy database, a full disk) in the program's words, any other one as `what` and the
-    // database's text.
+    // (a busy database, a full disk, a write past the session's file-size limit) in the program's
+    // words, any other one as `what` and the database's text.
     [[noreturn]] void Fail(const QString& what, const QSqlError& error) const;
 
 private:

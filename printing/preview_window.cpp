@@ -3,6 +3,7 @@
 #include "artwork.h"
 
 #include "gui/dialog_service.h"
+#include "gui/function_filter.h"
 #include "gui/mdi_frame.h"
 #include "gui/picture_box.h"
 #include "gui/print_error.h"
@@ -10,10 +11,12 @@
 #include "gui/twips.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMainWindow>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolBar>
@@ -26,6 +29,31 @@ namespace {
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
+// The sheet under the page picture, which scrolls in the page area. While the area has the focus,
+// a frame in the colour of a focused box stands round the picture, so the user sees where the keys
+// go.
+class PageSheet final : public QWidget {
+public:
+    // The room that the frame takes beside the picture.
+    static constexpr int kFrameRoom = 4;
+
+    explicit PageSheet(const QScrollArea& area) : area_(area) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        const QWidget* picture = findChild<QWidget*>("Picture1");
+        if (!area_.hasFocus() || !picture) return;
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), kFrameWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        const int offset = kFrameRoom - kFrameWidth / 2;
+        painter.drawRect(picture->geometry().adjusted(-offset, -offset, offset, offset));
+    }
+
+private:
+    static constexpr int kFrameWidth = 2;
+    const QScrollArea& area_;
+};
+
 }  // namespace
 
 PrinterPage PageOf(const gui::PrinterObject& printer) {
@@ -37,7 +65,7 @@ frmPreview::frmPreview()
     : toolbar1_(new QToolBar(this)),
       cmdClose_(new QPushButton("&Close")),
       pageArea_(new QScrollArea),
-      page_(new QWidget),
+      page_(new PageSheet(*pageArea_)),
       picture1_(new gui::PictureBox(page_)) {
     setObjectName("frmPreview");
     setWindowTitle("Print Preview");
@@ -65,11 +93,16 @@ frmPreview::frmPreview()
     picture1_->resize(gui::TwipsToPixels(10395, 10395));
     picture1_->SetAutoRedraw(true);
     picture1_->SetBackColor(gui::FromQRgb(palette().color(QPalette::Base).rgb()));
-    // The page comes after the toolbar's commands in the tab order; the keys scroll it.
+    // The page comes after the toolbar's commands in the tab order; the keys scroll it. It shows
+    // when it has the focus.
     pageArea_->setParent(this);
     pageArea_->setObjectName("PageArea");
     pageArea_->setFrameShape(QFrame::NoFrame);
     pageArea_->setWidget(page_);
+    gui::FilterEvents(*pageArea_, [this](QObject*, QEvent* event) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) page_->update();
+        return false;
+    });
     connect(cmdClose_, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
 }
 
@@ -125,6 +158,8 @@ void frmPreview::Form_Load() {
 
     previewScale_ = FitPreviewToPage(*picture1_);
     PlacePage();
+    // The page has the focus when the window opens, so that the first PageDown scrolls it.
+    pageArea_->setFocus(Qt::OtherFocusReason);
 
     gui::PrinterObject& printer = gui::Printer();
     printer.SetScaleMode(gui::kScaleInches);
@@ -146,7 +181,7 @@ void frmPreview::PlacePage() {
     const double x = std::round((gui::PixelsToTwipsX(width()) - gui::PixelsToTwipsX(picture1_->width())) / 2);
     const int margin = gui::TwipsToPixelsY(200);
     picture1_->move(gui::TwipsToPixelsX(x >= 100 ? x : 100), margin);
-    page_->resize(picture1_->geometry().right() + 1, picture1_->geometry().bottom() + 1 + margin);
+    page_->resize(picture1_->geometry().right() + 1 + PageSheet::kFrameRoom, picture1_->geometry().bottom() + 1 + margin);
 }
 
 void frmPreview::resizeEvent(QResizeEvent* event) {

@@ -4,9 +4,15 @@
 #include "main_window.h"
 #include "program_services.h"
 
+#include "vb/file_size_signal.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // From the start, before anything writes: a write past the session's file-size limit fails
+    // with "File too large", which the window that wrote says, and the program and its unsaved
+    // documents go on.
+    vb::IgnoreFileSizeSignal();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Quellmar_customer");
     quellmar::shell::RegisterProgramServices();

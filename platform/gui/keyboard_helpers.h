@@ -9,7 +9,8 @@ namespace gui {
 
 // Selects the whole text of a box, so the next keystroke replaces it.
 void SelectAllText(QLineEdit& box);
-// Selects the whole text whenever the box gets the focus, by keyboard or by mouse.
+// Selects the whole text whenever the box gets the focus, by keyboard or by mouse. The focus that
+// comes back to it when its window is active again or a menu closes leaves it as it was.
 void SelectAllOnFocus(QLineEdit& box);
 // Enter in the box moves the focus to the next control in tab order, as Tab does; the key itself
 // never reaches the box.

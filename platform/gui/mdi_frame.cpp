@@ -1,6 +1,12 @@
 #include "gui/mdi_frame.h"
 
+#include "gui/desktop_keyboard.h"
+#include "gui/function_filter.h"
+
+#include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -52,20 +58,58 @@ QMdiSubWindow* FrontChild(const QMdiArea& area) {
     return nullptr;
 }
 
+// While it lives, the focus that a change of state takes from `control`, the control that has the
+// focus in its window, and gives back to it leaves and comes back as it does when the window is
+// deactivated and activated again: a box keeps its cursor and selection, and the focus coming back
+// is no new arrival at the box. (A control that has the focus for a moment meanwhile gets it as
+// the library gives it, and loses its selection with it.)
+class FocusKeptByTheControl final : public QObject {
+public:
+    explicit FocusKeptByTheControl(QWidget* control) : control_(control) {
+        if (control_) QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~FocusKeptByTheControl() override {
+        if (control_) QCoreApplication::instance()->removeEventFilter(this);
+    }
+    FocusKeptByTheControl(const FocusKeptByTheControl&) = delete;
+    FocusKeptByTheControl& operator=(const FocusKeptByTheControl&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != control_ || (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)) return false;
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) return false;
+        QFocusEvent reactivation(event->type(), Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(watched, &reactivation);
+        return true;
+    }
+
+private:
+    const QWidget* control_;
+};
+
 // The frame of a child window, made inside the area as the area makes its own (so that it has the
 // main window's icon), deleted when it closes.
-// - It is no tab stop: Tab from the window's last control would stop on it, and it hands its focus
-//   straight back to that control, so Tab would never go round the window.
+// - It never takes the focus itself from its window's controls: Tab from the window's last control
+//   would stop on it (and it hands its focus straight back to that control, so Tab would never go
+//   round the window), and a click on its title or its buttons would take the focus from the box
+//   being typed in, which gets it back as if the user had just come to it.
 // - It hides itself for a moment while it is minimised, restored or maximised, and a window that
 //   hides hands the focus on to its next control: the focus stays where it is (the cursor and the
 //   selection of a box with it).
+// - Minimised, it holds the focus itself, and restored it gives it back to the control that had it;
+//   the focus leaves and comes back as with the window's deactivation, so a box keeps its cursor
+//   and selection.
 // - Minimised while it is the active window, it hands the activation, and with it the commands, to
-//   the window that now shows in front, as the desktop did.
+//   the window that now shows in front, as the desktop did; minimised and made the active window,
+//   it comes above the others, where its title shows.
 class ChildWindowFrame final : public QMdiSubWindow {
 public:
     explicit ChildWindowFrame(QMdiArea& area) : QMdiSubWindow(area.viewport()) {
         setAttribute(Qt::WA_DeleteOnClose);
-        setFocusPolicy(Qt::ClickFocus);
+        setFocusPolicy(Qt::NoFocus);
+        connect(this, &QMdiSubWindow::aboutToActivate, this, [this] {
+            if (isMinimized()) raise();
+        });
     }
 
 protected:
@@ -77,17 +121,34 @@ protected:
         const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
         const bool minimised = isMinimized() && !(before & Qt::WindowMinimized);
         ++changingState_;
-        QMdiSubWindow::changeEvent(event);
+        {
+            const FocusKeptByTheControl kept(widget() ? widget()->focusWidget() : nullptr);
+            QMdiSubWindow::changeEvent(event);
+        }
         --changingState_;
         QMdiArea* area = mdiArea();
         if (minimised && area && area->activeSubWindow() == this)
             if (QMdiSubWindow* front = FrontChild(*area)) area->setActiveSubWindow(front);
+        GiveFocusToTheWindow();
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        QMdiSubWindow::focusInEvent(event);
+        GiveFocusToTheWindow();
     }
     bool focusNextPrevChild(bool next) override {
         return changingState_ > 0 || QMdiSubWindow::focusNextPrevChild(next);
     }
 
 private:
+    // The frame holds the focus only while it is minimised; shown, it gives the focus back to the
+    // control of its window that had it (or the first one), as when the window is activated again.
+    void GiveFocusToTheWindow() {
+        if (!hasFocus() || isMinimized() || !widget() || !widget()->isVisible()) return;
+        QWidget* control = widget()->focusWidget();
+        if (!control || !control->isVisible() || !control->isEnabled()) control = FirstControl(*widget());
+        if (control) control->setFocus(Qt::ActiveWindowFocusReason);
+    }
+
     int changingState_ = 0;
 };
 
@@ -123,15 +184,70 @@ void Present(QMdiSubWindow& frame, bool fit) {
     }
 }
 
+// Ctrl+F6 and Ctrl+Tab: the child window after the active one in the order in which they were
+// opened (the one before it for Shift), wrapping round at the ends, becomes the active one, so that
+// the key pressed again and again visits every child window in turn, minimised ones too.
+void ActivateNextChild(QMdiArea& area, bool forward) {
+    QList<QMdiSubWindow*> shown = area.subWindowList(QMdiArea::CreationOrder);
+    shown.removeIf([](const QMdiSubWindow* frame) { return frame->isHidden(); });
+    if (shown.isEmpty()) return;
+    const qsizetype count = shown.size();
+    const qsizetype at = shown.indexOf(area.currentSubWindow());
+    const qsizetype next = at < 0 ? (forward ? 0 : count - 1) : (at + (forward ? 1 : count - 1)) % count;
+    area.setActiveSubWindow(shown[next]);
+}
+
+// Ctrl+F6 and Ctrl+Tab go to the next child window, with Shift to the one before; 0 for another key.
+int ChildWindowStep(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const bool back = modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+    if (key.key() == Qt::Key_Backtab) return back ? -1 : 0;
+    if (key.key() != Qt::Key_F6 && key.key() != Qt::Key_Tab) return 0;
+    return modifiers == Qt::ControlModifier ? 1 : back ? -1 : 0;
+}
+
+bool IsEnter(const QKeyEvent& key) {
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// The desktop's keys for the child windows, pressed anywhere in the main window: Ctrl+F6 and
+// Ctrl+Tab walk the child windows (before a control or the area's own Ctrl+Tab, which only goes
+// back to the window active before, can take the key); Alt+minus opens the window menu of the
+// active one (Restore, Move, Size, Minimise, Maximise, Close); Enter restores a minimised one that
+// has the focus.
+bool ChildWindowKeys(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || watched != QApplication::focusWidget()) return false;
+    QMdiArea* area = Area();
+    const auto* focus = static_cast<QWidget*>(watched);
+    if (!area || !Frame() || focus->window() != Frame() || QApplication::activePopupWidget()) return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (const int step = ChildWindowStep(key)) {
+        ActivateNextChild(*area, step > 0);
+        return true;
+    }
+    QMdiSubWindow* active = area->currentSubWindow();
+    if (!active) return false;
+    if (key.key() == Qt::Key_Minus && (key.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier) {
+        active->showSystemMenu();
+        return true;
+    }
+    if (focus != active || !active->isMinimized() || !IsEnter(key)) return false;
+    active->showNormal();
+    return true;
+}
+
 }  // namespace
 
 void SetMdiFrame(QMainWindow* frame, QMdiArea* area) {
     Frame() = frame;
     Area() = area;
-    // A child window that reaches beyond the area can be scrolled to.
     if (area) {
+        // A child window that reaches beyond the area can be scrolled to.
         area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        // Installed after the area's own filter of the application's keys, so it comes first.
+        QCoreApplication::instance()->installEventFilter(new FunctionFilter(area, ChildWindowKeys));
     }
 }
 

@@ -10,7 +10,11 @@ class QWidget;
 namespace gui {
 
 // The program's one multiple-document frame. Child windows (documents, drawing windows, previews,
-// maintenance windows) show themselves inside it without knowing the main window's class.
+// maintenance windows) show themselves inside it without knowing the main window's class. With it
+// come the desktop's keys for the child windows, anywhere in the main window: Ctrl+F6 and Ctrl+Tab
+// make the next child window (in the order in which they were opened, wrapping round, minimised
+// ones too) the active one, Ctrl+Shift+F6 and Ctrl+Shift+Tab the one before; Alt+minus opens the
+// active child window's window menu; Enter restores a minimised child window that has the focus.
 void SetMdiFrame(QMainWindow* frame, QMdiArea* area);
 QMainWindow* MdiFrame();
 QMdiArea* MdiArea();

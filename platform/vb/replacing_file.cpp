@@ -1,12 +1,12 @@
 #include "vb/replacing_file.h"
 
 #include "vb/file_kind.h"
+#include "vb/file_size_signal.h"
 #include "vb/in_place_write.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -68,16 +68,6 @@ std::string TemporaryStart(const fs::path& target) {
     return name + std::string(kTemporaryMark);
 }
 
-// A process that writes past its file-size limit is ended by a signal unless it ignores it; then
-// the write fails with "File too large", which is said like any other failure. A handler that the
-// program set itself is left alone.
-void IgnoreFileSizeSignal() {
-    struct sigaction current {};
-    if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && !(current.sa_flags & SA_SIGINFO) &&
-        current.sa_handler == SIG_DFL)
-        std::signal(SIGXFSZ, SIG_IGN);
-}
-
 bool RefusedByFolder(int error) { return error == EACCES || error == EPERM; }
 
 void GiveNewFilePermissions(const fs::path& written) {
@@ -117,6 +107,7 @@ FileWriteError::FileWriteError(Step step, int error) : FileWriteError(step, erro
 
 ReplacingFile::ReplacingFile(const fs::path& target, Fallback fallback)
     : target_(LinkedFile(target)), fallback_(fallback) {
+    // The program ignores the signal from its start; another host of the drawing component may not.
     IgnoreFileSizeSignal();
     // The rename at the end would replace a folder, a device or a write-protected file as readily
     // as any other.

@@ -43,8 +43,9 @@ private:
 // before anything is written. A replaced file keeps its permissions and, where the process may set
 // them, its owner, its group and its access control list. Failures raise FileWriteError; a write
 // beyond the process's file-size limit is one of them ("File too large"), never the end of the
-// process: from the first ReplacingFile on, the process (and what it starts) ignores SIGXFSZ,
-// unless the program handles that signal itself.
+// process: the program ignores that signal from its start, and a ReplacingFile makes any other
+// process that writes through one (another host of the drawing component, a test) ignore it too,
+// unless the process handles the signal itself (IgnoreFileSizeSignal).
 class VB_API ReplacingFile {
 public:
     enum class Fallback {

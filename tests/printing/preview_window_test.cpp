@@ -287,11 +287,11 @@ TEST_F(Preview, EveryCommandOfThePreviewIsReachedFromTheKeyboard) {
     };
     QPointer<frmPreview> preview = open();
     ASSERT_TRUE(preview);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Toolbar1.print");
-    // Tab goes round the print button, Close and the page, which the keys scroll.
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "PageArea");
+    // Tab goes round the page, which the keys scroll, the print button and Close.
     std::vector<QWidget*> stops;
     ASSERT_TRUE(quellmar::test::TabGoesRound(&stops));
-    EXPECT_EQ(quellmar::test::Names(stops), "cmdClose, PageArea, Toolbar1.print");
+    EXPECT_EQ(quellmar::test::Names(stops), "Toolbar1.print, cmdClose, PageArea");
     auto* page = preview->findChild<QScrollArea*>("PageArea");
     page->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
@@ -320,4 +320,47 @@ TEST_F(Preview, EveryCommandOfThePreviewIsReachedFromTheKeyboard) {
     Settle();
     EXPECT_FALSE(preview);
     EXPECT_EQ(PrintedPages(), 1);
+}
+
+// Whether the frame of the focus stands round the page picture: the colour of a focused box just
+// left and right of its middle.
+bool FocusFrameShows(const frmPreview& preview) {
+    QWidget* sheet = preview.findChild<QScrollArea*>("PageArea")->widget();
+    const QImage image = sheet->grab().toImage();
+    const QRect picture = preview.Picture1().geometry();
+    const QRgb focus = sheet->palette().color(QPalette::Highlight).rgb();
+    const int y = picture.center().y();
+    return image.pixel(picture.left() - 3, y) == focus && image.pixel(picture.right() + 3, y) == focus;
+}
+
+TEST_F(Preview, PreviewScrollsAtOnceWithThePageKeysAndTheArrowsAndShowsItsFocus) {
+    frame.resize(gui::TwipsToPixels(11880, 8145) + QSize(0, frame.menuBar()->sizeHint().height()));
+    Searched(kWaterSelection);
+    Menu("mnuPreview");
+    QApplication::processEvents();
+    frmPreview* preview = ActivePreview();
+    ASSERT_TRUE(preview);
+    auto* page = preview->findChild<QScrollArea*>("PageArea");
+    ASSERT_EQ(QApplication::focusWidget(), page) << "the page has the focus when the preview opens";
+    EXPECT_TRUE(FocusFrameShows(*preview));
+    QScrollBar* scroll = page->verticalScrollBar();
+    ASSERT_GT(scroll->maximum(), 0);
+    const struct {
+        Qt::Key down, up;
+    } keys[] = {{Qt::Key_PageDown, Qt::Key_PageUp}, {Qt::Key_Down, Qt::Key_Up}};
+    for (const auto& [down, up] : keys) {
+        SCOPED_TRACE(QKeySequence(down).toString().toStdString());
+        QTest::keyClick(QApplication::focusWidget(), down);
+        EXPECT_GT(scroll->value(), 0);
+        QTest::keyClick(QApplication::focusWidget(), up);
+        EXPECT_EQ(scroll->value(), 0);
+    }
+    // Tab takes the focus, and its frame, to the print button, which Enter presses.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Toolbar1.print");
+    EXPECT_FALSE(FocusFrameShows(*preview));
+    Screenshot("preview-focus-on-print", *preview);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), page);
+    EXPECT_TRUE(FocusFrameShows(*preview));
 }

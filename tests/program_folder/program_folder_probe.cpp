@@ -6,7 +6,10 @@
 //   models   the air-cooled model list (its number of entries)
 //   write    a changed version stored through the version editor
 //   drawing  the selected model's drawing window (the pixels drawn, the component's library)
-// Every message box the program raises is printed as "message: <text>".
+//   limit    from here on, no file of the process may grow beyond 1024 bytes (the shell's
+//            `ulimit -f 1`)
+// Every message box the program raises is printed as "message: <text>". The probe starts as the
+// program starts.
 #include "about_box.h"
 #include "air_selection.h"
 #include "drawing_window.h"
@@ -18,6 +21,7 @@
 
 #include "doubles/scripted_dialogs.h"
 #include "gui/mdi_frame.h"
+#include "vb/file_size_signal.h"
 
 #include <QApplication>
 #include <QImage>
@@ -33,6 +37,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 
 namespace {
 
@@ -79,6 +84,7 @@ public:
         else if (step == "models") Models();
         else if (step == "write") Write();
         else if (step == "drawing") Drawing();
+        else if (step == "limit") LimitFileSize();
         else std::cout << step << ": no such step\n";
         for (const QString& text : dialogs_->MessageTexts()) std::cout << "message: " << text.toStdString() << "\n";
         dialogs_->Clear();
@@ -129,6 +135,13 @@ private:
         std::cout << "write: " << (dialogs_->Messages().empty() ? "stored" : "refused") << "\n";
     }
 
+    static void LimitFileSize() {
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1024;
+        std::cout << "limit: " << (setrlimit(RLIMIT_FSIZE, &limit) == 0 ? "1024 bytes" : "not set") << "\n";
+    }
+
     void Drawing() {
         document_->DisplayDxf();
         Settle();
@@ -147,6 +160,7 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
+    vb::IgnoreFileSizeSignal();
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication application(argc, argv);
     Probe probe;

@@ -5,12 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include <spawn.h>
+#include <sys/wait.h>
 
 namespace {
 
@@ -153,6 +160,76 @@ TEST_F(InstalledProgramFolder, AChangeInAFolderThatTakesNoNewFileNamesTheFolder)
     ASSERT_EQ(seen.messages.size(), 1u) << seen.output;
     EXPECT_NE(seen.messages[0].find("its folder " + folder.string() + " does not allow new files"), std::string::npos)
         << seen.messages[0];
+}
+
+std::string Bytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The mask of the signals that a running process ignores, or 0 once it has ended.
+unsigned long long IgnoredSignals(pid_t process) {
+    std::ifstream status("/proc/" + std::to_string(process) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("SigIgn:")) return std::stoull(line.substr(7), nullptr, 16);
+    return 0;
+}
+
+// The program started as a user starts it, with the system's default for every signal, headless.
+pid_t StartProgram(const fs::path& folder) {
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t all;
+    sigfillset(&all);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    const std::string program = (folder / "Quellmar_customer").string();
+    char* const arguments[] = {const_cast<char*>(program.c_str()), nullptr};
+    char* const environment[] = {const_cast<char*>("QT_QPA_PLATFORM=offscreen"), const_cast<char*>("HOME=/nonexistent"),
+                                 const_cast<char*>("PATH=/usr/bin:/bin"), nullptr};
+    pid_t process = 0;
+    const int failed = posix_spawn(&process, program.c_str(), nullptr, &attributes, arguments, environment);
+    posix_spawnattr_destroy(&attributes);
+    return failed ? 0 : process;
+}
+
+TEST_F(InstalledProgramFolder, UnderAFileSizeLimitAnEditSaysFileTooLargeAndTheProgramGoesOn) {
+    const fs::path folder = Install("quellmar");
+    AddProbe(folder);
+    const fs::path database = folder / "quellmar.mdb";
+    const std::string before = Bytes(database);
+    const std::set<std::string> listed = Listing(folder);
+
+    // The version editor's change and the model's drawing, written to a temporary file, are
+    // refused in the program's words; the program goes on to search and list the models.
+    const Seen seen = Probe(folder, "limit write search drawing models");
+    EXPECT_EQ(seen["limit"], "1024 bytes") << seen.output;
+    EXPECT_EQ(seen["write"], "refused") << seen.output;
+    ASSERT_EQ(seen.messages.size(), 2u) << seen.output;
+    EXPECT_EQ(seen.messages[0], "The cooler database " + database.string() +
+                                    " cannot be changed: File too large (this session lets a program write files of at "
+                                    "most 1024 bytes).");
+    EXPECT_TRUE(seen.messages[1].starts_with("Cannot write the temporary drawing file " + folder.string() + "/tmp"))
+        << seen.messages[1];
+    EXPECT_TRUE(seen.messages[1].ends_with(": File too large")) << seen.messages[1];
+    EXPECT_TRUE(seen["search"].starts_with("selected ")) << seen.output;
+    EXPECT_EQ(seen["drawing"], "0 pixels") << seen.output;
+    EXPECT_GT(std::atoi(seen["models"].c_str()), 0) << seen.output;
+    EXPECT_TRUE(Bytes(database) == before) << "the database is as it was";
+    EXPECT_EQ(Listing(folder), listed) << "no journal left beside the database";
+
+    // The program itself ignores the signal of the limit from its start.
+    constexpr unsigned long long kFileSizeSignal = 1ull << (SIGXFSZ - 1);
+    const pid_t program = StartProgram(folder);
+    ASSERT_NE(program, 0);
+    unsigned long long ignored = 0;
+    for (int i = 0; i < 500 && !(ignored & kFileSizeSignal); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ignored = IgnoredSignals(program);
+    }
+    kill(program, SIGTERM);
+    waitpid(program, nullptr, 0);
+    EXPECT_TRUE(ignored & kFileSizeSignal) << std::hex << ignored;
 }
 
 TEST_F(InstalledProgramFolder, AnEmptyDatabaseFileIsNamedAsNoCoolerDatabaseAndStaysEmpty) {

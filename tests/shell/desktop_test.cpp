@@ -10,10 +10,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionTitleBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 #include <string>
 
@@ -67,6 +70,21 @@ protected:
         QTest::mouseClick(buttons, Qt::LeftButton, {}, QPoint(buttons->width() - width * fromRight - width / 2, buttons->height() / 2));
         Settle();
     }
+    // Clicks a button in the title of a child window that is not maximised.
+    static void ClickTitleButton(QMdiSubWindow& child, QStyle::SubControl button) {
+        QStyleOptionTitleBar title;
+        title.initFrom(&child);
+        title.subControls = QStyle::SC_All;
+        title.titleBarFlags = child.windowFlags();
+        title.titleBarState = child.windowState();
+        title.rect = QRect(0, 0, child.width(), child.style()->pixelMetric(QStyle::PM_TitleBarHeight, &title, &child));
+        const QPoint at = child.style()->subControlRect(QStyle::CC_TitleBar, &title, button, &child).center();
+        // The frame finds the button under the mouse as it moves there.
+        QMouseEvent move(QEvent::MouseMove, at, child.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&child, &move);
+        QTest::mouseClick(&child, Qt::LeftButton, {}, at);
+        Settle();
+    }
 };
 
 // Whether a label shows the whole of its text: laid out as the label lays it out, the text fits
@@ -94,6 +112,14 @@ std::string FocusName() {
 std::string Press(Qt::Key key) {
     QTest::keyClick(QApplication::focusWidget(), key);
     return FocusName();
+}
+
+// A key pressed where the keyboard is: in an open menu, else at the focus.
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* menu = QApplication::activePopupWidget();
+    QTest::keyClick(menu ? menu : QApplication::focusWidget(), key, modifiers);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
 }
 
 }  // namespace
@@ -300,5 +326,138 @@ TEST_F(Desktop, ResultsLabelsShowTheLongestTextsWholeAtTheDefaultSize) {
         check(labels);
         document->IsDirty(false);
         FrameOf(document)->close();
+    }
+}
+
+// The user changes the state of the document being typed in: the box keeps its cursor and its
+// selection, and typing goes on where it stopped.
+TEST_F(Desktop, AFocusedBoxKeepsItsCursorAndSelectionWhenItsWindowIsMaximisedRestoredOrMinimised) {
+    const struct {
+        const char* change;
+        std::function<void(QMdiSubWindow&)> make;
+    } changes[] = {
+        {"the title's maximise button",
+         [](QMdiSubWindow& child) {
+             ClickTitleButton(child, QStyle::SC_TitleBarMaxButton);
+             ASSERT_TRUE(child.isMaximized());
+         }},
+        {"the title's minimise button, then Ctrl+F6 to it and Enter",
+         [&](QMdiSubWindow& child) {
+             ClickTitleButton(child, QStyle::SC_TitleBarMinButton);
+             ASSERT_TRUE(child.isMinimized());
+             PressKey(Qt::Key_F6, Qt::ControlModifier);
+             PressKey(Qt::Key_Return);
+         }},
+        {"the window menu's Maximise, then the menu bar's restore button",
+         [&](QMdiSubWindow& child) {
+             PressKey(Qt::Key_Minus, Qt::AltModifier);
+             PressKey(Qt::Key_X);
+             ASSERT_TRUE(child.isMaximized());
+             PressMenuBarButton(1);
+         }},
+        {"the window menu's Minimise, then Ctrl+Tab to it and its window menu's Restore",
+         [&](QMdiSubWindow& child) {
+             PressKey(Qt::Key_Minus, Qt::AltModifier);
+             PressKey(Qt::Key_N);
+             ASSERT_TRUE(child.isMinimized());
+             PressKey(Qt::Key_Tab, Qt::ControlModifier);
+             PressKey(Qt::Key_Minus, Qt::AltModifier);
+             PressKey(Qt::Key_R);
+         }},
+    };
+    SelectionDocument* behind = Open("mnuWater");
+    for (const auto& [change, make] : changes) {
+        SCOPED_TRACE(change);
+        SelectionDocument* document = Open("mnuAir");
+        for (SelectionDocument* shown : {behind, document}) FrameOf(shown)->showNormal();
+        Settle();
+        // "34" of "12345" selected; a box that selected all of it again would lose "12" and "5".
+        PressKey(Qt::Key_Tab);
+        ASSERT_EQ(FocusName(), "txtOilFlow");
+        QTest::keyClicks(QApplication::focusWidget(), "12345");
+        PressKey(Qt::Key_Left);
+        PressKey(Qt::Key_Left, Qt::ShiftModifier);
+        PressKey(Qt::Key_Left, Qt::ShiftModifier);
+        make(*FrameOf(document));
+        EXPECT_FALSE(FrameOf(document)->isMinimized());
+        EXPECT_EQ(Active(), document);
+        EXPECT_EQ(FocusName(), "txtOilFlow");
+        EXPECT_EQ(document->TextBox("txtOilFlow")->selectedText(), "34");
+        PressKey(Qt::Key_9);
+        EXPECT_EQ(document->TextBox("txtOilFlow")->text(), "1295");
+        document->IsDirty(false);
+        FrameOf(document)->close();
+        Settle();
+        ASSERT_EQ(Active(), behind);
+    }
+}
+
+// Ctrl+F6 and Ctrl+Tab visit every open document in turn, the minimised one too, which comes above
+// the others; with Shift they walk back. Enter or the window menu's Restore brings a minimised one
+// back; with a maximised document in front every one visited is shown maximised, with its box
+// focused.
+TEST_F(Desktop, EveryDocumentFromTheKeyboardIsVisitedInTurnAndAMinimisedOneIsRestored) {
+    // Each walk, then the minimised document restored by Enter or by Alt+minus and R.
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int step;
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> restore;
+    } walks[] = {{Qt::Key_F6, Qt::ControlModifier, 1, {{Qt::Key_Return, {}}}},
+                 {Qt::Key_Tab, Qt::ControlModifier, 1, {{Qt::Key_Minus, Qt::AltModifier}, {Qt::Key_R, {}}}},
+                 {Qt::Key_F6, Qt::ControlModifier | Qt::ShiftModifier, -1, {{Qt::Key_Return, {}}}},
+                 {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, -1, {{Qt::Key_Minus, Qt::AltModifier}, {Qt::Key_R, {}}}}};
+    const std::vector<std::string> titles = {"water 1", "mobile", "water 2"};
+    for (const bool maximised : {false, true}) {
+        for (const auto& [key, modifiers, step, restore] : walks) {
+            SCOPED_TRACE(QKeySequence(QKeyCombination(modifiers, key)).toString().toStdString() + (maximised ? ", maximised" : ""));
+            std::vector<SelectionDocument*> documents;
+            for (const char* menu : {"mnuWater", "mnuMobile", "mnuWater"}) {
+                documents.push_back(Open(menu));
+                documents.back()->setWindowTitle(QString::fromStdString(titles[documents.size() - 1]));
+            }
+            QMdiSubWindow* minimised = FrameOf(documents[1]);
+            minimised->showMinimized();
+            if (maximised) FrameOf(documents[2])->showMaximized();
+            documents[2]->TextBox("txtHeatLoad")->setFocus();
+            Settle();
+            ASSERT_EQ(Active(), documents[2]);
+
+            std::vector<std::string> visited, expected;
+            for (int i = 1; i <= 6; ++i) {
+                PressKey(key, modifiers);
+                visited.push_back(gui::ActiveChild()->windowTitle().toStdString());
+                expected.push_back(titles[(2 + step * i + 6) % 3]);
+                const QMdiSubWindow* active = FrameOf(gui::ActiveChild());
+                EXPECT_EQ(frame.Area()->subWindowList(QMdiArea::StackingOrder).back(), active) << "in front";
+                // The keys go to the minimised window's frame, else to a box of the window, the only one
+                // that shows a selection.
+                EXPECT_TRUE(QApplication::focusWidget() == active || gui::ActiveChild()->isAncestorOf(QApplication::focusWidget()));
+                for (const QLineEdit* box : gui::ActiveChild()->findChildren<QLineEdit*>()) {
+                    EXPECT_TRUE(box == QApplication::focusWidget() || !box->hasSelectedText()) << box->objectName().toStdString();
+                }
+                if (maximised) {
+                    EXPECT_TRUE(ShowsTheFrontDocument());
+                }
+            }
+            EXPECT_EQ(visited, expected);
+
+            // Walked to the minimised one, which the keys restore (it was shown maximised when another was).
+            for (int i = 0; i < 3 && Active() != documents[1]; ++i) PressKey(key, modifiers);
+            ASSERT_EQ(Active(), documents[1]);
+            EXPECT_EQ(minimised->isMinimized(), !maximised);
+            if (!maximised) {
+                for (const auto& [restoring, with] : restore) PressKey(restoring, with);
+            }
+            EXPECT_FALSE(minimised->isMinimized());
+            EXPECT_EQ(Active(), documents[1]);
+            EXPECT_EQ(FocusName(), "txtHeatLoad");
+            EXPECT_TRUE(ShowsTheFrontDocument());
+            for (SelectionDocument* document : documents) {
+                document->IsDirty(false);
+                FrameOf(document)->close();
+            }
+            Settle();
+        }
     }
 }
