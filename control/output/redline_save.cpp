@@ -1,16 +1,17 @@
 #include "output/redline_save.h"
 
 #include "output/dxf_group_writer.h"
-#include "reader/ansi_text.h"
 #include "reader/colour_table.h"
 #include "reader/drawing_database.h"
-#include "reader/dxf_walk.h"
+#include "reader/dxf_section_walk.h"
 #include "reader/error_chain.h"
 #include "reader/file_io.h"
 #include "vb/replacing_file.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <string_view>
 
 namespace tiraq {
@@ -26,18 +27,25 @@ std::string Hex(std::uint64_t value) {
     return text;
 }
 
-// The value of a hexadecimal text, read up to its first character that is no hexadecimal digit.
-std::uint64_t HexValue(std::string_view text) {
-    std::uint64_t value = 0;
-    for (const char c : TrimBlanks(text)) {
+// The handle seed of a $HANDSEED value: its hexadecimal digits, read up to the first character
+// that is none, once the value is trimmed as the walk trims it. None where the value starts with
+// no digit, or where the seed moved past `added` records would not fit a handle.
+std::optional<std::uint64_t> HandleSeed(std::string_view value, std::uint64_t added) {
+    constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t seed = 0;
+    std::size_t digits = 0;
+    for (const char c : TrimGroupValue(value)) {
         int digit = 0;
         if (c >= '0' && c <= '9') digit = c - '0';
         else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
         else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
         else break;
-        value = value * 16 + std::uint64_t(digit);
+        if (seed > kLargest >> 4) return std::nullopt;
+        seed = seed * 16 + std::uint64_t(digit);
+        ++digits;
     }
-    return value;
+    if (digits == 0 || seed > kLargest - added - 11) return std::nullopt;
+    return seed;
 }
 
 // The records that a save adds, counted as the handle seed reserves room for them: every new
@@ -52,17 +60,18 @@ std::uint64_t AddedRecordCount(const DrawingDatabase& db) {
     return count;
 }
 
-// One pass over the source, line by line as the reader walks it, copying every line as it was
-// read and adding the redline records where the walk finds their places. Additions go before the
-// group that ends their table or section, so the line before the current one is held back.
+// One pass over the source, a piece at a time, copying every line as it was read and adding the
+// redline records where the walk finds their places. Additions go before the group that ends
+// their table or section, so the line before the current one is held back.
 class RedlineCopy {
 public:
-    RedlineCopy(const DrawingDatabase& db, std::string_view text, DxfGroupWriter& out)
-        : db_(db), walk_(text, false, quiet_), out_(out) {}
+    RedlineCopy(const DrawingDatabase& db, FileLines& source, DxfGroupWriter& out)
+        : db_(db), source_(source), out_(out) {}
 
     void Run() {
-        SectionMark mark = SectionMark::None;
-        while (walk_.NextMarked(mark)) {
+        std::string_view line;
+        while (source_.Next(line)) {
+            const SectionMark mark = walk_.Next(line);
             if (mark == SectionMark::SectionName && walk_.Section() == "ENTITIES") entitiesFound_ = true;
             if (mark == SectionMark::TableEnd && walk_.Section() == "TABLES" && walk_.Table() == "LAYER" &&
                 !layersWritten_) {
@@ -82,7 +91,7 @@ public:
                     redlinesWritten_ = true;
                 }
             }
-            Hold(walk_.CurrentLine());
+            Hold(line);
             if (mark == SectionMark::HeaderValue && walk_.Variable() == "$HANDSEED") MoveHandleSeed();
         }
         if (holding_) out_.Line(held_);
@@ -98,15 +107,18 @@ public:
 private:
     void Hold(std::string_view line) {
         if (holding_) out_.Line(held_);
-        held_ = line;
+        held_.assign(line);
         holding_ = true;
     }
 
-    // The seed is the next free handle: it moves past the room that the added records take.
+    // The seed is the next free handle: it moves past the room that the added records take. A
+    // value that gives no seed is copied as it stands, and the additions get no handles.
     void MoveHandleSeed() {
-        handle_ = HexValue(held_) + 10;
-        seed_ = Hex(handle_ + AddedRecordCount(db_) + 1);
-        held_ = seed_;
+        const std::uint64_t added = AddedRecordCount(db_);
+        const std::optional<std::uint64_t> seed = HandleSeed(held_, added);
+        if (!seed) return;
+        handle_ = *seed + 10;
+        held_ = Hex(handle_ + added + 1);
         handles_ = true;
     }
 
@@ -206,12 +218,11 @@ private:
     }
 
     const DrawingDatabase& db_;
-    ReaderHost quiet_;
-    DxfWalk walk_;
+    FileLines& source_;
+    DxfSectionWalk walk_;
     DxfGroupWriter& out_;
-    std::string_view held_;
+    std::string held_;
     bool holding_ = false;
-    std::string seed_;
     bool entitiesFound_ = false;
     bool handles_ = false;
     std::uint64_t handle_ = 0;
@@ -224,10 +235,10 @@ private:
 void SaveWithRedlines(const DrawingDatabase& db, const std::string& SourceFileName, const std::string& NewFileName) {
     if (IsSameFile(SourceFileName, NewFileName))
         RaiseTiraqError("The drawing cannot be saved over the file it was loaded from.");
-    const std::string text = ReadWholeFile(SourceFileName);
+    FileLines source(SourceFileName);
     vb::ReplacingFile file(NewFileName);
     DxfGroupWriter out(file);
-    RedlineCopy(db, text, out).Run();
+    RedlineCopy(db, source, out).Run();
     out.Flush();
     file.Commit();
 }

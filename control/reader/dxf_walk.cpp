@@ -44,14 +44,6 @@ Keyword KeywordOf(std::string_view line) {
     return Keyword::None;
 }
 
-// What a writer may leave around a value: blanks, tabs, and a line end of another convention.
-std::string_view TrimValue(std::string_view line) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const std::size_t first = line.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) return {};
-    return line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
-}
-
 }  // namespace
 
 bool DxfWalk::NextLine() {
@@ -79,62 +71,6 @@ bool DxfWalk::FindSectionLine() {
     std::string_view line;
     while (TrimBlanks(currentLine_) != "SECTION" && scan.Next(line)) currentLine_ = line;
     return TrimBlanks(currentLine_) == "SECTION";
-}
-
-bool DxfWalk::NextMarked(SectionMark& mark) {
-    const std::string_view codeLine = currentLine_;
-    if (!NextLine()) return false;
-    mark = MarkOf(codeLine, currentLine_);
-    return true;
-}
-
-SectionMark DxfWalk::MarkOf(std::string_view codeLine, std::string_view line) {
-    if (sectionEnded_) section_ = table_ = {};
-    if (tableEnded_) table_ = {};
-    sectionEnded_ = tableEnded_ = false;
-    const std::string_view value = TrimValue(line);
-    switch (awaiting_) {
-        case Awaiting::VariableCode:
-            // A code 0 or 9 ends the variable before it has a value, as it ends an entity.
-            if (!value.empty()) {
-                const int code = GroupCode(line);
-                awaiting_ = code == 0 || code == 9 ? Awaiting::Nothing : Awaiting::VariableValue;
-            }
-            return SectionMark::None;
-        case Awaiting::VariableValue:
-            awaiting_ = Awaiting::Nothing;
-            return SectionMark::HeaderValue;
-        default:
-            break;
-    }
-    // Most lines mark nothing: the code line is read only for a value that may be a mark.
-    if (value == "SECTION" || value == "TABLE" || value == "ENDSEC" || value == "ENDTAB" || value == "EOF") {
-        if (GroupCode(codeLine) != 0) return SectionMark::None;
-        if (value == "SECTION") {
-            section_ = table_ = {};
-            awaiting_ = Awaiting::SectionName;
-        } else if (value == "TABLE") {
-            awaiting_ = Awaiting::TableName;
-        } else if (value == "ENDSEC") {
-            awaiting_ = Awaiting::Nothing;
-            sectionEnded_ = true;
-            return SectionMark::SectionEnd;
-        } else if (value == "ENDTAB") {
-            tableEnded_ = true;
-            return SectionMark::TableEnd;
-        } else {
-            return SectionMark::FileEnd;
-        }
-    } else if ((awaiting_ == Awaiting::SectionName || awaiting_ == Awaiting::TableName) && GroupCode(codeLine) == 2) {
-        const bool section = awaiting_ == Awaiting::SectionName;
-        awaiting_ = Awaiting::Nothing;
-        (section ? section_ : table_) = value;
-        return section ? SectionMark::SectionName : SectionMark::TableName;
-    } else if (section_ == "HEADER" && GroupCode(codeLine) == 9) {
-        variable_ = value;
-        awaiting_ = Awaiting::VariableCode;
-    }
-    return SectionMark::None;
 }
 
 void DxfWalk::ReadNextLine() {

@@ -40,17 +40,6 @@ enum class Keyword : std::uint8_t {
     Entities,
 };
 
-// What a line marks in a drawing's sections and tables.
-enum class SectionMark : std::uint8_t {
-    None,
-    SectionName,  // the name of the section that SECTION opened
-    SectionEnd,   // ENDSEC
-    FileEnd,      // EOF
-    TableName,    // the name of the table that TABLE opened
-    TableEnd,     // ENDTAB
-    HeaderValue,  // the value of a HEADER variable
-};
-
 // Reads a drawing's text as the load driver does, for the load itself and for whatever must see
 // the drawing as the load will. Every line is compared whole with the driver's keywords; a reader
 // that a keyword starts takes its entity's group pairs up to the next group code 0 or 9, so that
@@ -67,23 +56,6 @@ public:
     // table's name) and for the header's extents while the control computes them. False at the
     // end of the text.
     bool Next(Keyword& keyword);
-
-    // Reads the next line, for a writer that copies the drawing line by line, and says what it marks
-    // in the drawing's sections; false at the end of the text. A mark is a value line after its
-    // group code line, the code read as LoadEntity reads codes and the value with blanks, tabs and
-    // stray line ends trimmed from both ends: SECTION, ENDSEC, EOF, TABLE and ENDTAB after code 0;
-    // the name of a section or table after the first code 2 that follows its SECTION or TABLE;
-    // the name of a HEADER variable after code 9, whose value is the line after its first group
-    // code, the lines before that code that are empty once trimmed passed over. Like the driver's
-    // keywords, marks are found line by line, not pair by pair: the empty line that a carriage
-    // return left after a keyword (CR CR LF) puts no pair after it out of step.
-    bool NextMarked(SectionMark& mark);
-    // The section and table that the line just read belongs to, trimmed; empty outside any. The
-    // line that ends a section or table still belongs to it.
-    std::string_view Section() const noexcept { return section_; }
-    std::string_view Table() const noexcept { return table_; }
-    // At a HeaderValue mark, the variable's name, trimmed.
-    std::string_view Variable() const noexcept { return variable_; }
 
     // Whether the text is a DXF file: a scan of its own from the start, beginning with the current
     // line, until a line trimmed is "SECTION". The current line is left at that line, or at the
@@ -163,7 +135,6 @@ public:
 
 private:
     bool NextLine();
-    SectionMark MarkOf(std::string_view codeLine, std::string_view line);
     // An entity that cannot be read is the control's error, its description followed by
     // ". Error in LoadEntity.".
     [[noreturn]] void RaiseLoadEntityError(const std::string& description);
@@ -179,12 +150,6 @@ private:
     bool calcExtents_;
     GroupValues groups_;
     ReaderHost& host_;
-
-    // What NextMarked has found so far.
-    enum class Awaiting : std::uint8_t { Nothing, SectionName, TableName, VariableCode, VariableValue };
-    Awaiting awaiting_ = Awaiting::Nothing;
-    std::string_view section_, table_, variable_;
-    bool sectionEnded_ = false, tableEnded_ = false;
 };
 
 template <typename Take>

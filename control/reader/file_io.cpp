@@ -2,13 +2,23 @@
 
 #include "vb/error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include <sys/stat.h>
 
 namespace tiraq {
+namespace {
+
+// A folder opens but does not read.
+void RaiseReadError(std::FILE* file) {
+    if (std::ferror(file)) throw vb::FileError(errno == 0 ? EIO : errno);
+}
+
+}  // namespace
 
 std::string ReadWholeFile(const std::filesystem::path& path) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
@@ -27,9 +37,49 @@ std::string ReadWholeFile(const std::filesystem::path& path) {
         text.append(buffer, got);
         if (got < sizeof buffer) break;
     }
-    // A folder opens but does not read.
-    if (std::ferror(file.get())) throw vb::FileError(errno == 0 ? EIO : errno);
+    RaiseReadError(file.get());
     return text;
+}
+
+FileLines::FileLines(const std::filesystem::path& path)
+    : file_(std::fopen(path.c_str(), "rb"), &std::fclose), buffer_(std::size_t{1} << 16, '\0') {
+    if (!file_) throw vb::FileError(errno);
+}
+
+bool FileLines::Next(std::string_view& line) {
+    for (;;) {
+        const char* begin = buffer_.data() + begin_;
+        const char* end = buffer_.data() + end_;
+        // Lines are short: a plain search finds their ends sooner than memchr.
+        const char* cr = std::find(begin, end, '\r');
+        // A CR that ends what has been read may have the LF of its line end still to come.
+        if (cr != end && (cr + 1 < end || atEnd_)) {
+            line = std::string_view(begin, std::size_t(cr - begin));
+            begin_ += line.size() + 1;
+            if (begin_ < end_ && buffer_[begin_] == '\n') ++begin_;
+            return true;
+        }
+        if (atEnd_) {
+            if (begin_ == end_) return false;
+            line = std::string_view(begin, end_ - begin_);
+            begin_ = end_;
+            return true;
+        }
+        ReadOn();
+    }
+}
+
+void FileLines::ReadOn() {
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    begin_ = 0;
+    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    const std::size_t got = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_.get());
+    end_ += got;
+    if (got == 0) {
+        RaiseReadError(file_.get());
+        atEnd_ = true;
+    }
 }
 
 bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {

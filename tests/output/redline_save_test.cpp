@@ -68,6 +68,17 @@ TEST_F(SaveTest, WithoutRedlinesTheCopyIsTheSourceLineForLine) {
     const std::string text = b.Unclosed() + "  0\r\nEOF";  // the last line has no line end
     LoadSource(text);
     EXPECT_EQ(Save(), text + "\r\n");
+
+    // The source is read in pieces of 64 KiB: a line end where a piece ends (its LF in the next
+    // piece) or inside it, and a line longer than a piece.
+    for (const std::size_t lineEnd : {65535, 65534}) {
+        DxfBuilder large;
+        large.Section("ENTITIES").Raw("999");
+        large.Raw(std::string(lineEnd - large.Unclosed().size(), 'x')).Raw("999").Raw(std::string(100000, 'y'));
+        large.Line("0", "0", "1", "1").EndSection();
+        LoadSource(large.Text());
+        EXPECT_EQ(Save(), large.Text());
+    }
 }
 
 TEST_F(SaveTest, WithoutAHandleSeedTheRedlinesHaveNeitherHandlesNorSubclassMarkers) {
@@ -248,14 +259,17 @@ TEST_F(SaveTest, AnEntitiesSectionClosedWithTrailingBlanksGetsItsAdditionsInside
 }
 
 // A drawing whose `keyword` line, where it names or closes the ENTITIES section, the HEADER or
-// the handle seed, is followed by `after` before its line end.
-std::string DrawingWithKeywordFollowedBy(std::string_view keyword, std::string_view after) {
+// the handle seed, is followed by `after` before its line end, and whose HEADER holds `header`.
+std::string DrawingWithKeywordFollowedBy(std::string_view keyword, std::string_view after,
+                                         std::initializer_list<std::string_view> header = {
+                                             "  9", "$ACADVER", "  1", "AC1015", "  9", "$HANDSEED", "  5", "1F"}) {
     const auto line = [&](std::string_view word) {
         return std::string(word) + std::string(word == keyword ? after : "");
     };
     DxfBuilder b;
-    b.Raw("  0").Raw("SECTION").Raw("  2").Raw(line("HEADER")).Group(9, "$ACADVER").Group(1, "AC1015");
-    b.Raw("  9").Raw(line("$HANDSEED")).Group(5, "1F").EndSection();
+    b.Raw("  0").Raw("SECTION").Raw("  2").Raw(line("HEADER"));
+    for (const std::string_view headerLine : header) b.Raw(line(headerLine));
+    b.EndSection();
     b.Section("TABLES").LayerTable().Layer("0").EndTable().EndSection();
     b.Raw("  0").Raw(line("SECTION")).Raw("  2").Raw(line("ENTITIES"));
     b.Entity("LINE", {{5, "1A"}, {8, "0"}, {10, "0"}, {20, "0"}, {11, "9"}, {21, "9"}});
@@ -299,6 +313,63 @@ TEST_F(SaveTest, SaveWhitespaceAfterASectionOrHeaderKeywordLeavesTheRedlineInsid
             EXPECT_EQ(std::tie(back.X1, back.Y1, back.X2, back.Y2), std::tuple(1.0f, 2.0f, 3.0f, 4.0f))
                 << "as the caller gave it";
         }
+    }
+}
+
+// Header values are read as values, whatever they hold: a GUID or a seed that reads as a number
+// too large, a 9 where a code could stand, a tab before the seed; a line lost or added puts the
+// pairs in step again at the next line that is no number.
+TEST_F(SaveTest, SaveHeaderValuesNeitherStopTheSaveNorHideOrLowerTheHandleSeed) {
+    constexpr std::string_view kGuid = "3D803885-D62E-11EA-8175-1803733EFA49";
+    const struct {
+        const char* what;
+        std::initializer_list<std::string_view> header;
+        std::string_view savedSeed, redlineHandle;  // no handle: the redline has none
+    } rows[] = {
+        {"a GUID before the seed", {"  9", "$VERSIONGUID", "  2", kGuid, "  9", "$HANDSEED", "  5", "1F"}, "2B", "2A"},
+        {"a seed that reads as a number too large", {"  9", "$HANDSEED", "  5", "2E310"}, "2E31C", "2E31B"},
+        {"both GUIDs and such a seed",
+         {"  9", "$FINGERPRINTGUID", "  2", "{8A4E5E38-1B7D-4C3E-9F6A-0D2E3F4A5B6C}", "  9", "$VERSIONGUID", "  2",
+          kGuid, "  9", "$HANDSEED", "  5", "2E310"},
+         "2E31C", "2E31B"},
+        {"a value 9 before the seed", {"  9", "$SPLINESEGS", " 70", "9", "  9", "$HANDSEED", "  5", "1F"}, "2B", "2A"},
+        {"a value 9.0 before the seed", {"  9", "$SPLINESEGS", " 40", "9.0", "  9", "$HANDSEED", "  5", "1F"}, "2B",
+         "2A"},
+        {"a variable without a value before the seed", {"  9", "$NOVALUE", "  9", "$HANDSEED", "  5", "1F"}, "2B", "2A"},
+        {"a tab before the seed", {"  9", "$HANDSEED", "  5", "\t2F"}, "3B", "3A"},
+        {"a code line lost before the seed", {"  9", "$ACADVER", "AC1015", "  9", "$HANDSEED", "  5", "1F"}, "2B", "2A"},
+        {"a line added before the seed", {"  9", "$ACADVER", "  1", "  1", "AC1015", "  9", "$HANDSEED", "  5", "1F"},
+         "2B", "2A"},
+        {"a seed that is no hexadecimal number", {"  9", "$HANDSEED", "  5", "ZZ"}, "ZZ", ""},
+        {"a seed that cannot move past the redline", {"  9", "$HANDSEED", "  5", "FFFFFFFFFFFFFFF5"},
+         "FFFFFFFFFFFFFFF5", ""},
+    };
+    const auto saveAndReadBack = [&](const auto& row) {
+        LoadSource(DrawingWithKeywordFollowedBy("", "", row.header));
+        AddRedlineLine(db, 1, 2, 3, 4, "REDLINE", 0);
+        const std::vector<std::string> lines = LinesOf(Save());
+
+        const std::size_t entities = LineReading(lines, "ENTITIES");
+        const std::size_t redline = LineReading(lines, "REDLINE");
+        EXPECT_LT(entities, redline);
+        EXPECT_LT(redline, LineReading(lines, "ENDSEC", entities)) << "before the end of the entities";
+        const std::size_t seed = LineReading(lines, "$HANDSEED");
+        ASSERT_LT(seed + 2, lines.size());
+        EXPECT_EQ(lines[seed + 2], row.savedSeed);
+        if (row.redlineHandle.empty())
+            EXPECT_EQ(lines[redline - 2], "LINE") << "neither a handle nor subclass markers";
+        else
+            EXPECT_EQ(lines[redline - 6], row.redlineHandle) << "the handle, before the subclass markers";
+
+        ReadBack file(target, reader.Properties.TmpFileNamePath);
+        ASSERT_TRUE(file.loaded);
+        ASSERT_EQ(file.db.LineCount(), 2);
+        const LineRecord& back = file.db.Lines[2];
+        EXPECT_EQ(std::tie(back.X1, back.Y1, back.X2, back.Y2), std::tuple(1.0f, 2.0f, 3.0f, 4.0f));
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_NO_THROW(saveAndReadBack(row));
     }
 }
 
