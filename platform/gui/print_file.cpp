@@ -39,10 +39,13 @@ void PrintFile::Collect() {
     char chunk[1 << 16];
     for (;;) {
         const ssize_t got = ::read(readEnd_, chunk, sizeof chunk);
-        if (got > 0)
+        if (got > 0) {
             document_.append(chunk, static_cast<std::size_t>(got));
-        else if (got == 0 || errno != EINTR)
+        } else if (got == 0 || errno != EINTR) {
+            // A document cut short must not replace the file as if it were whole.
+            if (got < 0) readError_ = errno;
             return;
+        }
     }
 }
 
@@ -54,6 +57,7 @@ void PrintFile::EndCollecting() noexcept {
 
 void PrintFile::Commit() {
     EndCollecting();
+    if (readError_ != 0) throw vb::FileWriteError(vb::FileWriteError::Step::Writing, readError_);
     file_.Write(document_);
     file_.Commit();
 }

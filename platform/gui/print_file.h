@@ -42,6 +42,7 @@ private:
     int readEnd_ = -1;
     int writeEnd_ = -1;
     std::string document_;
+    int readError_ = 0;  // the pipe's error, where it failed before the printer closed it
     std::thread collector_;
 };
 
