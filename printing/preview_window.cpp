@@ -220,7 +220,11 @@ void frmPreview::PrintIt() {
         PrintPage(coolType_, printer, 1.0, PageOf(printer), request_, LabelsNow());
         printer.EndDoc();
     } catch (const std::exception& error) {
-        printer.EndDoc();
+        // What was drawn goes out; the failure that stopped the drawing is the one the user hears of.
+        try {
+            printer.EndDoc();
+        } catch (const std::exception&) {
+        }
         // Titled after the command that printed: the document's Print, or this window's.
         gui::Dialogs().MsgBox("The quotation could not be printed.\r\n" + gui::PrintErrorText(error),
                               gui::vbOKOnly | gui::vbExclamation,

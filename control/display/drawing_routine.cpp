@@ -34,16 +34,14 @@ public:
     PassDevices& operator=(const PassDevices&) = delete;
 
     void Finish() {
-        if (finished_) return;
+        if (finished_ || (metafile_ == nullptr && printer_ == nullptr)) return;
         finished_ = true;
-        if (metafile_ != nullptr) {
-            metafile_->CloseMetaFile();
-        } else if (printer_ != nullptr) {
-            printer_->EndDoc();
-        } else {
-            return;
-        }
+        // First, since the printer may refuse the document: the screen's conversion comes back anyway.
         state_.Conversion = saved_;
+        if (metafile_ != nullptr)
+            metafile_->CloseMetaFile();
+        else
+            printer_->EndDoc();
     }
 
 private:

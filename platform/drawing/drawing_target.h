@@ -145,7 +145,8 @@ private:
 class PrintingTarget : public DrawingTarget {
 public:
     virtual void NewPage() = 0;
-    // Hands the document over; nothing happens when none is open.
+    // Hands the document over; nothing happens when none is open. A printer that cannot take the
+    // document raises its error, and is idle all the same.
     virtual void EndDoc() = 0;
     virtual bool DocumentOpen() const = 0;
 };

@@ -16,7 +16,7 @@ constexpr std::string_view kPrintSetup = "File > Print Setup";
 
 QString PrintErrorText(const std::exception& error) {
     const QString text = ErrorText(error);
-    const std::string advice = Printer().StartFailureAdvice(text.toStdString(), kPrintSetup);
+    const std::string advice = Printer().FailureAdvice(text.toStdString(), kPrintSetup);
     return advice.empty() ? text : text + "\r\n" + QString::fromStdString(advice);
 }
 

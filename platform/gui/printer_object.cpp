@@ -52,18 +52,21 @@ DrawingSurface& PrinterObject::Surface() {
     if (!surface_.IsActive()) {
         BeginOn(StartDocument());
         // Drawing on a printer that did not start would be lost without a word.
-        if (!surface_.IsActive()) throw vb::RuntimeError(kErrPrinter, StartFailure());
+        if (!surface_.IsActive()) {
+            DropDocument();
+            throw vb::RuntimeError(kErrPrinter, Failure());
+        }
         page_ = 1;
     }
     return surface_;
 }
 
-std::string PrinterObject::StartFailureAdvice(std::string_view errorText, std::string_view setupPlace) const {
-    if (errorText.find(StartFailure()) == std::string_view::npos) return {};
-    return StartAdvice(setupPlace);
+std::string PrinterObject::FailureAdvice(std::string_view errorText, std::string_view setupPlace) const {
+    if (errorText.find(Failure()) == std::string_view::npos) return {};
+    return Advice(setupPlace);
 }
 
-std::string PrinterObject::StartAdvice(std::string_view setupPlace) const {
+std::string PrinterObject::Advice(std::string_view setupPlace) const {
     return "Check the printer, or choose another one, in " + std::string(setupPlace) + ", then print again.";
 }
 
@@ -82,13 +85,13 @@ void PrinterObject::NewPage() {
 }
 
 void PrinterObject::EndDoc() {
-    if (surface_.IsActive()) {
-        surface_.End();
-        FinishDocument();
-    }
+    const bool open = surface_.IsActive();
+    if (open) surface_.End();
     page_ = 0;
     SetCurrentX(ScaleLeft());
     SetCurrentY(ScaleTop());
+    // Last, since a printer may refuse the document: it is idle and ready for the next one anyway.
+    if (open) FinishDocument();
 }
 
 int PrinterObject::Orientation() const {
@@ -126,7 +129,13 @@ void PrinterObject::SetCopies(int copies) {
 
 PrinterDevice::PrinterDevice(QPrinter& printer) : printer_(printer) {}
 
-PrinterDevice::~PrinterDevice() { EndDoc(); }
+PrinterDevice::~PrinterDevice() {
+    // A document still open goes out as far as it got; nobody is left to hear of a failure.
+    try {
+        EndDoc();
+    } catch (const vb::RuntimeError&) {
+    }
+}
 
 std::string PrinterDevice::DeviceName() const { return printer_.printerName().toStdString(); }
 
@@ -141,10 +150,17 @@ int PrinterDevice::CopyCount() const { return printer_.copyCount(); }
 void PrinterDevice::SetCopyCount(int copies) { printer_.setCopyCount(copies); }
 
 QPaintDevice& PrinterDevice::StartDocument() {
+    if (printer_.outputFormat() != QPrinter::PdfFormat) return printer_;
     // Qt's PDF output started without a file stays "active" and then refuses every change of
     // printer or file: nothing is started at all.
-    if (printer_.outputFormat() == QPrinter::PdfFormat && printer_.outputFileName().isEmpty())
-        throw vb::RuntimeError(kErrPrinter, StartFailure());
+    if (printer_.outputFileName().isEmpty()) throw vb::RuntimeError(kErrPrinter, Failure());
+    try {
+        file_ = std::make_unique<PrintFile>(printer_.outputFileName());
+    } catch (const vb::FileWriteError& error) {
+        RaiseFileError(error);
+    }
+    // The file changes only once the document is whole.
+    printer_.setOutputFileName(file_->WriterName());
     return printer_;
 }
 
@@ -153,23 +169,44 @@ QPaintDevice& PrinterDevice::StartNextPage(QPaintDevice& current) {
     return current;
 }
 
-void PrinterDevice::FinishDocument() {}
+std::unique_ptr<PrintFile> PrinterDevice::TakeFile() {
+    if (file_) printer_.setOutputFileName(file_->Target());
+    return std::move(file_);
+}
 
-std::string PrinterDevice::StartFailure() const {
+void PrinterDevice::FinishDocument() {
+    if (const std::unique_ptr<PrintFile> file = TakeFile()) {
+        try {
+            file->Commit();
+        } catch (const vb::FileWriteError& error) {
+            RaiseFileError(error);
+        }
+    }
+}
+
+void PrinterDevice::DropDocument() { TakeFile(); }
+
+QString PrinterDevice::OutputFile() const { return file_ ? file_->Target() : printer_.outputFileName(); }
+
+void PrinterDevice::RaiseFileError(const vb::FileWriteError& error) const {
+    throw vb::RuntimeError(kErrPrinter, Failure() + "\r\n" + error.Reason());
+}
+
+std::string PrinterDevice::Failure() const {
     if (printer_.outputFormat() == QPrinter::PdfFormat) {
-        if (printer_.outputFileName().isEmpty()) return "Printer error: no printer or file to print to is chosen.";
-        return "Printer error: the file \"" + printer_.outputFileName().toStdString() + "\" cannot be written.";
+        if (OutputFile().isEmpty()) return "Printer error: no printer or file to print to is chosen.";
+        return "Printer error: the file \"" + OutputFile().toStdString() + "\" cannot be written.";
     }
     return "Printer error: the printer \"" + DeviceName() + "\" cannot start a document.";
 }
 
-std::string PrinterDevice::StartAdvice(std::string_view setupPlace) const {
+std::string PrinterDevice::Advice(std::string_view setupPlace) const {
     const std::string then = " in " + std::string(setupPlace) + ", then print again.";
     if (printer_.outputFormat() == QPrinter::PdfFormat) {
-        if (printer_.outputFileName().isEmpty()) return "Choose one" + then;
+        if (OutputFile().isEmpty()) return "Choose one" + then;
         return "Choose another file, or a printer," + then;
     }
-    return PrinterObject::StartAdvice(setupPlace);
+    return PrinterObject::Advice(setupPlace);
 }
 
 // --- preview images ---

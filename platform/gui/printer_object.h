@@ -2,6 +2,7 @@
 
 #include "drawing/drawing_target.h"
 #include "gui/painter_surface.h"
+#include "gui/print_file.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -21,7 +22,8 @@ namespace gui {
 // `Surface`, the device context) starts a document (a printer that cannot start one raises the
 // runtime's "Printer error", 482, saying what is wrong, and stays idle, so its settings can be
 // changed before the next try), `NewPage` moves to a fresh page and `EndDoc` hands the
-// document over. Positions are in the printable area, whose top left corner is (0, 0).
+// document over; a printer that cannot take it (a file that cannot be written) raises the same
+// error, idle as well. Positions are in the printable area, whose top left corner is (0, 0).
 // Settings use the runtime's constants: Orientation 1 portrait, 2 landscape; PaperSize 1 letter,
 // 5 legal, 8 A3, 9 A4, 11 A5.
 class PrinterObject : public PrintingTarget {
@@ -55,11 +57,11 @@ public:
     void SetPaperBin(int paperBin) { paperBin_ = paperBin; }
     virtual std::string DeviceName() const = 0;
 
-    // What the user can do about an error whose text holds this printer's failure to start a
-    // document ("Choose one in <setupPlace>, then print again."), with the place where the
+    // What the user can do about an error whose text holds this printer's failure to start or to
+    // take a document ("Choose one in <setupPlace>, then print again."), with the place where the
     // program lets the user choose a printer; empty for any other error. The printer's error
     // itself names no program's commands: printers serve components in other programs too.
-    std::string StartFailureAdvice(std::string_view errorText, std::string_view setupPlace) const;
+    std::string FailureAdvice(std::string_view errorText, std::string_view setupPlace) const;
 
 protected:
     PrinterObject() = default;
@@ -68,14 +70,15 @@ protected:
     virtual int CopyCount() const = 0;
     virtual void SetCopyCount(int copies) = 0;
     // The device of the document's first page (starting the document), of the next page, and the
-    // end of the document.
+    // end of the document; a document whose device did not begin is dropped.
     virtual QPaintDevice& StartDocument() = 0;
     virtual QPaintDevice& StartNextPage(QPaintDevice& current) = 0;
     virtual void FinishDocument() = 0;
-    // The description of the error raised when no document could be started, and what the user
-    // can do about it.
-    virtual std::string StartFailure() const { return "Printer error"; }
-    virtual std::string StartAdvice(std::string_view setupPlace) const;
+    virtual void DropDocument() {}
+    // The description of the error raised when no document could be started or taken, and what
+    // the user can do about it.
+    virtual std::string Failure() const { return "Printer error"; }
+    virtual std::string Advice(std::string_view setupPlace) const;
 
 private:
     void BeginOn(QPaintDevice& device);
@@ -103,11 +106,19 @@ protected:
     QPaintDevice& StartDocument() override;
     QPaintDevice& StartNextPage(QPaintDevice& current) override;
     void FinishDocument() override;
-    std::string StartFailure() const override;
-    std::string StartAdvice(std::string_view setupPlace) const override;
+    void DropDocument() override;
+    std::string Failure() const override;
+    std::string Advice(std::string_view setupPlace) const override;
 
 private:
+    // The PDF file chosen to print to, also while a document is open and Qt writes elsewhere.
+    QString OutputFile() const;
+    // The open document's file, taken off the printer, which gets the chosen file's name back.
+    std::unique_ptr<PrintFile> TakeFile();
+    [[noreturn]] void RaiseFileError(const vb::FileWriteError& error) const;
+
     QPrinter& printer_;
+    std::unique_ptr<PrintFile> file_;  // while a document to a file is open
 };
 
 // The printer object drawing its pages as images, for a preview on screen. The pages of the last

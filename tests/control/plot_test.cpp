@@ -1,6 +1,7 @@
 #include "control_fixture.h"
 
 #include "gui/printer_object.h"
+#include "small_disk.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -110,6 +111,34 @@ TEST_F(PlotTest, AFailedPlotRedrawsTheDrawingWithNoZoomComplete) {
     EXPECT_EQ(sink->zoomCompletes, before);
     EXPECT_EQ(Shown(200, 150), kRed) << "the drawing is shown again";
     EXPECT_TRUE(ViewNear(View(), kExtents));
+}
+
+// A file with no room for the whole print: the plot fails through the chain with the system's
+// reason, the file that stood there and the drawing on screen stay, and nothing is left beside.
+TEST_F(PlotTest, PrintToFileFailureSaysWhyAndKeepsTheOldFile) {
+    Load();
+    const auto out = folder / "out";
+    std::filesystem::create_directory(out);
+    const std::string pdf = (out / "plot.pdf").string();
+    gui::ProcessPrinter().setOutputFileName(QString::fromStdString(pdf));
+    for (const quellmar::test::NoRoom& room : quellmar::test::kNoRoom) {
+        SCOPED_TRACE(room.name);
+        const auto failing = [&] {
+            std::string said = "no error";
+            try {
+                dxf->Plot(dxfCurrentView, {}, {}, {}, {}, {});
+            } catch (const vb::RuntimeError& e) {
+                said = e.Description();
+            }
+            const std::string expected = "Printer error: the file \"" + pdf + "\" cannot be written.\r\n" + room.reason +
+                                         "\r\n ->  Zoom.\r\n ->  Plot.";
+            std::string wrong = said == expected ? "" : "said \"" + said + "\"\n";
+            if (Shown(200, 150) != kRed) wrong += "the drawing is not shown again\n";
+            if (gui::ProcessPrinter().outputFileName().toStdString() != pdf) wrong += "the printer lost its file\n";
+            return wrong;
+        };
+        EXPECT_EXIT(quellmar::test::WithNoRoom(room, pdf, failing), ::testing::ExitedWithCode(0), "");
+    }
 }
 
 // On paper the extents stand inside a margin: the frame on them prints all four sides.

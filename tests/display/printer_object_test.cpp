@@ -80,14 +80,15 @@ TEST(PrinterDevice, PrinterThatCannotStartRaisesPrinterErrorAndTakesNewSettings)
     };
     const std::string noDestination = failure();
     EXPECT_EQ(noDestination, "Printer error: no printer or file to print to is chosen.");
-    EXPECT_EQ(printer.StartFailureAdvice(noDestination + "\r\n ->  Plot.", "the Setup menu"),
+    EXPECT_EQ(printer.FailureAdvice(noDestination + "\r\n ->  Plot.", "the Setup menu"),
               "Choose one in the Setup menu, then print again.");
-    EXPECT_EQ(printer.StartFailureAdvice("Invalid property value", "the Setup menu"), "");
+    EXPECT_EQ(printer.FailureAdvice("Invalid property value", "the Setup menu"), "");
     qprinter.setOutputFileName(missing);
     EXPECT_EQ(qprinter.outputFileName(), missing);
     const std::string unwritable = failure();
-    EXPECT_EQ(unwritable, "Printer error: the file \"" + missing.toStdString() + "\" cannot be written.");
-    EXPECT_EQ(printer.StartFailureAdvice(unwritable, "the Setup menu"),
+    EXPECT_EQ(unwritable,
+              "Printer error: the file \"" + missing.toStdString() + "\" cannot be written.\r\nNo such file or directory");
+    EXPECT_EQ(printer.FailureAdvice(unwritable, "the Setup menu"),
               "Choose another file, or a printer, in the Setup menu, then print again.");
     const QString file = QString::fromStdString((folder.Path() / "page.pdf").string());
     qprinter.setOutputFileName(file);
@@ -113,6 +114,7 @@ TEST(PrinterDevice, PrintsADocumentToPdfWithTheCopiesTheSetupChose) {
         printer.NewPage();
         printer.Print("Page two");
         printer.EndDoc();
+        EXPECT_EQ(qprinter.outputFileName(), file) << "the printer keeps the file chosen";
         EXPECT_EQ(qprinter.copyCount(), 3);
         printer.SetCopies(2);
         EXPECT_EQ(qprinter.copyCount(), 2);

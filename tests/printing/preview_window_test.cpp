@@ -1,5 +1,6 @@
 // The preview window and printing through the main window, on the bundled sample database.
 #include "preview_fixture.h"
+#include "small_disk.h"
 #include "tab_round.h"
 
 #include <QLabel>
@@ -136,8 +137,8 @@ TEST_F(Preview, PrinterThatCannotStartIsReportedAndKeepsThePreview) {
     SelectionDocument* document = Searched(kAirSelection);
     const QString missing = Path("missing/page.pdf");
     const std::vector<QString> failed = {"The quotation could not be printed.\r\nPrinter error: the file \"" + missing +
-                                         "\" cannot be written.\r\nChoose another file, or a printer, in File > "
-                                         "Print Setup, then print again."};
+                                         "\" cannot be written.\r\nNo such file or directory\r\nChoose another file, "
+                                         "or a printer, in File > Print Setup, then print again."};
     gui::ProcessPrinter().setOutputFileName(missing);
     // A direct print says so and leaves no window behind.
     Menu("mnuPrint");
@@ -161,6 +162,36 @@ TEST_F(Preview, PrinterThatCannotStartIsReportedAndKeepsThePreview) {
     Settle();
     EXPECT_FALSE(preview);
     EXPECT_EQ(PrintedPages(), 1);
+}
+
+// A file with no room for the whole quotation: File > Print and the preview's print button each
+// say why and what to do, the file that stood there stays byte for byte with nothing beside it,
+// and the preview stays for another try.
+TEST_F(Preview, PrintToFileFailureSaysWhyAndKeepsTheOldFileAndThePreview) {
+    Searched(kAirSelection);
+    QDir().mkdir(Path("out"));
+    const QString pdf = Path("out/quotation.pdf");
+    gui::ProcessPrinter().setOutputFileName(pdf);
+    for (const quellmar::test::NoRoom& room : quellmar::test::kNoRoom) {
+        SCOPED_TRACE(room.name);
+        const QString failed = "The quotation could not be printed.\r\nPrinter error: the file \"" + pdf +
+                               "\" cannot be written.\r\n" + room.reason +
+                               "\r\nChoose another file, or a printer, in File > Print Setup, then print again.";
+        const auto failing = [&] {
+            Menu("mnuPrint");
+            Settle();
+            Menu("mnuPreview");
+            QPointer<frmPreview> preview = ActivePreview();
+            preview->Toolbar1_ButtonClick("print");
+            Settle();
+            std::string wrong = preview ? "" : "the preview closed\n";
+            const std::vector<QString> said = Dialogs().MessageTexts();
+            if (said != std::vector<QString>{failed, failed})
+                wrong += "said: " + QStringList(said.begin(), said.end()).join(" / ").toStdString() + "\n";
+            return wrong;
+        };
+        EXPECT_EXIT(quellmar::test::WithNoRoom(room, pdf.toStdString(), failing), ::testing::ExitedWithCode(0), "");
+    }
 }
 
 // No printer installed and none chosen: printing cannot start until Print Setup chooses a file.
