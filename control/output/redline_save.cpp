@@ -9,6 +9,7 @@
 #include "vb/replacing_file.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -31,20 +32,10 @@ std::string Hex(std::uint64_t value) {
 // that is none, once the value is trimmed as the walk trims it. None where the value starts with
 // no digit, or where the seed moved past `added` records would not fit a handle.
 std::optional<std::uint64_t> HandleSeed(std::string_view value, std::uint64_t added) {
-    constexpr std::uint64_t kLargest = std::numeric_limits<std::uint64_t>::max();
+    const std::string_view digits = TrimGroupValue(value);
     std::uint64_t seed = 0;
-    std::size_t digits = 0;
-    for (const char c : TrimGroupValue(value)) {
-        int digit = 0;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else break;
-        if (seed > kLargest >> 4) return std::nullopt;
-        seed = seed * 16 + std::uint64_t(digit);
-        ++digits;
-    }
-    if (digits == 0 || seed > kLargest - added - 11) return std::nullopt;
+    const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), seed, 16);
+    if (read.ec != std::errc() || seed > std::numeric_limits<std::uint64_t>::max() - added - 11) return std::nullopt;
     return seed;
 }
 
