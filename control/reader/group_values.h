@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vb/convert.h"
+#include "vb/error.h"
 #include "vb/text_lines.h"
 #include "vb/val.h"
 
@@ -48,17 +49,33 @@ private:
     std::vector<std::string_view> textChunks_;
 };
 
-// A group code line as a number; -1 for a code outside 0 to 1000, whose value is passed over.
-inline int GroupCode(std::string_view line) {
+// A group code line as the reader reads it: its leading number, rounded as CLng rounds, is the
+// code, and a number outside 0 to 1000 is -1, a code whose value is passed over. A line that holds
+// no number reads as code 0.
+struct CodeLine {
+    int code = 0;
+    bool holdsNumber = false;
+    bool overflows = false;  // a number too large for a Double, which the load refuses
+};
+
+inline CodeLine ReadCodeLine(std::string_view line) noexcept {
     std::size_t i = 0;
     while (i < line.size() && line[i] == ' ') ++i;
     int code = 0;
     std::size_t j = i;
     while (j < line.size() && j - i < 5 && line[j] >= '0' && line[j] <= '9') code = code * 10 + (line[j++] - '0');
-    if (j == line.size() && j > i) return code <= GroupValues::kMaxCode ? code : -1;
-    const double value = vb::Val(line);
-    if (!(value >= 0 && value <= GroupValues::kMaxCode)) return -1;
-    return vb::CLng(value);
+    if (j == line.size() && j > i) return {code <= GroupValues::kMaxCode ? code : -1, true, false};
+    const vb::LeadingNumber number = vb::ReadLeadingNumber(line);
+    if (number.overflows) return {-1, true, true};
+    if (!(number.value >= 0 && number.value <= GroupValues::kMaxCode)) return {-1, number.found, false};
+    return {int(vb::CLng(number.value)), number.found, false};
+}
+
+// The code of a group code line; a number too large for a Double raises Overflow.
+inline int GroupCode(std::string_view line) {
+    const CodeLine read = ReadCodeLine(line);
+    if (read.overflows) vb::RaiseOverflow();
+    return read.code;
 }
 
 // Reads one entity's group pairs, a code line and a value line each, up to the next code 0 or 9,

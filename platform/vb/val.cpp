@@ -77,32 +77,32 @@ bool ConvertShortDecimal(std::string_view body, double& value) {
     return true;
 }
 
-// Converts a scanned number body (no sign). Overflow raises; underflow gives 0.
-double ConvertBody(std::string_view body, std::size_t exponentMark) {
-    double quick = 0;
-    if (exponentMark == std::string_view::npos && ConvertShortDecimal(body, quick)) return quick;
+// Converts a scanned number body (no sign) into `value`; false where it is too large for a Double.
+// Underflow gives 0.
+bool ConvertBody(std::string_view body, std::size_t exponentMark, double& value) {
+    value = 0.0;
+    if (exponentMark == std::string_view::npos && ConvertShortDecimal(body, value)) return true;
     std::string withE;
     if (exponentMark != std::string_view::npos && (body[exponentMark] == 'd' || body[exponentMark] == 'D')) {
         withE.assign(body);
         withE[exponentMark] = 'e';
         body = withE;
     }
-    if (body == ".") return 0.0;
-    double value = 0;
+    if (body == ".") return true;
     const auto r = std::from_chars(body.data(), body.data() + body.size(), value);
     if (r.ec == std::errc::result_out_of_range) {
+        value = 0.0;
         // from_chars reports both directions; only a negative exponent means underflow.
-        const bool negativeExponent = exponentMark != std::string_view::npos &&
-                                      exponentMark + 1 < body.size() && body[exponentMark + 1] == '-';
-        if (!negativeExponent) RaiseOverflow();
-        return 0.0;
+        return exponentMark != std::string_view::npos && exponentMark + 1 < body.size() &&
+               body[exponentMark + 1] == '-';
     }
-    return r.ec == std::errc() ? value : 0.0;
+    if (r.ec != std::errc()) value = 0.0;
+    return true;
 }
 
 }  // namespace
 
-double Val(std::string_view text) {
+LeadingNumber ReadLeadingNumber(std::string_view text) noexcept {
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
     bool negative = false;
@@ -112,9 +112,18 @@ double Val(std::string_view text) {
     }
     const std::string_view rest = text.substr(i);
     const NumberSpan span = ScanNumber(rest);
-    if (!span.hasDigits) return 0.0;
-    const double value = ConvertBody(rest.substr(0, span.length), span.exponentMark);
-    return negative ? -value : value;
+    LeadingNumber number;
+    if (!span.hasDigits) return number;
+    number.found = true;
+    number.overflows = !ConvertBody(rest.substr(0, span.length), span.exponentMark, number.value);
+    if (negative) number.value = -number.value;
+    return number;
+}
+
+double Val(std::string_view text) {
+    const LeadingNumber number = ReadLeadingNumber(text);
+    if (number.overflows) RaiseOverflow();
+    return number.value;
 }
 
 bool IsNumeric(std::string_view text) {
@@ -127,11 +136,8 @@ bool IsNumeric(std::string_view text) {
     const NumberSpan span = ScanNumber(body);
     if (!span.hasDigits || span.length != body.size()) return false;
     double value = 0;
-    try {
-        value = std::fabs(ConvertBody(body, span.exponentMark));
-    } catch (const RuntimeError&) {
-        return false;
-    }
+    if (!ConvertBody(body, span.exponentMark, value)) return false;
+    value = std::fabs(value);
     return std::isfinite(value) && value <= FLT_MAX;
 }
 

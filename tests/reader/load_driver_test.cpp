@@ -89,8 +89,13 @@ TEST_F(LoadDriver, SkipsGroupCodesAbove1000AndHugeOrNegativeOnes) {
     dxf.Entity("LINE", {{8, "0"}, {1001, "APP"}, {10, "1"}, {99999999, "x"}, {20, "2"}, {-5, "y"}, {11, "3"},
                         {21, "4"}});
     dxf.Group(0, "LINE").Raw("1E+300").Raw("junk").Group(10, "5");
+    // A code line is read by its leading number, rounded.
+    dxf.Group(0, "LINE").Raw("+10").Raw("6").Raw("2E1").Raw("7").Raw(" 11.0 ").Raw("8").Raw("20.6x").Raw("9");
     ASSERT_TRUE(Load(Drawing(dxf)));
-    ASSERT_EQ(db.LineCount(), 2);
+    ASSERT_EQ(db.LineCount(), 3);
+    EXPECT_EQ(std::tie(db.Lines[3].X1, db.Lines[3].Y1, db.Lines[3].X2, db.Lines[3].Y2),
+              std::tuple(6.0f, 7.0f, 8.0f, 9.0f))
+        << "20.6 is the code 21";
     EXPECT_EQ(db.Lines[1].X1, 1);
     EXPECT_EQ(db.Lines[1].Y1, 2);
     EXPECT_EQ(db.Lines[1].X2, 3);
@@ -112,6 +117,12 @@ TEST_F(LoadDriver, GarbageNumbersCountAsZeroAndOverflowsEndInTheChain) {
     EXPECT_EQ(LoadError(Drawing(bad)),
               "At entity type 'LINE'. \r\nOverflow\r\n ->  DXFLine.\r\n ->  LoadDXF.");
     EXPECT_GT(host.cleared, 0);
+
+    DxfBuilder badCode;
+    badCode.Entity("LINE", {{8, "0"}}).Raw("1E999").Raw("1");
+    EXPECT_EQ(LoadError(Drawing(badCode)),
+              "At entity type 'LINE'. \r\nOverflow. Error in LoadEntity.\r\n ->  DXFLine.\r\n ->  LoadDXF.")
+        << "a code too large for any number";
 }
 
 TEST_F(LoadDriver, ATruncatedEntityEndsInTheChain) {

@@ -36,6 +36,11 @@ TEST(Val, TextsThatDoNotBeginWithANumberAreZero) {
     EXPECT_EQ(vb::Val("inf"), 0.0);
     EXPECT_EQ(vb::Val("nan"), 0.0);
     EXPECT_EQ(vb::Val("1e-400"), 0.0);
+    // A reader that must tell them from a 0 sees that they hold no number.
+    for (const char* text : {"", "-", ".", "abc", "e5", "&H10", "\n5"})
+        EXPECT_FALSE(vb::ReadLeadingNumber(text).found) << text;
+    for (const char* text : {"0", "-0", " +0.", "0E0", "1e-400"})
+        EXPECT_TRUE(vb::ReadLeadingNumber(text).found) << text;
 }
 
 TEST(Val, RaisesOverflowForNumbersBeyondDouble) {
@@ -46,6 +51,8 @@ TEST(Val, RaisesOverflowForNumbersBeyondDouble) {
         EXPECT_EQ(e.Number(), vb::kErrOverflow);
         EXPECT_EQ(e.Description(), "Overflow");
     }
+    const vb::LeadingNumber number = vb::ReadLeadingNumber("-1e400");
+    EXPECT_TRUE(number.found && number.overflows) << "read without an error";
 }
 
 TEST(Val, IgnoresACommaDecimalLocale) {
