@@ -28,14 +28,16 @@ std::string Hex(std::uint64_t value) {
     return text;
 }
 
-// The handle seed of a $HANDSEED value: its hexadecimal digits, read up to the first character
-// that is none, once the value is trimmed as the walk trims it. None where the value starts with
-// no digit, or where the seed moved past `added` records would not fit a handle.
+// The handle seed of a $HANDSEED value: the whole value, trimmed as the walk trims it, read as a
+// hexadecimal number. None where anything else stands in it (0x2F would read as 0, below the
+// drawing's own handles), or where the seed moved past `added` records would not fit a handle.
 std::optional<std::uint64_t> HandleSeed(std::string_view value, std::uint64_t added) {
     const std::string_view digits = TrimGroupValue(value);
+    const char* const end = digits.data() + digits.size();
     std::uint64_t seed = 0;
-    const auto read = std::from_chars(digits.data(), digits.data() + digits.size(), seed, 16);
-    if (read.ec != std::errc() || seed > std::numeric_limits<std::uint64_t>::max() - added - 11) return std::nullopt;
+    const auto read = std::from_chars(digits.data(), end, seed, 16);
+    if (read.ec != std::errc() || read.ptr != end || seed > std::numeric_limits<std::uint64_t>::max() - added - 11)
+        return std::nullopt;
     return seed;
 }
 
@@ -63,6 +65,10 @@ public:
         std::string_view line;
         while (source_.Next(line)) {
             const SectionMark mark = walk_.Next(line);
+            if (seedToConfirm_ && !SeedFollows(line)) KeepTheSourcesSeed();
+            seedToConfirm_ = false;
+            // The line held may be a value of another group: additions go after it.
+            if (walk_.OutOfStep()) Release();
             if (mark == SectionMark::SectionName && walk_.Section() == "ENTITIES") entitiesFound_ = true;
             if (mark == SectionMark::TableEnd && walk_.Section() == "TABLES" && walk_.Table() == "LAYER" &&
                 !layersWritten_) {
@@ -85,7 +91,7 @@ public:
             Hold(line);
             if (mark == SectionMark::HeaderValue && walk_.Variable() == "$HANDSEED") MoveHandleSeed();
         }
-        if (holding_) out_.Line(held_);
+        Release();
         if (redlinesWritten_ || !HasRedlineEntities()) return;
         // An ENTITIES section that runs to the end of the file (the file changed since it was
         // loaded) has no place for the redlines, nor has a file with neither entities nor an end:
@@ -96,21 +102,40 @@ public:
     }
 
 private:
+    // The source keeps the line before the current one readable, so it is held without a copy.
     void Hold(std::string_view line) {
-        if (holding_) out_.Line(held_);
-        held_.assign(line);
+        Release();
+        held_ = line;
         holding_ = true;
+    }
+    void Release() {
+        if (holding_) out_.Line(held_);
+        holding_ = false;
     }
 
     // The seed is the next free handle: it moves past the room that the added records take. A
-    // value that gives no seed is copied as it stands, and the additions get no handles.
+    // value that gives no seed is copied as it stands, and the additions get no handles. The seed
+    // stands once the line after it is what follows every seed, the code line of the next
+    // variable or of the section's end (or an empty line): where a code line was lost or doubled
+    // before it, its value would be another line, such as the next variable's code 9, a seed far
+    // below the drawing's handles.
     void MoveHandleSeed() {
         const std::uint64_t added = AddedRecordCount(db_);
         const std::optional<std::uint64_t> seed = HandleSeed(held_, added);
         if (!seed) return;
         handle_ = *seed + 10;
-        held_ = Hex(handle_ + added + 1);
+        sourceSeed_ = held_;
+        movedSeed_ = Hex(handle_ + added + 1);
+        held_ = movedSeed_;
         handles_ = true;
+        seedToConfirm_ = true;
+    }
+    bool SeedFollows(std::string_view line) const {
+        return walk_.IsCodeLine(9) || walk_.IsCodeLine(0) || TrimGroupValue(line).empty();
+    }
+    void KeepTheSourcesSeed() {
+        held_ = sourceSeed_;
+        handles_ = false;
     }
 
     void WriteNewLayers() {
@@ -212,7 +237,10 @@ private:
     FileLines& source_;
     DxfSectionWalk walk_;
     DxfGroupWriter& out_;
-    std::string held_;
+    std::string_view held_;
+    std::string_view sourceSeed_;
+    std::string movedSeed_;
+    bool seedToConfirm_ = false;
     bool holding_ = false;
     bool entitiesFound_ = false;
     bool handles_ = false;

@@ -2,22 +2,15 @@
 
 #include "reader/group_values.h"
 
-#include <optional>
-
 namespace tiraq {
 namespace {
 
-// The code of a code line that holds a whole number once trimmed, as the reader reads it (a number
-// beyond 1000 is a code whose value is passed over); none for any other line.
-std::optional<int> WholeNumberCode(std::string_view trimmed) {
-    if (trimmed.empty()) return std::nullopt;
-    int code = 0;
-    for (const char digit : trimmed) {
-        if (digit < '0' || digit > '9') return std::nullopt;
-        if (code <= GroupValues::kMaxCode) code = code * 10 + (digit - '0');
-    }
-    return code <= GroupValues::kMaxCode ? code : -1;
-}
+// The keywords that close a section, a table or the file, which only a code 0 carries.
+bool IsClosingKeyword(std::string_view value) { return value == "ENDSEC" || value == "ENDTAB" || value == "EOF"; }
+
+// Whether a line could stand where a code stands: it holds a number the reader can take, not one
+// too large for any number, which the load refuses.
+bool IsCode(const CodeLine& line) { return line.holdsNumber && !line.overflows; }
 
 }  // namespace
 
@@ -33,26 +26,48 @@ SectionMark DxfSectionWalk::Next(std::string_view line) {
     if (sectionEnded_) section_.clear();
     if (sectionEnded_ || tableEnded_) table_.clear();
     sectionEnded_ = tableEnded_ = false;
+    outOfStep_ = false;
     const std::string_view trimmed = TrimGroupValue(line);
-    // For a walk out of step, the line before is the last one with anything on it.
-    const std::optional<int> codeBefore = codeBefore_;
-    const std::optional<int> code = WholeNumberCode(trimmed);
-    if (!trimmed.empty()) codeBefore_ = code;
+    if (trimmed.empty() && !lineBeforeRead_) lineBeforeRead_ = ReadCodeLine(lineBefore_);
     if (atValue_) {
         atValue_ = false;
+        if (!trimmed.empty()) TakeLineBefore(line);
         return MarkOfValue(trimmed);
     }
     if (trimmed.empty()) return SectionMark::None;
-    if (code) {
-        code_ = *code;
+    const CodeLine read = ReadCodeLine(line);
+    if (IsCode(read)) {
+        code_ = read.code;
         atValue_ = true;
+        TakeLineBefore(line);
         return SectionMark::None;
     }
     // No code where one should stand: a line was lost or added, and the pairs are out of step.
-    // Where the line before could be a code, it is this line's; otherwise this line is no group.
-    if (!codeBefore) return SectionMark::None;
-    code_ = *codeBefore;
+    outOfStep_ = true;
+    const CodeLine before = lineBeforeRead_ ? *lineBeforeRead_ : ReadCodeLine(lineBefore_);
+    TakeLineBefore(line);
+    if (!FitsOutOfStep(trimmed)) return SectionMark::None;
+    if (IsClosingKeyword(trimmed)) {
+        code_ = 0;
+        return MarkOfValue(trimmed);
+    }
+    if (!IsCode(before)) return SectionMark::None;
+    code_ = before.code;
     return MarkOfValue(trimmed);
+}
+
+bool DxfSectionWalk::FitsOutOfStep(std::string_view keyword) const noexcept {
+    if (keyword == "SECTION") return section_.empty();
+    if (keyword == "ENDSEC") return !section_.empty() && table_.empty();
+    if (keyword == "TABLE") return table_.empty();
+    if (keyword == "ENDTAB") return !table_.empty();
+    if (keyword == "EOF") return section_.empty() || section_ == "ENTITIES";
+    return true;
+}
+
+void DxfSectionWalk::TakeLineBefore(std::string_view line) noexcept {
+    lineBefore_ = line;
+    lineBeforeRead_.reset();
 }
 
 SectionMark DxfSectionWalk::MarkOfValue(std::string_view value) {

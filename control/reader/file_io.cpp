@@ -47,7 +47,7 @@ FileLines::FileLines(const std::filesystem::path& path)
 }
 
 bool FileLines::Next(std::string_view& line) {
-    for (;;) {
+    for (bool firstInCall = true;; firstInCall = false) {
         const char* begin = buffer_.data() + begin_;
         const char* end = buffer_.data() + end_;
         // Lines are short: a plain search finds their ends sooner than memchr.
@@ -65,12 +65,18 @@ bool FileLines::Next(std::string_view& line) {
             begin_ = end_;
             return true;
         }
-        ReadOn();
+        ReadOn(firstInCall);
     }
 }
 
-void FileLines::ReadOn() {
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+void FileLines::ReadOn(bool firstInCall) {
+    if (firstInCall) {
+        lastPiece_.resize(buffer_.size());
+        std::swap(buffer_, lastPiece_);
+        std::memcpy(buffer_.data(), lastPiece_.data() + begin_, end_ - begin_);
+    } else {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    }
     end_ -= begin_;
     begin_ = 0;
     if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);

@@ -20,16 +20,18 @@ class FileLines {
 public:
     explicit FileLines(const std::filesystem::path& path);
 
-    // The next line without its line end, good until the next call; false at the end of the file.
+    // The next line without its line end; false at the end of the file. A line is good until the
+    // call after next, so that a copy holding one line back need not copy it.
     bool Next(std::string_view& line);
 
 private:
-    // Moves the lines not yet read to the front, making room for a line longer than the buffer,
-    // and reads on; at the end of the file, marks it.
-    void ReadOn();
+    // Moves what is not yet read to the front of a piece, making room for a line longer than the
+    // piece, and reads on; at the end of the file, marks it. The first time in a call, that is the
+    // other piece, since the line returned before lies in this one.
+    void ReadOn(bool firstInCall);
 
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_;
-    std::string buffer_;
+    std::string buffer_, lastPiece_;
     std::size_t begin_ = 0, end_ = 0;
     bool atEnd_ = false;
 };

@@ -260,9 +260,12 @@ TEST_F(SaveTest, AnEntitiesSectionClosedWithTrailingBlanksGetsItsAdditionsInside
 
 // A drawing whose `keyword` line, where it names or closes the ENTITIES section, the HEADER or
 // the handle seed, is followed by `after` before its line end, and whose HEADER holds `header`.
+// The lines `end`, where given, follow the last record of the ENTITIES section to the end of the
+// file; else the section's ENDSEC, an OBJECTS section and EOF do.
 std::string DrawingWithKeywordFollowedBy(std::string_view keyword, std::string_view after,
                                          std::initializer_list<std::string_view> header = {
-                                             "  9", "$ACADVER", "  1", "AC1015", "  9", "$HANDSEED", "  5", "1F"}) {
+                                             "  9", "$ACADVER", "  1", "AC1015", "  9", "$HANDSEED", "  5", "1F"},
+                                         std::initializer_list<std::string_view> end = {}) {
     const auto line = [&](std::string_view word) {
         return std::string(word) + std::string(word == keyword ? after : "");
     };
@@ -273,6 +276,10 @@ std::string DrawingWithKeywordFollowedBy(std::string_view keyword, std::string_v
     b.Section("TABLES").LayerTable().Layer("0").EndTable().EndSection();
     b.Raw("  0").Raw(line("SECTION")).Raw("  2").Raw(line("ENTITIES"));
     b.Entity("LINE", {{5, "1A"}, {8, "0"}, {10, "0"}, {20, "0"}, {11, "9"}, {21, "9"}});
+    if (end.size() != 0) {
+        for (const std::string_view endLine : end) b.Raw(endLine);
+        return b.Unclosed();
+    }
     b.Raw("  0").Raw(line("ENDSEC"));
     b.Section("OBJECTS").Entity("DICTIONARY", {{5, "C"}}).EndSection();
     return b.Text();
@@ -318,13 +325,19 @@ TEST_F(SaveTest, SaveWhitespaceAfterASectionOrHeaderKeywordLeavesTheRedlineInsid
 
 // Header values are read as values, whatever they hold: a GUID or a seed that reads as a number
 // too large, a 9 where a code could stand, a tab before the seed; a line lost or added puts the
-// pairs in step again at the next line that is no number.
+// pairs in step again at the next line that is no number. Code lines are read as the reader reads
+// them, by their leading number, so every form of a code marks what the plain one marks; a line
+// that holds no number where ENDSEC's or EOF's code stands still leaves the redline inside the
+// entities, and a SECTION out of step there opens nothing. The seed is the whole value read as a
+// hexadecimal number, or none, and none where its code line was lost or doubled.
 TEST_F(SaveTest, SaveHeaderValuesNeitherStopTheSaveNorHideOrLowerTheHandleSeed) {
     constexpr std::string_view kGuid = "3D803885-D62E-11EA-8175-1803733EFA49";
+    const std::initializer_list<std::string_view> kHeader = {"  9", "$HANDSEED", "  5", "1F"};
     const struct {
         const char* what;
         std::initializer_list<std::string_view> header;
         std::string_view savedSeed, redlineHandle;  // no handle: the redline has none
+        std::initializer_list<std::string_view> end = {};  // after the last entity, as DrawingWithKeywordFollowedBy
     } rows[] = {
         {"a GUID before the seed", {"  9", "$VERSIONGUID", "  2", kGuid, "  9", "$HANDSEED", "  5", "1F"}, "2B", "2A"},
         {"a seed that reads as a number too large", {"  9", "$HANDSEED", "  5", "2E310"}, "2E31C", "2E31B"},
@@ -343,16 +356,48 @@ TEST_F(SaveTest, SaveHeaderValuesNeitherStopTheSaveNorHideOrLowerTheHandleSeed) 
         {"a seed that is no hexadecimal number", {"  9", "$HANDSEED", "  5", "ZZ"}, "ZZ", ""},
         {"a seed that cannot move past the redline", {"  9", "$HANDSEED", "  5", "FFFFFFFFFFFFFFF5"},
          "FFFFFFFFFFFFFFF5", ""},
+        {"the largest seed that moves past the redline", {"  9", "$HANDSEED", "  5", "FFFFFFFFFFFFFFF3"},
+         "FFFFFFFFFFFFFFFF", "FFFFFFFFFFFFFFFE"},
+        {"a seed written with 0x", {"  9", "$HANDSEED", "  5", "0x2F"}, "0x2F", ""},
+        {"a seed with a bare line feed inside", {"  9", "$HANDSEED", "  5", "2\nF"}, "2\nF", ""},
+        {"a seed's variable after +9", {"+9", "$HANDSEED", "  5", "1F"}, "2B", "2A"},
+        {"a seed's variable after 9.0", {"9.0", "$HANDSEED", "  5", "1F"}, "2B", "2A"},
+        {"a seed after +5", {"  9", "$HANDSEED", "+5", "1F"}, "2B", "2A"},
+        {"a seed after -5", {"  9", "$HANDSEED", "-5", "1F"}, "2B", "2A"},
+        {"a seed after 5.0", {"  9", "$HANDSEED", "5.0", "1F"}, "2B", "2A"},
+        {"a seed's code line lost", {"  9", "$HANDSEED", "1F", "  9", "$ACADVER", "  1", "AC1015"}, "  9", ""},
+        {"a seed's code line doubled",
+         {"  9", "$HANDSEED", "  5", "  5", "1F", "  9", "$ACADVER", "  1", "AC1015"},
+         "  5",
+         ""},
+        {"a code too large for a number before the seed", {"  9", "$X", "1E999", "X", "  9", "$HANDSEED", "  5", "1F"},
+         "2B", "2A"},
+        {"ENDSEC after +0", kHeader, "2B", "2A", {"+0", "ENDSEC", "  0", "EOF"}},
+        {"ENDSEC after -0", kHeader, "2B", "2A", {"-0", "ENDSEC", "  0", "EOF"}},
+        {"ENDSEC after 0.0", kHeader, "2B", "2A", {"0.0", "ENDSEC", "  0", "EOF"}},
+        {"ENDSEC after 0 0", kHeader, "2B", "2A", {"0 0", "ENDSEC", "  0", "EOF"}},
+        {"ENDSEC after &H0", kHeader, "2B", "2A", {"&H0", "ENDSEC", "  0", "EOF"}},
+        {"ENDSEC after 0E0", kHeader, "2B", "2A", {"0E0", "ENDSEC", "  0", "EOF"}},
+        {"ENDSEC after <", kHeader, "2B", "2A", {"  <", "ENDSEC", "  0", "EOF"}},
+        {"ENDSEC after an empty line", kHeader, "2B", "2A", {"", "ENDSEC", "  0", "EOF"}},
+        {"ENDSEC after abc", kHeader, "2B", "2A", {"abc", "ENDSEC", "  0", "EOF"}},
+        {"EOF after abc", kHeader, "2B", "2A", {"abc", "EOF"}},
+        {"EOF after an empty line", kHeader, "2B", "2A", {"", "EOF"}},
+        {"ENDSEC's code line lost", kHeader, "2B", "2A", {"ENDSEC", "  0", "EOF"}},
+        {"ENDSEC's code line doubled", kHeader, "2B", "2A", {"  0", "  0", "ENDSEC", "  0", "EOF"}},
+        {"SECTION for a code line among the entities", kHeader, "2B", "2A",
+         {"  0", "POINT", " 10", "0.0", "SECTION", "VERTEX", "  0", "ENDSEC", "  0", "EOF"}},
     };
     const auto saveAndReadBack = [&](const auto& row) {
-        LoadSource(DrawingWithKeywordFollowedBy("", "", row.header));
+        LoadSource(DrawingWithKeywordFollowedBy("", "", row.header, row.end));
         AddRedlineLine(db, 1, 2, 3, 4, "REDLINE", 0);
         const std::vector<std::string> lines = LinesOf(Save());
 
         const std::size_t entities = LineReading(lines, "ENTITIES");
         const std::size_t redline = LineReading(lines, "REDLINE");
         EXPECT_LT(entities, redline);
-        EXPECT_LT(redline, LineReading(lines, "ENDSEC", entities)) << "before the end of the entities";
+        EXPECT_LT(redline, std::min(LineReading(lines, "ENDSEC", entities), LineReading(lines, "EOF", entities)))
+            << "before the end of the entities";
         const std::size_t seed = LineReading(lines, "$HANDSEED");
         ASSERT_LT(seed + 2, lines.size());
         EXPECT_EQ(lines[seed + 2], row.savedSeed);
@@ -364,6 +409,9 @@ TEST_F(SaveTest, SaveHeaderValuesNeitherStopTheSaveNorHideOrLowerTheHandleSeed) 
         ReadBack file(target, reader.Properties.TmpFileNamePath);
         ASSERT_TRUE(file.loaded);
         ASSERT_EQ(file.db.LineCount(), 2);
+        const LineRecord& own = file.db.Lines[1];
+        EXPECT_EQ(std::tie(own.X1, own.Y1, own.X2, own.Y2), std::tuple(0.0f, 0.0f, 9.0f, 9.0f))
+            << "the drawing's own line keeps its groups";
         const LineRecord& back = file.db.Lines[2];
         EXPECT_EQ(std::tie(back.X1, back.Y1, back.X2, back.Y2), std::tuple(1.0f, 2.0f, 3.0f, 4.0f));
     };
