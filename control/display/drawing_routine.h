@@ -42,6 +42,11 @@ public:
               bool NewestOnly = false);
 
 private:
+    // Fits the view and draws the display list on the pass's device: false where it ends early,
+    // with nothing or not all of it drawn.
+    bool Draw(const ViewRect& View, gui::DrawingTarget& Target, gui::MetafileDevice* MetaDC, bool printerPass,
+              bool NewestOnly);
+
     const DrawingDatabase& db_;
     DisplayState& state_;
     DisplayHost& host_;

@@ -115,29 +115,47 @@ TEST_F(PlotTest, AFailedPlotRedrawsTheDrawingWithNoZoomComplete) {
 
 // A file with no room for the whole print: the plot fails through the chain with the system's
 // reason, the file that stood there and the drawing on screen stay, and nothing is left beside.
+// So too where the drawing pass ends early, its extents having no width or no scale it can draw at.
 TEST_F(PlotTest, PrintToFileFailureSaysWhyAndKeepsTheOldFile) {
-    Load();
+    const auto lineDrawing = [](std::string_view x2, std::string_view y2) {
+        DxfBuilder b;
+        b.Section("ENTITIES").Line("200", "0", x2, y2).EndSection();
+        return b.Text();
+    };
+    const struct {
+        const char* what;
+        std::string drawing;
+        PlotSizeEnum size;
+    } drawings[] = {
+        {"a drawing", FrameDrawing(), dxfCurrentView},
+        {"one vertical line, extents of no width", lineDrawing("200", "300"), dxfExtents},
+        {"extents too small to scale", lineDrawing("200.00001", "0.00001"), dxfExtents},
+    };
     const auto out = folder / "out";
     std::filesystem::create_directory(out);
     const std::string pdf = (out / "plot.pdf").string();
-    gui::ProcessPrinter().setOutputFileName(QString::fromStdString(pdf));
-    for (const quellmar::test::NoRoom& room : quellmar::test::kNoRoom) {
-        SCOPED_TRACE(room.name);
-        const auto failing = [&] {
-            std::string said = "no error";
-            try {
-                dxf->Plot(dxfCurrentView, {}, {}, {}, {}, {});
-            } catch (const vb::RuntimeError& e) {
-                said = e.Description();
-            }
-            const std::string expected = "Printer error: the file \"" + pdf + "\" cannot be written.\r\n" + room.reason +
-                                         "\r\n ->  Zoom.\r\n ->  Plot.";
-            std::string wrong = said == expected ? "" : "said \"" + said + "\"\n";
-            if (Shown(200, 150) != kRed) wrong += "the drawing is not shown again\n";
-            if (gui::ProcessPrinter().outputFileName().toStdString() != pdf) wrong += "the printer lost its file\n";
-            return wrong;
-        };
-        EXPECT_EXIT(quellmar::test::WithNoRoom(room, pdf, failing), ::testing::ExitedWithCode(0), "");
+    for (const auto& drawing : drawings) {
+        Load(drawing.drawing);
+        gui::ProcessPrinter().setOutputFileName(QString::fromStdString(pdf));
+        const std::uint32_t shown = Shown(200, 150);
+        for (const quellmar::test::NoRoom& room : quellmar::test::kNoRoom) {
+            SCOPED_TRACE(std::string(drawing.what) + " on " + room.name);
+            const auto failing = [&] {
+                std::string said = "no error";
+                try {
+                    dxf->Plot(drawing.size, {}, {}, {}, {}, {});
+                } catch (const vb::RuntimeError& e) {
+                    said = e.Description();
+                }
+                const std::string expected = "Printer error: the file \"" + pdf + "\" cannot be written.\r\n" +
+                                             room.reason + "\r\n ->  Zoom.\r\n ->  Plot.";
+                std::string wrong = said == expected ? "" : "said \"" + said + "\"\n";
+                if (Shown(200, 150) != shown) wrong += "the drawing is not shown again\n";
+                if (gui::ProcessPrinter().outputFileName().toStdString() != pdf) wrong += "the printer lost its file\n";
+                return wrong;
+            };
+            EXPECT_EXIT(quellmar::test::WithNoRoom(room, pdf, failing), ::testing::ExitedWithCode(0), "");
+        }
     }
 }
 
