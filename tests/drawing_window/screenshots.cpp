@@ -19,10 +19,15 @@ namespace {
 
 using quellmar::maintenance::frmDXF;
 
+// A picture that cannot be written fails the run, so that no reviewer looks at an old one.
+bool failed = false;
+
 void Save(QWidget& window, const QString& folder, const char* name) {
     QCoreApplication::processEvents();
     const QString path = folder + "/drawing_window_" + name + ".png";
-    if (!window.grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    if (window.grab().save(path)) return;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    failed = true;
 }
 
 QPoint PixelOf(frmDXF& form, float x, float y) { return {form.DXF1().CvtX(x), form.DXF1().CvtY(y)}; }
@@ -127,8 +132,11 @@ int main(int argc, char** argv) {
     printer.setOutputFileName(QString());
     const std::string convert = "pdftoppm -r 60 -png -singlefile '" + pdf.toStdString() + "' '" +
                                 (folder + "/drawing_window_6_print").toStdString() + "' 2>/dev/null";
-    if (std::system(convert.c_str()) != 0) std::fprintf(stderr, "no picture of the print (pdftoppm)\n");
+    if (std::system(convert.c_str()) != 0) {
+        std::fprintf(stderr, "no picture of the print (pdftoppm)\n");
+        failed = true;
+    }
     area->closeAllSubWindows();
     gui::SetMdiFrame(nullptr, nullptr);
-    return 0;
+    return failed ? 1 : 0;
 }
