@@ -65,8 +65,8 @@ public:
         std::string_view line;
         while (source_.Next(line)) {
             const SectionMark mark = walk_.Next(line);
-            if (seedToConfirm_ && !SeedFollows(line)) KeepTheSourcesSeed();
-            seedToConfirm_ = false;
+            // The seed held from the line before moves once this line shows its pair in step.
+            if (seedHeld_ && SeedFollows(line)) MoveHandleSeed();
             // The line held may be a value of another group: additions go after it.
             if (walk_.OutOfStep()) Release();
             if (mark == SectionMark::SectionName && walk_.Section() == "ENTITIES") entitiesFound_ = true;
@@ -89,8 +89,9 @@ public:
                 }
             }
             Hold(line);
-            if (mark == SectionMark::HeaderValue && walk_.Variable() == "$HANDSEED") MoveHandleSeed();
+            seedHeld_ = mark == SectionMark::HeaderValue && walk_.Variable() == "$HANDSEED";
         }
+        if (seedHeld_) MoveHandleSeed();
         Release();
         if (redlinesWritten_ || !HasRedlineEntities()) return;
         // An ENTITIES section that runs to the end of the file (the file changed since it was
@@ -115,7 +116,7 @@ private:
 
     // The seed is the next free handle: it moves past the room that the added records take. A
     // value that gives no seed is copied as it stands, and the additions get no handles. The seed
-    // stands once the line after it is what follows every seed, the code line of the next
+    // moves only where the line after it is what follows every seed, the code line of the next
     // variable or of the section's end (or an empty line): where a code line was lost or doubled
     // before it, its value would be another line, such as the next variable's code 9, a seed far
     // below the drawing's handles.
@@ -124,18 +125,12 @@ private:
         const std::optional<std::uint64_t> seed = HandleSeed(held_, added);
         if (!seed) return;
         handle_ = *seed + 10;
-        sourceSeed_ = held_;
         movedSeed_ = Hex(handle_ + added + 1);
         held_ = movedSeed_;
         handles_ = true;
-        seedToConfirm_ = true;
     }
     bool SeedFollows(std::string_view line) const {
         return walk_.IsCodeLine(9) || walk_.IsCodeLine(0) || TrimGroupValue(line).empty();
-    }
-    void KeepTheSourcesSeed() {
-        held_ = sourceSeed_;
-        handles_ = false;
     }
 
     void WriteNewLayers() {
@@ -238,9 +233,8 @@ private:
     DxfSectionWalk walk_;
     DxfGroupWriter& out_;
     std::string_view held_;
-    std::string_view sourceSeed_;
     std::string movedSeed_;
-    bool seedToConfirm_ = false;
+    bool seedHeld_ = false;  // the line held is the value of $HANDSEED
     bool holding_ = false;
     bool entitiesFound_ = false;
     bool handles_ = false;
